@@ -1,0 +1,54 @@
+#include "model/Geometrie.h"
+
+#include "model/Runden.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace umbrarix {
+
+TPunkt MatrixMalVektor(const TMatrix& m, const TPunkt& v) {
+    return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
+            m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
+            m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
+}
+
+double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
+
+TDrehung::TDrehung(double a, double h) {
+    const double ar = a * std::numbers::pi / 180.0;
+    const double hr = h * std::numbers::pi / 180.0;
+    const double sa = std::sin(ar), ca = std::cos(ar);
+    const double sh = std::sin(hr), ch = std::cos(hr);
+    const double z[3][3] = {{sa * ch, -sh, -ca * ch}, {sa * sh, ch, -ca * sh}, {ca, 0.0, sa}};
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            m[i][j] = z[i][j];
+            mt[j][i] = z[i][j];
+        }
+    }
+}
+
+TPunkt TDrehung::InWelt(const TIntPunkt& p) const {
+    return MatrixMalVektor(
+        m, TPunkt{static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)});
+}
+
+TIntPunkt TDrehung::InFassade(const TPunkt& p) const {
+    const TPunkt f = MatrixMalVektor(mt, p);
+    return {RundenGanz(f.x), RundenGanz(f.y), RundenGanz(f.z)};
+}
+
+TPunkt InWeltDrehen(const TIntPunkt& p, double a, double h) {
+    return TDrehung(a, h).InWelt(p);
+}
+TPunkt InWeltDrehen(const TPunkt& p, double a, double h) {
+    return TDrehung(a, h).InWelt(p);
+}
+TIntPunkt InFassadeDrehen(const TPunkt& p, double a, double h) {
+    return TDrehung(a, h).InFassade(p);
+}
+
+} // namespace umbrarix

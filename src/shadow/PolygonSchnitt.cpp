@@ -1,0 +1,290 @@
+#include "shadow/PolygonSchnitt.h"
+
+#include <cmath>
+#include <numbers>
+#include <utility>
+
+namespace umbrarix {
+
+namespace {
+
+constexpr double pi = std::numbers::pi;
+
+// Angle of (du, dv) with exact comparisons against zero.
+double Winkel(double du, double dv) {
+    if (du > 0) {
+        return std::atan(dv / du);
+    }
+    if (du < 0) {
+        return dv >= 0 ? std::atan(dv / du) + pi : std::atan(dv / du) - pi;
+    }
+    return dv >= 0 ? pi / 2 : -pi / 2;
+}
+
+// Orders the points by descending angle around their centroid (exchange sort, equal angles
+// keep their order).
+void NachWinkelOrdnen(TPunkt2D* p, double* winkel, int n) {
+    if (n == 0) {
+        return;
+    }
+    double su = 0, sv = 0;
+    for (int i = 0; i < n; ++i) {
+        su += p[i].u;
+        sv += p[i].v;
+    }
+    const double gu = su / n, gv = sv / n;
+    for (int i = 0; i < n; ++i) {
+        winkel[i] = Winkel(p[i].u - gu, p[i].v - gv);
+    }
+    for (int a = 0; a < n - 1; ++a) {
+        for (int b = a + 1; b < n; ++b) {
+            if (winkel[a] < winkel[b]) {
+                std::swap(p[a], p[b]);
+                std::swap(winkel[a], winkel[b]);
+            }
+        }
+    }
+}
+
+double Kreuz(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2) {
+    return (p1.u - p0.u) * (p2.v - p0.v) - (p1.v - p0.v) * (p2.u - p0.u);
+}
+
+// Twice the area of a triangle, as the degeneracy test of DreieckSchnitt writes it.
+double DoppelteFlaeche(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2) {
+    return std::fabs((p2.v - p0.v) * (p0.u - p1.u) - (p2.u - p0.u) * (p0.v - p1.v));
+}
+
+// Turns the corners cyclically so that the inside ones come first in their cyclic order.
+void InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
+    int start = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (innen[i] && !innen[(i + 2) % 3]) {
+            start = i;
+            break;
+        }
+    }
+    const TPunkt2D alt[3] = {d[0], d[1], d[2]};
+    for (int i = 0; i < 3; ++i) {
+        d[i] = alt[(start + i) % 3];
+    }
+}
+
+} // namespace
+
+bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3, const TPunkt2D& P4,
+                     TPunkt2D& punkt) {
+    const double x1 = P1.u, y1 = P1.v, x2 = P2.u, y2 = P2.v;
+    const double x3 = P3.u, y3 = P3.v, x4 = P4.u, y4 = P4.v;
+    const double den = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
+    if (den == 0) {
+        punkt = P3;
+        return false;
+    }
+    const double s = ((x3 - x1) * (y4 - y3) - (y3 - y1) * (x4 - x3)) / den;
+    const double t = ((x3 - x1) * (y2 - y1) - (y3 - y1) * (x2 - x1)) / den;
+    punkt = {x3 + t * (x4 - x3), y3 + t * (y4 - y3)};
+    return s >= 0 && s <= 1 && t >= 0 && t <= 1;
+}
+
+bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, const TPunkt2D& P) {
+    const double ax = A.u, ay = A.v, bx = B.u, by = B.v, cx = C.u, cy = C.v;
+    if ((bx - ax) * (cy - ay) == (by - ay) * (cx - ax)) {
+        return false;
+    }
+    const double px = P.u, py = P.v;
+    const double p = ((px - ax) * (cy - ay) - (py - ay) * (cx - ax)) /
+                     ((bx - ax) * (cy - ay) - (by - ay) * (cx - ax));
+    const double q = ((px - ax) * (by - ay) - (py - ay) * (bx - ax)) /
+                     ((cx - ax) * (by - ay) - (cy - ay) * (bx - ax));
+    return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+}
+
+TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
+                               TPunkt2D B2) {
+    TPunkt2D A[3] = {A0, A1, A2};
+    TPunkt2D B[3] = {B0, B1, B2};
+    // 1. Both counter-clockwise.
+    if (Kreuz(A[0], A[1], A[2]) < 0) {
+        std::swap(A[1], A[2]);
+    }
+    if (Kreuz(B[0], B[1], B[2]) < 0) {
+        std::swap(B[1], B[2]);
+    }
+    // 2. Corners of each triangle inside the other, moved to the front.
+    bool innenB[3], innenA[3];
+    int kB = 0, kA = 0;
+    for (int i = 0; i < 3; ++i) {
+        innenB[i] = PunktImDreieck(A[0], A[1], A[2], B[i]);
+        kB += innenB[i] ? 1 : 0;
+        innenA[i] = PunktImDreieck(B[0], B[1], B[2], A[i]);
+        kA += innenA[i] ? 1 : 0;
+    }
+    InnereNachVorn(A, innenA);
+    InnereNachVorn(B, innenB);
+    // 3. The triangle with more inside corners becomes A.
+    if (kB > kA) {
+        std::swap(A, B);
+        std::swap(kA, kB);
+    }
+
+    TDreieckSchnitt e;
+    // 8. (decided up front, it does not depend on the corners found) Degenerate triangles
+    // contribute nothing.
+    if (DoppelteFlaeche(A[0], A[1], A[2]) < 1e-4 || DoppelteFlaeche(B[0], B[1], B[2]) < 1e-4) {
+        return e;
+    }
+    // 4. Edge crossings.
+    TPunkt2D treffer[9];
+    int n = 0;
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            TPunkt2D p;
+            if (StreckenSchnitt(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3], p)) {
+                treffer[n++] = p;
+            }
+        }
+    }
+    // 5. Later points within 1e-4 of an earlier one are dropped.
+    for (int i = 0; i < n; ++i) {
+        int k = i + 1;
+        for (int j = i + 1; j < n; ++j) {
+            if (!(std::fabs(treffer[j].u - treffer[i].u) < 1e-4 &&
+                  std::fabs(treffer[j].v - treffer[i].v) < 1e-4)) {
+                treffer[k++] = treffer[j];
+            }
+        }
+        n = k;
+    }
+    for (int i = 0; i < n; ++i) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = treffer[i];
+    }
+    // 6. Inside corners.
+    for (int i = 0; i < kA && i < 3; ++i) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = A[i];
+    }
+    if (kB == 1) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = B[0];
+    }
+    // 7. Angle order.
+    double winkel[16];
+    NachWinkelOrdnen(e.Ecken.data(), winkel, e.Anzahl);
+    return e;
+}
+
+std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    std::vector<TPunkt2D> pool;
+    const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
+    if (nT < 3 || nS < 3) {
+        return pool;
+    }
+    pool.reserve(static_cast<std::size_t>(6 * (nT - 2) * (nS - 2)));
+    for (int i = 1; i <= nT - 2; ++i) {
+        for (int j = 1; j <= nS - 2; ++j) {
+            const TDreieckSchnitt d = DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
+            for (int k = 0; k < d.Anzahl; ++k) {
+                const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
+                bool schonDa = false;
+                for (const TPunkt2D& q : pool) {
+                    if (std::fabs(q.u - p.u) < 1e-3 && std::fabs(q.v - p.v) < 1e-3) {
+                        schonDa = true;
+                        break;
+                    }
+                }
+                if (!schonDa) {
+                    pool.push_back(p);
+                }
+            }
+        }
+    }
+    return pool;
+}
+
+bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D& c) {
+    return DoppelteFlaeche(a, b, c) < 1e-4;
+}
+
+// Marks every point that PunktImDreieck finds strictly inside a triangle of three other pooled
+// points. This is the innermost loop of the whole evaluation (fourth order in the pool size), so
+// the triangle's terms are computed once per triple with exactly PunktImDreieck's expressions,
+// points already marked are not tried again, and the sign of each quotient is read before it
+// is divided out. None of this changes which points get marked.
+void Huellenfilter(std::vector<TPunkt2D>& pool) {
+    const std::size_t n = pool.size();
+    std::vector<char> innen(n, 0);
+    for (std::size_t a = 0; a < n; ++a) {
+        const double ax = pool[a].u, ay = pool[a].v;
+        for (std::size_t b = a + 1; b < n; ++b) {
+            const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
+            for (std::size_t c = b + 1; c < n; ++c) {
+                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
+                if (bxax * cyay == byay * cxax ||
+                    HuellendreieckEntartet(pool[a], pool[b], pool[c])) {
+                    continue;
+                }
+                const double nennerP = bxax * cyay - byay * cxax;
+                const double nennerQ = cxax * byay - cyay * bxax;
+                for (std::size_t d = 0; d < n; ++d) {
+                    if (innen[d] || d == a || d == b || d == c) {
+                        continue;
+                    }
+                    const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
+                    const double zaehlerP = pxax * cyay - pyay * cxax;
+                    if (zaehlerP == 0 || (zaehlerP < 0) != (nennerP < 0)) {
+                        continue; // p <= 0
+                    }
+                    const double p = zaehlerP / nennerP;
+                    if (!(p > 0 && p < 1)) {
+                        continue;
+                    }
+                    const double zaehlerQ = pxax * byay - pyay * bxax;
+                    if (zaehlerQ == 0 || (zaehlerQ < 0) != (nennerQ < 0)) {
+                        continue; // q <= 0
+                    }
+                    const double q = zaehlerQ / nennerQ;
+                    if (q > 0 && q < 1 && p + q < 0.9999999999999) {
+                        innen[d] = 1;
+                    }
+                }
+            }
+        }
+    }
+    std::size_t k = 0;
+    for (std::size_t i = 0; i < n; ++i) {
+        if (!innen[i]) {
+            pool[k++] = pool[i];
+        }
+    }
+    pool.resize(k);
+}
+
+void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
+    std::vector<double> winkel(punkte.size());
+    NachWinkelOrdnen(punkte.data(), winkel.data(), static_cast<int>(punkte.size()));
+}
+
+void GeradeEckenEntfernen(std::vector<TPunkt2D>& h) {
+    std::size_t k = 0;
+    while (k < h.size()) {
+        const std::size_t m = h.size();
+        const TPunkt2D& prev = h[(k + m - 1) % m];
+        const TPunkt2D& cur = h[k];
+        const TPunkt2D& next = h[(k + 1) % m];
+        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
+            1e-4) {
+            h.erase(h.begin() + static_cast<std::ptrdiff_t>(k));
+        } else {
+            ++k;
+        }
+    }
+}
+
+std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    std::vector<TPunkt2D> punkte = Eckenpool(T, S);
+    Huellenfilter(punkte);
+    NachWinkelOrdnen(punkte);
+    GeradeEckenEntfernen(punkte);
+    return punkte;
+}
+
+} // namespace umbrarix

@@ -1,0 +1,94 @@
+#include "shadow/Schattenwurf.h"
+
+#include "shadow/PolygonSchnitt.h"
+
+#include <cmath>
+
+namespace umbrarix {
+
+namespace {
+
+TPunkt Minus(const TPunkt& a, const TPunkt& b) {
+    return {a.x - b.x, a.y - b.y, a.z - b.z};
+}
+
+// Corners of a polygon as (y, z) of the plane's facade frame, rounded to whole centimetres.
+int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
+    const int n = p.GueltigeAnzahl();
+    for (int i = 0; i < n; ++i) {
+        const TIntPunkt f = ebene.InFassade(p[i]);
+        ziel[i] = {static_cast<double>(f.y), static_cast<double>(f.z)};
+    }
+    return n;
+}
+
+TPolygon Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n,
+                     const TPunkt& P0) {
+    TPolygon p;
+    for (int k = 0; k < umriss.GueltigeAnzahl(); ++k) {
+        const TPunkt& v = umriss[k];
+        // A corner on the plane (which passes through the origin) stays where it is.
+        p.Anhaengen(Skalarprodukt(v, n) == 0 ? v : GeradeEbeneSchnitt(v, sonne, P0, n));
+    }
+    return p;
+}
+
+} // namespace
+
+TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n) {
+    const double t = Skalarprodukt(Minus(P0, L0), n) / Skalarprodukt(d, n);
+    return {L0.x + t * d.x, L0.y + t * d.y, L0.z + t * d.z};
+}
+
+double Flaeche(const TPolygon& p) {
+    const int n = p.GueltigeAnzahl();
+    if (n < 3) {
+        return 0;
+    }
+    double summe = 0;
+    const TPunkt& p0 = p[0];
+    for (int i = 1; i <= n - 2; ++i) {
+        const TPunkt a = Minus(p0, p[i]);
+        const TPunkt b = Minus(p0, p[i + 1]);
+        const double cx = a.y * b.z - a.z * b.y;
+        const double cy = a.z * b.x - a.x * b.z;
+        const double cz = a.x * b.y - a.y * b.x;
+        summe += std::sqrt(cx * cx + cy * cy + cz * cz) / 2;
+    }
+    return summe;
+}
+
+TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten,
+                             const TDrehung& ebene) {
+    TPunkt2D t[TPolygon::Kapazitaet], s[TPolygon::Kapazitaet];
+    const int nt = InEbene(ziel, ebene, t);
+    const int ns = InEbene(schatten, ebene, s);
+    TPolygon ergebnis;
+    for (const TPunkt2D& e :
+         PolygonSchnitt({t, static_cast<std::size_t>(nt)}, {s, static_cast<std::size_t>(ns)})) {
+        ergebnis.Anhaengen(ebene.InWelt(TPunkt{0, e.u, e.v}));
+    }
+    return ergebnis;
+}
+
+TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h) {
+    return SchattenZuschneiden(ziel, schatten, TDrehung(a, h));
+}
+
+void ProjiziereAufWandebene(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
+                            const TPunkt& P0, const TSzene& szene) {
+    const TDrehung wand(szene.Wandneigung, szene.Eingaben.anz_Himmelsrichtung);
+    e.SchattenWandebene = Projizieren(e.Polygon, sonne, n, P0);
+    e.SchattenWand = SchattenZuschneiden(szene.Wand.Polygon, e.SchattenWandebene, wand);
+    e.SchattenFenster = SchattenZuschneiden(szene.Fenster.Polygon, e.SchattenWandebene, wand);
+}
+
+void ProjiziereAufBodenebene(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
+                             const TPunkt& P0, const TSzene& szene) {
+    const TDrehung boden(180, szene.Eingaben.anz_Himmelsrichtung);
+    e.SchattenBodenebene = Projizieren(e.Polygon, sonne, n, P0);
+    e.SchattenBoden = SchattenZuschneiden(szene.Boden.Polygon, e.SchattenBodenebene, boden);
+    e.SchattenTerrasse = SchattenZuschneiden(szene.Terrasse.Polygon, e.SchattenBodenebene, boden);
+}
+
+} // namespace umbrarix

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/Geometrie.h"
+#include "model/Szene.h"
+
+namespace umbrarix {
+
+// Point where the line through L0 with direction d meets the plane through P0 with normal n.
+// The caller ensures Skalarprodukt(d, n) != 0.
+TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n);
+
+// Area in square centimetres of a convex polygon in space (either orientation); 0 below
+// three corners.
+double Flaeche(const TPolygon& p);
+
+// The part of schatten inside ziel. Both lie in the plane x = 0 of the facade frame given by
+// the rotation; the clipping works on their corners rounded to whole centimetres in that plane
+// and the result lies exactly in the plane.
+TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, const TDrehung& ebene);
+// The same for tilt a and facade azimuth h (degrees).
+TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h);
+
+// Throws the element's outline along the sun direction onto the wall plane (normal n through
+// P0) and clips it to the wall surface and the window of the scene.
+void ProjiziereAufWandebene(TVerschattendesElement& element, const TPunkt& sonne, const TPunkt& n,
+                            const TPunkt& P0, const TSzene& szene);
+// The same onto the ground plane, clipped to the ground surface and the terrace.
+void ProjiziereAufBodenebene(TVerschattendesElement& element, const TPunkt& sonne, const TPunkt& n,
+                             const TPunkt& P0, const TSzene& szene);
+
+} // namespace umbrarix

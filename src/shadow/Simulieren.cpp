@@ -1,0 +1,104 @@
+#include "shadow/Simulieren.h"
+
+#include "model/Geometrie.h"
+#include "shadow/Schattenwurf.h"
+#include "solar/Sonnenstand.h"
+
+namespace umbrarix {
+
+void Simulieren(TSzene& s, int N, double t) {
+    const TEingabedaten& e = s.Eingaben;
+    const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
+    // Written as "not above" so that a vector without a valid height also counts as night.
+    s.IstNacht = sonne.x == -1 || !(sonne.z > 0);
+    const TPunkt n = InWeltDrehen(TPunkt{1, 0, 0}, s.Wandneigung, e.anz_Himmelsrichtung);
+    s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
+
+    if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
+        const TPunkt ursprung{0, 0, 0};
+        TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
+        for (TVerschattendesElement* w : werfer) {
+            ProjiziereAufWandebene(*w, sonne, n, ursprung, s);
+        }
+        for (TVerschattendesElement* w : werfer) {
+            ProjiziereAufBodenebene(*w, sonne, TPunkt{0, 0, 1}, ursprung, s);
+        }
+    }
+    Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
+    Verschattungsanteil_berechnen(s, s.Terrasse, 0);
+}
+
+void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
+    double anteil = 0;
+    const double A = Flaeche(E.Polygon);
+    if (s.IstNacht) {
+        E.Verschattungsanteil = AnteilNacht;
+        return;
+    }
+    if (s.IstSonneNichtSichtbar) {
+        E.Verschattungsanteil = AnteilSonneNichtSichtbar;
+        return;
+    }
+    const bool fenster = &E == &s.Fenster;
+    const auto schatten = [fenster](const TVerschattendesElement& w) -> const TPolygon& {
+        return fenster ? w.SchattenFenster : w.SchattenTerrasse;
+    };
+    const TPolygon& O = schatten(s.Ueberhang);
+    const TPolygon& V = schatten(s.Volant);
+    const TPolygon& L = schatten(s.MauerLinks);
+    const TPolygon& R = schatten(s.MauerRechts);
+    const TEingabedaten& e = s.Eingaben;
+    const bool u = e.CheckBox_Ueberhang, v = e.CheckBox_Volant;
+    const bool l = e.CheckBox_MauerLinks, r = e.CheckBox_MauerRechts;
+    // An element without area has nothing to shade (and must not divide by zero).
+    const auto F = [A](const TPolygon& X) { return A > 0 ? Flaeche(X) / A : 0.0; };
+    const TDrehung ebene(a, e.anz_Himmelsrichtung);
+    const auto schnitt = [&ebene](const TPolygon& x, const TPolygon& y) {
+        return SchattenZuschneiden(x, y, ebene);
+    };
+
+    if (u) {
+        // The valance counts with the overhang's switch: switched off, its height is 0.
+        anteil += F(O) + F(V);
+    }
+    if (l) {
+        anteil += F(L);
+    }
+    if (r) {
+        anteil += F(R);
+    }
+    TPolygon OL, VL, LR;
+    if (u && l && O.Anzahl > 0 && L.Anzahl > 0) {
+        OL = schnitt(O, L);
+        anteil -= F(OL);
+    }
+    if (v && l && V.Anzahl > 0 && L.Anzahl > 0) {
+        VL = schnitt(V, L);
+        anteil -= F(VL);
+    }
+    if (u && r && O.Anzahl > 0 && R.Anzahl > 0) {
+        anteil -= F(schnitt(O, R));
+    }
+    if (v && r && V.Anzahl > 0 && R.Anzahl > 0) {
+        anteil -= F(schnitt(V, R));
+    }
+    if (l && r && L.Anzahl > 0 && R.Anzahl > 0) {
+        LR = schnitt(L, R);
+        anteil -= F(LR);
+    }
+    if (u && l && r && OL.Anzahl > 0 && LR.Anzahl > 0) {
+        anteil += F(schnitt(OL, LR));
+    }
+    if (v && l && r && VL.Anzahl > 0 && LR.Anzahl > 0) {
+        anteil += F(schnitt(VL, LR));
+    }
+    E.Verschattungsanteil = anteil;
+}
+
+void Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
+    const double t = Sonnenzeit(tag, UhrzeitAusPosition(uhrzeitPosition), s.Laengenkorrektur,
+                                s.Eingaben.CheckBox_Sommerzeit);
+    Simulieren(s, tag, t);
+}
+
+} // namespace umbrarix

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "model/Szene.h"
+
+namespace umbrarix {
+
+// Shares written for an instant without direct sun.
+inline constexpr double AnteilNacht = -1;              // sun below the horizon
+inline constexpr double AnteilSonneNichtSichtbar = -2; // sun behind the wall plane
+
+// Evaluates day N (1..365) at solar time t (hours): sun vector, the night and sun-behind-wall
+// flags, the shadows of the four casting elements on wall and ground, and the shaded shares
+// of window and terrace. An instant whose sun does not stand above the horizon counts as night
+// (beyond the polar limit the sun vector can point downwards without being the night marker).
+void Simulieren(TSzene& szene, int N, double t);
+
+// Writes the shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
+// overlapping shadows once.
+void Verschattungsanteil_berechnen(TSzene& szene, TVerschattetesElement& element, double a);
+
+// Clock time in hours of a time track-bar position (10-minute steps).
+inline double UhrzeitAusPosition(int position) {
+    return position / 6.0;
+}
+
+// Evaluates the instant of the two track-bar positions: day 1..365, time position 0..143.
+void Zeitpunkt_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
+
+} // namespace umbrarix

@@ -1,0 +1,136 @@
+#include "model/ElementeAufbauen.h"
+#include "model/Geometrie.h"
+#include "shadow/PolygonSchnitt.h"
+#include "shadow/Simulieren.h"
+
+#include "hilfen/HuellenfilterWoertlich.h"
+#include "hilfen/KonvexeZufallspolygone.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+namespace umbrarix {
+namespace {
+
+using P = std::vector<TPunkt2D>;
+
+bool Gleich(const P& a, const P& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (a[i].u != b[i].u || a[i].v != b[i].v) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Runs both filters on the pool of one pair; true when they keep the same points.
+bool BeideFilterGleich(const P& t, const P& s) {
+    P schnell = Eckenpool(t, s);
+    P woertlich = schnell;
+    Huellenfilter(schnell);
+    testhilfen::HuellenfilterWoertlich(woertlich);
+    return Gleich(schnell, woertlich);
+}
+
+P InEbene(const TPolygon& p, const TDrehung& d) {
+    P e;
+    for (int i = 0; i < p.Anzahl; ++i) {
+        const TIntPunkt f = d.InFassade(p[i]);
+        e.push_back({static_cast<double>(f.y), static_cast<double>(f.z)});
+    }
+    return e;
+}
+
+// The fast hull filter against the literal one: random convex pairs of several sizes and the
+// pairs that evaluating random scenes over a year actually clips, over a million in all.
+TEST(Huellenfilter, GleichWieWoertlichUeberEineMillionFaelle) {
+    long faelle = 0;
+    std::mt19937 zufall(4711);
+    for (int i = 0; i < 500000; ++i) {
+        const int bereich = i % 3 == 0 ? 5 : (i % 3 == 1 ? 60 : 600);
+        const P t = testhilfen::ZufallsKonvex(zufall, bereich, 8);
+        const P s = testhilfen::ZufallsKonvex(zufall, bereich, 8);
+        ASSERT_TRUE(BeideFilterGleich(t, s)) << "random pair " << i;
+        ++faelle;
+    }
+    const auto w = [&zufall](int a, int b) {
+        return static_cast<double>(std::uniform_int_distribution<int>(a, b)(zufall));
+    };
+    while (faelle < 1000000) {
+        TEingabedaten e;
+        e.anz_Himmelsrichtung = w(0, 359);
+        e.anz_Fensterneigung = w(60, 120);
+        e.anz_Vordachbreite = w(15, 700);
+        e.anz_Vordachlaenge = w(0, 400);
+        e.anz_Vordach_Neigung = w(0, 90);
+        e.anz_VolantHoehe = w(0, 200);
+        e.anz_Fensterbreite = w(15, 700);
+        e.anz_Fensterhoehe = w(15, 350);
+        e.anz_FensterZentrierung = w(-300, 300);
+        e.anz_terrassenbreite = w(15, 700);
+        e.anz_terrassenzentrierung = w(-300, 300);
+        e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
+        e.anz_ml_AbstandFenstermitte = w(-100, 350);
+        e.anz_mr_abstandFenstermitte = w(-100, 350);
+        e.anz_ml_ausfall = w(15, 350);
+        e.anz_mr_wandabstand = w(0, 300);
+        TSzene s = SzeneAusEingaben(e);
+        const TDrehung wand(s.Wandneigung, e.anz_Himmelsrichtung);
+        const TDrehung boden(180, e.anz_Himmelsrichtung);
+        const TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks,
+                                                  &s.MauerRechts};
+        for (int tag = 1; tag <= 365 && faelle < 1000000; tag += 11) {
+            for (int pos = 30; pos <= 114; pos += 4) {
+                Zeitpunkt_Simulieren(s, tag, pos);
+                if (s.IstNacht || s.IstSonneNichtSichtbar) {
+                    continue;
+                }
+                for (const TVerschattendesElement* x : werfer) {
+                    const P wandSchatten = InEbene(x->SchattenWandebene, wand);
+                    const P bodenSchatten = InEbene(x->SchattenBodenebene, boden);
+                    ASSERT_TRUE(BeideFilterGleich(InEbene(s.Fenster.Polygon, wand), wandSchatten));
+                    ASSERT_TRUE(BeideFilterGleich(InEbene(s.Wand.Polygon, wand), wandSchatten));
+                    ASSERT_TRUE(
+                        BeideFilterGleich(InEbene(s.Terrasse.Polygon, boden), bodenSchatten));
+                    ASSERT_TRUE(BeideFilterGleich(InEbene(s.Boden.Polygon, boden), bodenSchatten));
+                    faelle += 4;
+                    for (const TVerschattendesElement* y : werfer) {
+                        if (x < y) {
+                            ASSERT_TRUE(BeideFilterGleich(InEbene(x->SchattenFenster, wand),
+                                                          InEbene(y->SchattenFenster, wand)));
+                            ASSERT_TRUE(BeideFilterGleich(InEbene(x->SchattenTerrasse, boden),
+                                                          InEbene(y->SchattenTerrasse, boden)));
+                            faelle += 2;
+                        }
+                    }
+                }
+            }
+        }
+    }
+    EXPECT_GE(faelle, 1000000);
+}
+
+// Several pooled corners on one boundary line once made slivers that "contained" a true corner
+// of the intersection and dropped it, losing up to a third of the area.
+TEST(Huellenfilter, DuenneDreieckeWerfenKeineEckenHinaus) {
+    const struct {
+        P t, s;
+    } faelle[] = {
+        {{{39, 8}, {12, 28}, {2, 30}, {-36, 19}, {-18, -10}},
+         {{9, 17}, {35, -19}, {-7, -35}, {-17, -10}, {-23, 15}}},
+        {{{-35, 33}, {-34, -39}, {-12, -39}, {44, 35}, {17, 44}, {-2, 40}},
+         {{-30, 0}, {7, -39}, {16, 9}, {-7, 36}, {-26, 50}, {-33, 49}}},
+    };
+    for (const auto& f : faelle) {
+        const double referenz = testhilfen::Flaeche2D(
+            testhilfen::SutherlandHodgman(f.s, testhilfen::KonvexeHuelle(f.t)));
+        EXPECT_NEAR(testhilfen::Flaeche2D(PolygonSchnitt(f.t, f.s)), referenz, 0.01);
+    }
+}
+
+} // namespace
+} // namespace umbrarix
