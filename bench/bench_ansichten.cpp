@@ -1,0 +1,110 @@
+// Cost of drawing each view once for the default scene with all elements switched on: the
+// redraw that follows every evaluation while the user drags or a run animates.
+
+#include "model/ElementeAufbauen.h"
+#include "shadow/Simulieren.h"
+#include "simulation/Diagramme.h"
+#include "solar/Sonnenstand.h"
+#include "views/Ansicht3D.h"
+#include "views/Frontansicht.h"
+#include "views/Horizontalschnitt.h"
+#include "views/Kompass.h"
+#include "views/Person.h"
+#include "views/Seitenansicht.h"
+#include "views/Vorlagen.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace umbrarix {
+namespace {
+
+struct TUmgebung {
+    TSzene Szene;
+    TFarbset Farben;
+    QImage Vorlage = Vorlage_Ansicht();
+    QImage KompassVorlage = Vorlage_Kompass();
+    TPunkt Sonne;
+
+    TUmgebung() {
+        TEingabedaten e;
+        e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
+        e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
+        Szene = SzeneAusEingaben(e);
+        Zeitpunkt_Simulieren(Szene, 172, 72);
+        Sonne = Sonnenvektor(172, Sonnenzeit(172, 12.0, Szene.Laengenkorrektur, true), 50.5);
+    }
+};
+
+TUmgebung& Umgebung() {
+    static TUmgebung u;
+    return u;
+}
+
+void Ansicht_3D(benchmark::State& state) {
+    TUmgebung& u = Umgebung();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Ansicht3D_Zeichnen(u.Szene, u.Farben, T3DBlick{}));
+    }
+}
+BENCHMARK(Ansicht_3D)->Unit(benchmark::kMicrosecond);
+
+void Ansicht_Seite(benchmark::State& state) {
+    TUmgebung& u = Umgebung();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            Seitenansicht_Zeichnen(u.Szene, u.Farben, u.Vorlage, u.Sonne, PersonStartLinks));
+    }
+}
+BENCHMARK(Ansicht_Seite)->Unit(benchmark::kMicrosecond);
+
+void Ansicht_Fenster(benchmark::State& state) {
+    TUmgebung& u = Umgebung();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Frontansicht_Zeichnen(u.Szene, u.Farben, u.Vorlage));
+    }
+}
+BENCHMARK(Ansicht_Fenster)->Unit(benchmark::kMicrosecond);
+
+void Ansicht_Terrasse(benchmark::State& state) {
+    TUmgebung& u = Umgebung();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(Horizontalschnitt_Zeichnen(u.Szene, u.Farben, u.Vorlage));
+    }
+}
+BENCHMARK(Ansicht_Terrasse)->Unit(benchmark::kMicrosecond);
+
+void Ansicht_Kompass(benchmark::State& state) {
+    TUmgebung& u = Umgebung();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ZeichneKompass(0, 50.5, 172, u.Farben, u.KompassVorlage));
+    }
+}
+BENCHMARK(Ansicht_Kompass)->Unit(benchmark::kMicrosecond);
+
+void Diagrammbalken(benchmark::State& state) {
+    QImage bild = Vorlage_Tagesdiagramm();
+    int p = 0;
+    for (auto _ : state) {
+        Tagesbalken_Zeichnen(bild, p, 0.5);
+        p = (p + 1) % 144;
+    }
+}
+BENCHMARK(Diagrammbalken)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+} // namespace umbrarix
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
