@@ -41,6 +41,12 @@ bool T3DBlick::SetzePhi(int wert) {
     return geaendert;
 }
 
+int T3DBlick::Ziehen(int dx, int dy) {
+    const bool phi = SetzePhi(phi_ - dx);
+    const bool teta = SetzeTeta(teta_ - dy);
+    return (phi ? 1 : 0) + (teta ? 1 : 0);
+}
+
 // Turning the facade (h) turns the view with it: the facade keeps its place on screen.
 T3DProjektion::T3DProjektion(const T3DBlick& blick, double h) {
     const double pi = std::numbers::pi;

@@ -19,6 +19,9 @@ public:
     // Each returns true when the angle really changed (the view is then redrawn).
     bool SetzeTeta(int wert);
     bool SetzePhi(int wert);
+    // The pointer moved by (dx, dy) pixels with the left button held: one degree per pixel,
+    // right lowers phi, down lowers Teta. Returns how many angles changed (each is a redraw).
+    int Ziehen(int dx, int dy);
 
 private:
     int teta_ = -15;

@@ -27,6 +27,16 @@ TEST(Ansicht3D, BlickwinkelUndZiehen) {
     EXPECT_FALSE(b.SetzePhi(-95)) << "already at the stop: no change, no redraw";
     EXPECT_TRUE(b.SetzeTeta(500));
     EXPECT_EQ(b.Teta(), 90);
+
+    T3DBlick z;
+    EXPECT_EQ(z.Ziehen(10, 0), 1);
+    EXPECT_EQ(z.Phi(), -70);
+    EXPECT_EQ(z.Ziehen(-5, 20), 2);
+    EXPECT_EQ(z.Phi(), -65);
+    EXPECT_EQ(z.Teta(), -35);
+    EXPECT_EQ(z.Ziehen(0, 500), 1);
+    EXPECT_EQ(z.Teta(), -90);
+    EXPECT_EQ(z.Ziehen(0, 1), 0) << "held at the stop";
 }
 
 TEST(Ansicht3D, Projektion) {
