@@ -31,6 +31,10 @@ double Ueberhangneigung(const TIntPunkt& p0, const TIntPunkt& p3) {
 
 } // namespace
 
+double Durchgangshoehe_berechnen(const TSzene& s) {
+    return TDrehung(90, s.Eingaben.anz_Himmelsrichtung).InFassade(s.Volant.Polygon[0]).z;
+}
+
 void Daten_anzeigen_Masse(TSzene& s) {
     TEingabedaten& e = s.Eingaben;
     s.Wandneigung = e.anz_Fensterneigung;

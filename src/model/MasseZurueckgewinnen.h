@@ -9,4 +9,7 @@ namespace umbrarix {
 // Outlines are left as they are.
 void Daten_anzeigen_Masse(TSzene& szene);
 
+// Height of the valance's lower edge above the ground (the clearance under the valance).
+double Durchgangshoehe_berechnen(const TSzene& szene);
+
 } // namespace umbrarix

@@ -6,7 +6,7 @@
 
 namespace umbrarix {
 
-void Simulieren(TSzene& s, int N, double t) {
+TPunkt Simulieren(TSzene& s, int N, double t) {
     const TEingabedaten& e = s.Eingaben;
     const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
     // Written as "not above" so that a vector without a valid height also counts as night.
@@ -26,6 +26,7 @@ void Simulieren(TSzene& s, int N, double t) {
     }
     Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
     Verschattungsanteil_berechnen(s, s.Terrasse, 0);
+    return sonne;
 }
 
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
@@ -95,10 +96,10 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     E.Verschattungsanteil = anteil;
 }
 
-void Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
+TPunkt Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
     const double t = Sonnenzeit(tag, UhrzeitAusPosition(uhrzeitPosition), s.Laengenkorrektur,
                                 s.Eingaben.CheckBox_Sommerzeit);
-    Simulieren(s, tag, t);
+    return Simulieren(s, tag, t);
 }
 
 } // namespace umbrarix

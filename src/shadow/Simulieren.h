@@ -12,7 +12,8 @@ inline constexpr double AnteilSonneNichtSichtbar = -2; // sun behind the wall pl
 // flags, the shadows of the four casting elements on wall and ground, and the shaded shares
 // of window and terrace. An instant whose sun does not stand above the horizon counts as night
 // (beyond the polar limit the sun vector can point downwards without being the night marker).
-void Simulieren(TSzene& szene, int N, double t);
+// Returns the sun vector of the instant (the night marker at night).
+TPunkt Simulieren(TSzene& szene, int N, double t);
 
 // Writes the shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
 // overlapping shadows once.
@@ -24,6 +25,6 @@ inline double UhrzeitAusPosition(int position) {
 }
 
 // Evaluates the instant of the two track-bar positions: day 1..365, time position 0..143.
-void Zeitpunkt_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
+TPunkt Zeitpunkt_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
 
 } // namespace umbrarix

@@ -1,0 +1,18 @@
+// Umbrarix: creates the main window and runs until it is closed.
+
+#include "ui/Form_Haupt.h"
+#include "ui/Plattform.h"
+
+#include <QApplication>
+#include <QDir>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Umbrarix"));
+    umbrarix::TQtPlattform plattform;
+    const QString programmordner =
+        QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
+    umbrarix::TForm_Haupt fenster(plattform, programmordner);
+    fenster.show();
+    return app.exec();
+}

@@ -1,0 +1,39 @@
+#include "model/Zahltext.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace umbrarix {
+
+std::optional<double> TextZuZahl(std::string_view text) {
+    // Blanks around the number are accepted: the catalogue writes one longitude " 0.4".
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) {
+        text.remove_suffix(1);
+    }
+    if (text.empty() || text.front() == '+') {
+        return std::nullopt;
+    }
+    double wert = 0;
+    const char* ende = text.data() + text.size();
+    const auto [p, fehler] = std::from_chars(text.data(), ende, wert, std::chars_format::general);
+    if (fehler != std::errc{} || p != ende || !std::isfinite(wert)) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+std::string GanzzahlText(double wert) {
+    const double r = std::nearbyint(wert);
+    if (r == 0) {
+        return "0";
+    }
+    char puffer[64];
+    const auto [p, fehler] =
+        std::to_chars(puffer, puffer + sizeof puffer, r, std::chars_format::fixed, 0);
+    return fehler == std::errc{} ? std::string(puffer, p) : std::string("0");
+}
+
+} // namespace umbrarix

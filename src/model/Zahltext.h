@@ -1,0 +1,17 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace umbrarix {
+
+// A field text as a number: optional minus sign, digits, a point as decimal separator and an
+// optional exponent, nothing else but blanks around it (no comma, no plus sign). Empty,
+// malformed and non-finite texts give nothing.
+std::optional<double> TextZuZahl(std::string_view text);
+
+// A whole number written without decimals ("150", "-7"), with minus zero written "0".
+std::string GanzzahlText(double wert);
+
+} // namespace umbrarix

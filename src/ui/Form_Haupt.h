@@ -1,0 +1,274 @@
+#pragma once
+
+#include "model/Farbset.h"
+#include "model/Szene.h"
+#include "ui/Plattform.h"
+#include "ui/Widgets.h"
+#include "views/Ansicht3D.h"
+
+#include <QImage>
+#include <QMainWindow>
+
+#include <map>
+#include <memory>
+
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QListWidget;
+class QMenu;
+class QProgressBar;
+class QPushButton;
+class QRadioButton;
+class QStackedWidget;
+class QTimer;
+class QToolButton;
+
+namespace umbrarix {
+
+class TForm_Info;
+
+// The main window: inputs, views, compass, results and the date and time scales. It owns the
+// scene for the whole run; its handlers carry the program's flow and call the layers below.
+// Components carry their German names; handlers live in files by concern (Haupt_*.cpp).
+class TForm_Haupt : public QMainWindow {
+public:
+    // programmordner: folder of the settings files, with a trailing separator.
+    TForm_Haupt(TPlattform& plattform, QString programmordner);
+    ~TForm_Haupt() override;
+
+    // ---- Scene and program-wide state
+    TSzene Szene;
+    TFarbset Farben;
+    T3DBlick Blick3D; // the two angles of the 3D view
+    bool SimulationLaeuft = false;
+    bool DiagrammLaeuft = false;
+    QString Programmordner;
+    QString Projektdatei = QStringLiteral("unbenannt.dat");
+    QPoint Mausposition; // mouse position at the last mouse-down on a handle or image
+
+    // ---- Start-up (Haupt_Start.cpp)
+    void FormShow();
+    void Timer_InfoTimer();
+
+    // ---- Date and time (Haupt_DatumZeit.cpp)
+    void TrackBar_Datum_UhrzeitChange(TTrackBar* sender);
+    // The texts and marker positions of the date and time (and the compass after a date
+    // change), without evaluating.
+    void DatumZeitAnzeigen(TTrackBar* sender);
+    // Evaluates the instant of the two track bars.
+    void ZeitpunktSimulieren();
+    void Shape_DatumZeitMouseMove(TFormShape* sender, QMouseEvent* e);
+    void s_ueberh_MouseDown(TFormShape* sender, QMouseEvent* e);
+
+    // ---- Inputs (Haupt_Eingaben.cpp)
+    void EndeDimensionAendern(QObject* sender, bool fokusInDieListe = false);
+    void StartDimensionAendern(QObject* sender);
+    void DimensionslisteClick(int index);
+    void DimensionslisteDblClick();
+    void CheckBox_UeberhangClick();
+    void UeberhangAktivieren(bool an);
+    void MauerLinksAktivieren(bool an);
+    void MauerRechtsAktivieren(bool an);
+    void EigabenAktivieren(bool an);
+    void anz_StandortChange();
+    void Daten_auslesen();
+    void Daten_anzeigen();
+
+    // ---- Evaluation and views (Haupt_Ansichten.cpp)
+    void Simulieren(int N, double t);
+    void AnsichtZeichnen(const TPunkt& sonne);
+    void ZeichneKompass();
+    void RadioGroup_AnsichtClick();
+    void Image_3dMouseDown(QMouseEvent* e);
+    void Image_3dMouseMove(QMouseEvent* e);
+    void Simulation_Starten();
+    void Simulation_Beenden();
+    void DiagrammeZuruecksetzen();
+
+    // ---- Runs (Haupt_Simulation.cpp)
+    void Tagessimulation_Berechnen();
+    void Jahressimulation_Berechnen();
+    void SpeedButton_SimulationsClick();
+    void Button_SimulationAnhaltenClick();
+
+    // ---- Components
+    QWidget* Client = nullptr; // the 1016 x 694 client area
+
+    QWidget* Panel_DatenEingaben = nullptr;
+    QWidget* PageControl1 = nullptr;
+    QStackedWidget* Seiten = nullptr;  // the six pages of PageControl1
+    QList<QPushButton*> Seitenknoepfe; // their button-style tabs
+    QPushButton* Button_AenderungUebernehmen = nullptr;
+
+    // Overhang / awning
+    TGanzzahlfeld* anz_Vordachbreite = nullptr;
+    TGanzzahlfeld* anz_Vordachlaenge = nullptr;
+    TGanzzahlfeld* anz_VordachHoehe = nullptr;
+    TGanzzahlfeld* anz_Abstand_Wand = nullptr;
+    TGanzzahlfeld* anz_Vordach_Neigung = nullptr;
+    TGanzzahlfeld* anz_VolantHoehe = nullptr;
+    TGanzzahlfeld* anz_Vordachzentrierung = nullptr;
+    QLineEdit* anz_Durchgangshoehe = nullptr;
+    // Window
+    TGanzzahlfeld* anz_Fensterhoehe = nullptr;
+    TGanzzahlfeld* anz_Fensterbreite = nullptr;
+    TGanzzahlfeld* anz_Fensterabstand_Boden = nullptr;
+    TGanzzahlfeld* anz_Fensterneigung = nullptr;
+    TGanzzahlfeld* anz_FensterZentrierung = nullptr;
+    // Terrace
+    TGanzzahlfeld* anz_terrassenbreite = nullptr;
+    TGanzzahlfeld* anz_terrassenlaenge = nullptr;
+    TGanzzahlfeld* anz_terrassenabstand = nullptr;
+    TGanzzahlfeld* anz_terrassenzentrierung = nullptr;
+    // Location
+    TGanzzahlfeld* anz_Himmelsrichtung = nullptr;
+    QLineEdit* anz_ort = nullptr;
+    TZahlfeld* anz_Breitengrad = nullptr;
+    TZahlfeld* anz_Laengengrad = nullptr;
+    TZahlfeld* anz_Zeitzone = nullptr;
+    QCheckBox* CheckBox_Sommerzeit = nullptr;
+    QListWidget* Dimensionsliste = nullptr;
+    QStringList Dimensionswerte; // hidden companion list of Dimensionsliste
+    // Wall projections
+    TGanzzahlfeld* anz_ml_ausfall = nullptr;
+    TGanzzahlfeld* anz_ml_hoehe = nullptr;
+    TGanzzahlfeld* anz_ml_bodenabstand = nullptr;
+    TGanzzahlfeld* anz_ml_wandabstand = nullptr;
+    TGanzzahlfeld* anz_ml_AbstandFenstermitte = nullptr;
+    TGanzzahlfeld* anz_mr_Ausfall = nullptr;
+    TGanzzahlfeld* anz_mr_hoehe = nullptr;
+    TGanzzahlfeld* anz_mr_bodenabstand = nullptr;
+    TGanzzahlfeld* anz_mr_wandabstand = nullptr;
+    TGanzzahlfeld* anz_mr_abstandFenstermitte = nullptr;
+
+    // Element switches
+    QWidget* Panel_Systeme = nullptr;
+    QCheckBox* CheckBox_Ueberhang = nullptr;
+    QCheckBox* CheckBox_Volant = nullptr;
+    QCheckBox* CheckBox_MauerLinks = nullptr;
+    QCheckBox* CheckBox_MauerRechts = nullptr;
+
+    // Working area and views
+    QWidget* Panel_Arbeitsflaeche = nullptr;
+    QGroupBox* RadioGroup_Ansicht = nullptr;
+    QList<QRadioButton*> Ansichtsknoepfe;
+    QWidget* Panel_3DAnsicht = nullptr;
+    QWidget* Panel_seitenansicht = nullptr;
+    QWidget* Panel_AnsichtFenster = nullptr;
+    QWidget* Panel_AnsichtTerrasse = nullptr;
+    QWidget* Panel_DiagrammTagessimulation = nullptr;
+    QWidget* Panel_DiagrammJahressimulation = nullptr;
+    TBildflaeche* Image_3d = nullptr;
+    TBildflaeche* seitenansicht = nullptr;
+    TBildflaeche* frontansicht = nullptr;
+    TBildflaeche* Horizontalschnitt = nullptr;
+    QImage vorlage_ansicht;
+
+    // Handles of the front view
+    TFormShape *f_fenster_oben, *f_fenster_unten, *f_fenster_links, *f_fenster_rechts;
+    TFormShape *f_ueberh_oben, *f_ueberh_unten, *f_ueberh_links, *f_ueberh_rechts;
+    TFormShape *f_volant_unten, *f_volant_links, *f_volant_rechts;
+    TFormShape *f_mauerlinks_seite, *f_mauerlinks_oben, *f_mauerlinks_unten;
+    TFormShape *f_mauerrechts_seite, *f_mauerrechts_oben, *f_mauerrechts_unten;
+    TFormShape* Shape3; // ground bar of the front view
+    // Side view
+    TFormShape *s_ueberh_innen, *s_ueberh_aussen, *s_ueberh_volant, *s_wandneigung, *s_person;
+    TFormShape *Shape_Fussboden, *s_terrasse;
+    // Top view
+    TFormShape *b_terrasse_oben, *b_terrasse_unten, *b_terrasse_links, *b_terrasse_rechts;
+    TFormShape *b_ueberh_oben, *b_ueberh_unten, *b_ueberh_links, *b_ueberh_rechts;
+    TFormShape *b_mauerlinks_seite, *b_mauerlinks_oben, *b_mauerlinks_unten;
+    TFormShape *b_mauerrechts_seite, *b_mauerrechts_oben, *b_mauerrechts_unten;
+    TFormShape* Shape15; // the wall seen from above
+
+    // Diagrams
+    TBildflaeche *anz_Tagessimulation_Fenster, *anz_Tagessimulation_Terrasse;
+    TBildflaeche *anz_Jahressimulation_Fenster, *anz_Jahressimulation_Terrasse;
+    QImage anz_Tagessimulation_vorlage, anz_Jahressimulation_vorlage;
+    QToolButton *SpeedButton_Tagessimulation_Fenster, *SpeedButton_Tagessimulation_Terrasse;
+    QToolButton *SpeedButton_Jahressimulation_Fenster, *SpeedButton_Jahressimulation_Terrasse;
+    QLabel *anz_Simulationsdatum, *anz_SimulationsUhrzeit;
+    TFormShape *Shape10, *Shape9;
+    QLabel *Label82, *Label81;
+
+    // Compass
+    QWidget* Panel_Kompass = nullptr;
+    TBildflaeche* Image_Kompass = nullptr;
+    QImage Image_Kompass_vorlage;
+    TFormShape* shape_Himmelsrichtung = nullptr;
+
+    QLabel* Label33 = nullptr; // hint
+
+    // Results
+    QWidget* Panel3 = nullptr;
+    QLabel *anz_Uhrzeit, *anz_Datum, *anz_Verschattungsanteil_f, *anz_Verschattungsanteil_t;
+
+    // Date and time
+    QWidget* Panel1 = nullptr;
+    TBildflaeche *Image_Datum, *Image_Zeit;
+    TFormShape *Shape_Datum, *Shape_Zeit;
+    std::unique_ptr<TTrackBar> TrackBar_Datum, TrackBar_Uhrzeit;
+
+    // Runs
+    QToolButton *Button_JahrSimulationStarten, *Button_JahrSimulationPause,
+        *Button_JahrSimulationAnhalten;
+    QToolButton *Button_TagSimulationStarten, *Button_TagSimulationPause,
+        *Button_TagSimulationAnhalten;
+    QTimer *Timer_TagSimulieren, *Timer_JahrSimulieren, *Timer_Info;
+
+    // Progress panels
+    QWidget *Panel_SpeichernLaeuft, *Panel_DruckvorgangLaeuft;
+    QProgressBar* Gauge_Speichervortschritt = nullptr;
+
+    // Menu
+    QAction *Neu1, *ffnen1, *Speichern1, *Sperichernunter1, *N_VelumoraTrenner;
+    QMenu* VELUMORAExport1 = nullptr;
+    QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
+    QAction* Projektbeschreibung1;
+    QAction *Fenster1, *Terrasse1, *Fenster2, *Terrasse2, *Fenster3, *Terrasse3;
+    QAction *DatenblattAusgabe1, *Datenblatt1, *Grafiken1, *AktuellerSchirm1;
+    QAction *Ansprechpartner1, *Arbeitsverzeichnis1, *Farbauswahl1, *Info1;
+
+    TForm_Info* Form_Info = nullptr;
+
+    // Every spin field by its component name.
+    std::map<QString, TGanzzahlfeld*> Spinfelder;
+    TGanzzahlfeld* Spinfeld(const QString& name) const;
+
+protected:
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Building the window (Haupt_Aufbau.cpp)
+    void Aufbauen();
+    void EingabeseitenAufbauen();
+    void ArbeitsflaecheAufbauen();
+    void DiagrammseiteAufbauen(QWidget* panel, bool tag);
+    void UntereLeisteAufbauen();
+    void MenueAufbauen();
+    TFormShape* Marker(QWidget* panel, const char* name, TFormShape::TForm form, bool gefuellt);
+    void MarkerSetzen(TFormShape* marker, const QRect& r);
+
+    // Inputs (Haupt_Eingaben.cpp)
+    void FelderLesen();
+    void AugenblickswerteLesen();
+    double Dezimalwert(TZahlfeld* feld, double bisher);
+    void FokusWechsel(QWidget* alt, QWidget* neu);
+    QList<QWidget*> UeberhangGruppe() const;
+    QList<QWidget*> MauerLinksGruppe() const;
+    QList<QWidget*> MauerRechtsGruppe() const;
+    QList<QWidget*> ImmerAnGruppe() const;
+
+    void Ansicht3DZeichnen();
+    void VollerLauf(bool tag);
+
+    TPlattform& plattform_;
+    int fokusSperre_ = 0; // focus changes made by the program itself end no edit
+    bool gezeigt_ = false;
+    bool abbau_ = false; // the window is being destroyed: no more handlers
+    std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
+};
+
+} // namespace umbrarix

@@ -1,0 +1,36 @@
+#include "ui/Form_Info.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace umbrarix {
+
+TForm_Info::TForm_Info(QWidget* eltern) : QDialog(eltern) {
+    setObjectName(QStringLiteral("TForm_Info"));
+    setWindowTitle(QStringLiteral("Info"));
+    auto* layout = new QVBoxLayout(this);
+    auto* titel = new QLabel(QStringLiteral("Umbrarix"), this);
+    QFont f = titel->font();
+    f.setPointSize(f.pointSize() * 2);
+    f.setBold(true);
+    titel->setFont(f);
+    titel->setAlignment(Qt::AlignCenter);
+    auto* version =
+        new QLabel(QStringLiteral("Verschattung von Fenster und Terrasse\nVersion 1.0"), this);
+    version->setObjectName(QStringLiteral("Label_Version"));
+    version->setAlignment(Qt::AlignCenter);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(titel);
+    layout->addWidget(version);
+    layout->addWidget(ok, 0, Qt::AlignCenter);
+    setFixedSize(320, 170);
+}
+
+void TForm_Info::mousePressEvent(QMouseEvent*) {
+    accept();
+}
+
+} // namespace umbrarix

@@ -1,0 +1,103 @@
+// Creating the main window, the start-up sequence and the one-time placement with the about box.
+
+#include "ui/Form_Haupt.h"
+
+#include "ui/Form_Info.h"
+#include "ui/Skalen.h"
+#include "views/Zeichenflaeche.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStackedWidget>
+#include <QTimer>
+
+namespace umbrarix {
+
+namespace {
+
+// A scale: white, a frame over the top 5 rows and black division lines from row 7 down.
+void SkalaZeichnen(TBildflaeche* skala, std::initializer_list<int> linien) {
+    QImage& bild = skala->Bild();
+    TZeichenflaeche z(bild);
+    z.Farbe(FarbeWeiss);
+    z.Rechteck(0, 0, bild.width(), bild.height());
+    z.Stift(FarbeSchwarz);
+    z.Pinsel(FarbeWeiss);
+    z.Rechteck(0, 0, bild.width(), 5);
+    for (const int x : linien) {
+        z.BewegeZu(x, 7);
+        z.LinieZu(x, bild.height());
+    }
+    skala->update();
+}
+
+} // namespace
+
+TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner)
+    : Programmordner(std::move(programmordner)), plattform_(plattform) {
+    Aufbauen();
+    connect(qApp, &QApplication::focusChanged, this,
+            [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
+    Timer_Info->start();
+}
+
+TForm_Haupt::~TForm_Haupt() {
+    abbau_ = true;
+}
+
+void TForm_Haupt::showEvent(QShowEvent* e) {
+    QMainWindow::showEvent(e);
+    if (!gezeigt_) {
+        gezeigt_ = true;
+        FormShow();
+    }
+}
+
+void TForm_Haupt::FormShow() {
+    ++fokusSperre_;
+    SkalaZeichnen(Image_Datum, {0, 62, 118, 180, 240, 302, 362, 426, 488, 546, 610, 670, 729});
+    SkalaZeichnen(Image_Zeit, {0,   31,  61,  91,  122, 152, 183, 213, 243, 274, 304, 334, 365,
+                               395, 425, 456, 486, 517, 547, 577, 608, 638, 668, 699, 729});
+    Farben = TFarbset{};
+    Shape_Datum->Pinselfarbe(Farben.Interaktivfarbe);
+    Shape_Zeit->Pinselfarbe(Farben.Interaktivfarbe);
+    for (TFormShape* m : {shape_Himmelsrichtung, s_person, s_ueberh_innen, s_ueberh_aussen,
+                          s_ueberh_volant, s_wandneigung, f_mauerlinks_oben, f_mauerlinks_unten,
+                          f_mauerrechts_oben, f_mauerrechts_unten, b_mauerlinks_oben,
+                          b_mauerlinks_unten, b_mauerrechts_oben, b_mauerrechts_unten}) {
+        m->Stiftfarbe(Farben.Interaktivfarbe);
+        m->Pinselfarbe(Farben.Interaktivfarbe);
+    }
+    Blick3D = T3DBlick{};
+    Daten_auslesen();
+    Daten_anzeigen();
+    Simulation_Beenden();
+    DiagrammLaeuft = false;
+    CheckBox_UeberhangClick();
+    Seitenknoepfe[0]->setChecked(true);
+    Seiten->setCurrentIndex(0);
+    TrackBar_Datum_UhrzeitChange(nullptr);
+    Projektdatei = QStringLiteral("unbenannt.dat");
+    --fokusSperre_;
+}
+
+void TForm_Haupt::Timer_InfoTimer() {
+    const QScreen* bildschirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
+    if (bildschirm != nullptr) {
+        const TFensterplatz platz =
+            Fensterplatz(bildschirm->geometry().size(), frameGeometry().size());
+        if (platz.Veraenderbar) {
+            setMinimumSize(0, 0);
+            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+            setGeometry(platz.Rahmen);
+        } else {
+            move(platz.Rahmen.topLeft());
+        }
+    }
+    Timer_Info->stop();
+    plattform_.NachrichtenVerarbeiten();
+    plattform_.ModalZeigen(*Form_Info);
+}
+
+} // namespace umbrarix

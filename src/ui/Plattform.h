@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+
+class QDialog;
+class QWidget;
+
+namespace umbrarix {
+
+// A file dialog's settings: caption, filter ("Daten-Dateien (*.dat);;Alle Dateien (*.*)"),
+// default suffix without the dot ("" for none), initial folder and file name.
+struct TDateiDialog {
+    QString Titel;
+    QString Filter;
+    QString Endung;
+    QString Ordner;
+    QString Dateiname;
+};
+
+// Everything that waits for the person at the screen, behind one seam: the program uses the
+// Qt implementation, the tests a scripted one that records what was shown and answers from a
+// queue, so that no test ever blocks on a dialog.
+class TPlattform {
+public:
+    virtual ~TPlattform() = default;
+
+    // A message box with the text and one OK button.
+    virtual void Meldung(QWidget* eltern, const QString& text) = 0;
+    // Shows a dialog modally; returns its result code.
+    virtual int ModalZeigen(QDialog& dialog) = 0;
+    // Lets the toolkit handle pending window messages (paints during long loops).
+    virtual void NachrichtenVerarbeiten() = 0;
+    virtual void Signalton() = 0;
+    // The chosen path, or an empty text when the person cancelled.
+    virtual QString DateiOeffnen(QWidget* eltern, const TDateiDialog& dialog) = 0;
+    virtual QString DateiSpeichern(QWidget* eltern, const TDateiDialog& dialog) = 0;
+    virtual QString OrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) = 0;
+    virtual std::optional<QColor> FarbeWaehlen(QWidget* eltern, const QColor& start) = 0;
+};
+
+// The real dialogs of the toolkit.
+class TQtPlattform : public TPlattform {
+public:
+    void Meldung(QWidget* eltern, const QString& text) override;
+    int ModalZeigen(QDialog& dialog) override;
+    void NachrichtenVerarbeiten() override;
+    void Signalton() override;
+    QString DateiOeffnen(QWidget* eltern, const TDateiDialog& dialog) override;
+    QString DateiSpeichern(QWidget* eltern, const TDateiDialog& dialog) override;
+    QString OrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) override;
+    std::optional<QColor> FarbeWaehlen(QWidget* eltern, const QColor& start) override;
+};
+
+} // namespace umbrarix

@@ -1,0 +1,64 @@
+#include "ui/Plattform.h"
+
+#include <QApplication>
+#include <QColorDialog>
+#include <QDialog>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace umbrarix {
+
+void TQtPlattform::Meldung(QWidget* eltern, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Umbrarix"), text, QMessageBox::Ok, eltern);
+    box.exec();
+}
+
+int TQtPlattform::ModalZeigen(QDialog& dialog) {
+    return dialog.exec();
+}
+
+void TQtPlattform::NachrichtenVerarbeiten() {
+    QApplication::processEvents();
+}
+
+void TQtPlattform::Signalton() {
+    QApplication::beep();
+}
+
+QString TQtPlattform::DateiOeffnen(QWidget* eltern, const TDateiDialog& d) {
+    QFileDialog dialog(eltern, d.Titel, d.Ordner, d.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (!d.Dateiname.isEmpty()) {
+        dialog.selectFile(d.Dateiname);
+    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().front()
+               : QString();
+}
+
+QString TQtPlattform::DateiSpeichern(QWidget* eltern, const TDateiDialog& d) {
+    QFileDialog dialog(eltern, d.Titel, d.Ordner, d.Filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(d.Endung);
+    if (!d.Dateiname.isEmpty()) {
+        dialog.selectFile(d.Dateiname);
+    }
+    return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty()
+               ? dialog.selectedFiles().front()
+               : QString();
+}
+
+QString TQtPlattform::OrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) {
+    return QFileDialog::getExistingDirectory(eltern, titel, start);
+}
+
+std::optional<QColor> TQtPlattform::FarbeWaehlen(QWidget* eltern, const QColor& start) {
+    const QColor c = QColorDialog::getColor(start, eltern);
+    if (!c.isValid()) {
+        return std::nullopt;
+    }
+    return c;
+}
+
+} // namespace umbrarix

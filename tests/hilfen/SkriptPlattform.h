@@ -1,0 +1,63 @@
+#pragma once
+
+// A platform for tests: every message, dialog and beep is recorded, answers come from queues,
+// nothing ever waits for a person.
+
+#include "ui/Plattform.h"
+
+#include <QDialog>
+#include <QStringList>
+
+#include <deque>
+
+namespace umbrarix::testhilfen {
+
+class TSkriptPlattform : public TPlattform {
+public:
+    QStringList Meldungen;              // texts of the message boxes shown
+    QStringList GezeigteDialoge;        // object names of the modal dialogs shown
+    std::deque<int> Dialogantworten;    // result codes for ModalZeigen; default: rejected
+    std::deque<QString> Dateiantworten; // paths for the file dialogs; default: cancelled
+    std::deque<QString> Ordnerantworten;
+    std::deque<std::optional<QColor>> Farbantworten;
+    QList<TDateiDialog> Dateidialoge; // settings of every file dialog shown
+    int Signaltoene = 0;
+    int Verarbeitungen = 0;
+
+    void Meldung(QWidget*, const QString& text) override { Meldungen.push_back(text); }
+    int ModalZeigen(QDialog& dialog) override {
+        GezeigteDialoge.push_back(dialog.objectName());
+        if (Dialogantworten.empty()) {
+            return QDialog::Rejected;
+        }
+        const int a = Dialogantworten.front();
+        Dialogantworten.pop_front();
+        return a;
+    }
+    void NachrichtenVerarbeiten() override { ++Verarbeitungen; }
+    void Signalton() override { ++Signaltoene; }
+    QString DateiOeffnen(QWidget*, const TDateiDialog& d) override { return Datei(d); }
+    QString DateiSpeichern(QWidget*, const TDateiDialog& d) override { return Datei(d); }
+    QString OrdnerWaehlen(QWidget*, const QString&, const QString&) override {
+        return Naechste(Ordnerantworten, QString());
+    }
+    std::optional<QColor> FarbeWaehlen(QWidget*, const QColor&) override {
+        return Naechste(Farbantworten, std::optional<QColor>());
+    }
+
+private:
+    QString Datei(const TDateiDialog& d) {
+        Dateidialoge.push_back(d);
+        return Naechste(Dateiantworten, QString());
+    }
+    template <class T> static T Naechste(std::deque<T>& q, T vorgabe) {
+        if (q.empty()) {
+            return vorgabe;
+        }
+        T a = q.front();
+        q.pop_front();
+        return a;
+    }
+};
+
+} // namespace umbrarix::testhilfen
