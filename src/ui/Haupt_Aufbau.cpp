@@ -68,6 +68,8 @@ QLabel* Ergebniszeile(QWidget* eltern, const char* name, int y, int breite) {
 }
 
 constexpr int FeldX = 150, EinheitX = 220, ErsteZeile = 40, Zeilenabstand = 30;
+// The location page is denser: its pick list takes rows 160 to 281.
+constexpr int StandortErsteZeile = 34, StandortZeilenabstand = 24;
 
 } // namespace
 
@@ -168,7 +170,8 @@ void TForm_Haupt::EingabeseitenAufbauen() {
         const int index = static_cast<int>(seitennamen.indexOf(seitenname));
         QWidget* seite = Seiten->widget(index);
         int& z = zeile[seitenname];
-        const int y = ErsteZeile + z * Zeilenabstand;
+        const int y = index == 3 ? StandortErsteZeile + z * StandortZeilenabstand
+                                 : ErsteZeile + z * Zeilenabstand;
         ++z;
         const QString name = QString::fromUtf8(f.Name.data(), static_cast<int>(f.Name.size()));
         Beschriftung(
@@ -227,7 +230,8 @@ void TForm_Haupt::EingabeseitenAufbauen() {
 
     // The location page: orientation first, then place and the three location texts.
     QWidget* standort = Seiten->widget(3);
-    const int yOrt = ErsteZeile + Zeilenabstand;
+    const auto standortZeile = [](int z) { return StandortErsteZeile + z * StandortZeilenabstand; };
+    const int yOrt = standortZeile(1);
     Beschriftung(standort, QStringLiteral("Ort:"), 8, yOrt + 3);
     anz_ort = new QLineEdit(QStringLiteral("Köln"), standort);
     anz_ort->setObjectName(QStringLiteral("anz_ort"));
@@ -240,11 +244,9 @@ void TForm_Haupt::EingabeseitenAufbauen() {
         const char* text;
         int y;
     } dezimal[] = {
-        {&anz_Breitengrad, "anz_Breitengrad", "Breitengrad:", "50.5",
-         ErsteZeile + 2 * Zeilenabstand},
-        {&anz_Laengengrad, "anz_Laengengrad", "Längengrad:", "-7.0",
-         ErsteZeile + 3 * Zeilenabstand},
-        {&anz_Zeitzone, "anz_Zeitzone", "Zeitzone", "1", 290},
+        {&anz_Breitengrad, "anz_Breitengrad", "Breitengrad:", "50.5", standortZeile(2)},
+        {&anz_Laengengrad, "anz_Laengengrad", "Längengrad:", "-7.0", standortZeile(3)},
+        {&anz_Zeitzone, "anz_Zeitzone", "Zeitzone", "1", standortZeile(4)},
     };
     for (const auto& d : dezimal) {
         Beschriftung(standort, QString::fromUtf8(d.beschriftung), 8, d.y + 3);
@@ -260,7 +262,7 @@ void TForm_Haupt::EingabeseitenAufbauen() {
     CheckBox_Sommerzeit =
         new QCheckBox(QStringLiteral("Sommerzeit (31. März. - 30.Oktober.)"), standort);
     CheckBox_Sommerzeit->setObjectName(QStringLiteral("CheckBox_Sommerzeit"));
-    CheckBox_Sommerzeit->setGeometry(8, 320, 240, 20);
+    CheckBox_Sommerzeit->setGeometry(8, 286, 240, 20);
     CheckBox_Sommerzeit->setChecked(true);
     connect(CheckBox_Sommerzeit, &QCheckBox::clicked, this,
             [this] { EndeDimensionAendern(CheckBox_Sommerzeit); });

@@ -3,6 +3,7 @@
 #include "hilfen/Hauptfenster.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
@@ -103,6 +104,10 @@ TEST(Hauptfenster, ZuGrosseBreiteWirdBegrenztUndAusgewertet) {
     EXPECT_EQ(w->anz_Vordachbreite->Text(), QStringLiteral("700"));
     EXPECT_EQ(w->Szene.Eingaben.anz_Vordachbreite, 700);
     EXPECT_NE(w->anz_Verschattungsanteil_t->text(), vorher);
+    // The clearance follows a new valance height at once.
+    Tippen(w->anz_VolantHoehe->Eingabe(), QStringLiteral("50"));
+    QTest::keyClick(w->anz_VolantHoehe->Eingabe(), Qt::Key_Return);
+    EXPECT_EQ(w->anz_Durchgangshoehe->text(), QStringLiteral("204"));
 }
 
 TEST(Hauptfenster, GeleertesFeldBekommtSeineVorgabe) {
@@ -306,6 +311,28 @@ TEST(Hauptfenster, DiagrammseitenRechnenDenGanzenLauf) {
     w->SpeedButton_Jahressimulation_Terrasse->click();
     EXPECT_TRUE(w->anz_Jahressimulation_Terrasse->isVisible());
     EXPECT_FALSE(w->anz_Jahressimulation_Fenster->isVisible());
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// Pictures of the whole window on every page, for a look by eye (build/ansichten/).
+TEST(Hauptfenster, BildschirmfotosAllerSeiten) {
+    THauptfenster w;
+    w->CheckBox_MauerLinks->click();
+    w->CheckBox_MauerRechts->click();
+    const QString ordner = QStringLiteral(UMBRARIX_BILDORDNER);
+    ASSERT_TRUE(QDir().mkpath(ordner));
+    for (int i = 0; i < 6; ++i) {
+        w->Ansichtsknoepfe[i]->click();
+        w->Seitenknoepfe[i]->click();
+        QCoreApplication::processEvents();
+        const QString datei = ordner + QStringLiteral("/fenster_%1.png").arg(i);
+        EXPECT_TRUE(w->grab().save(datei)) << datei.toStdString();
+    }
 }
 
 } // namespace
