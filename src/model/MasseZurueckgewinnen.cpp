@@ -64,6 +64,9 @@ void Daten_anzeigen_Masse(TSzene& s) {
         const TIntPunkt p2 = wand.InFassade(s.Ueberhang.Polygon[2]);
         const TIntPunkt p3 = wand.InFassade(s.Ueberhang.Polygon[3]);
         e.anz_VordachHoehe = p2.z;
+        // The back edge's distance from the facade: dragging it out must not be forgotten
+        // at the next rebuild from the fields.
+        e.anz_Abstand_Wand = p3.x;
         e.anz_Vordachbreite = D(p2.y) - D(p3.y);
         e.anz_Vordachzentrierung = Mitte(p2.y, p3.y);
         const double dx = D(p3.x) - D(p0.x), dz = D(p3.z) - D(p0.z);

@@ -91,7 +91,26 @@ public:
     void Tagessimulation_Berechnen();
     void Jahressimulation_Berechnen();
     void SpeedButton_SimulationsClick();
+    void Button_SimulationStartenClick(QObject* sender);
+    void Button_SimulationPauseClick();
     void Button_SimulationAnhaltenClick();
+    void Timer_TagSimulierenTimer();
+    void Timer_JahrSimulierenTimer();
+
+    // ---- Dragging in the views (Haupt_Ziehen.cpp)
+    void f_fenster_mouseMove(TFormShape* sender, QMouseEvent* e);
+    void f_ueberh_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void f_MauerLinks_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void f_MauerRechts_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void s_ueberh_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void b_ueberh_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void b_terrasse_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void b_mauerLinks_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void b_mauerRechts_MouseMove(TFormShape* sender, QMouseEvent* e);
+    void s_wandneigungMouseMove(TFormShape* sender, QMouseEvent* e);
+    void s_personMouseMove(TFormShape* sender, QMouseEvent* e);
+    void shape_HimmelsrichtungMouseMove(TFormShape* sender, QMouseEvent* e);
+    void shape_HimmelsrichtungMouseUp(TFormShape* sender, QMouseEvent* e);
 
     // ---- Components
     QWidget* Client = nullptr; // the 1016 x 694 client area
@@ -263,6 +282,10 @@ private:
 
     void Ansicht3DZeichnen();
     void VollerLauf(bool tag);
+    void Laufschritt(bool tag);
+    void LaufBeenden(bool tag);
+    void ElementgriffZiehen(TFormShape* sender, QMouseEvent* e);
+    void GriffeVerbinden();
 
     TPlattform& plattform_;
     int fokusSperre_ = 0; // focus changes made by the program itself end no edit

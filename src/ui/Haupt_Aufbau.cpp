@@ -111,11 +111,23 @@ void TForm_Haupt::Aufbauen() {
     ArbeitsflaecheAufbauen();
     UntereLeisteAufbauen();
     MenueAufbauen();
+    GriffeVerbinden();
 
     Timer_TagSimulieren = new QTimer(this);
     Timer_TagSimulieren->setInterval(200);
+    connect(Timer_TagSimulieren, &QTimer::timeout, this, [this] { Timer_TagSimulierenTimer(); });
     Timer_JahrSimulieren = new QTimer(this);
     Timer_JahrSimulieren->setInterval(100);
+    connect(Timer_JahrSimulieren, &QTimer::timeout, this, [this] { Timer_JahrSimulierenTimer(); });
+    for (QToolButton* b : {Button_TagSimulationStarten, Button_JahrSimulationStarten}) {
+        connect(b, &QToolButton::clicked, this, [this, b] { Button_SimulationStartenClick(b); });
+    }
+    for (QToolButton* b : {Button_TagSimulationPause, Button_JahrSimulationPause}) {
+        connect(b, &QToolButton::clicked, this, [this] { Button_SimulationPauseClick(); });
+    }
+    for (QToolButton* b : {Button_TagSimulationAnhalten, Button_JahrSimulationAnhalten}) {
+        connect(b, &QToolButton::clicked, this, [this] { Button_SimulationAnhaltenClick(); });
+    }
     Timer_Info = new QTimer(this);
     Timer_Info->setInterval(250);
     Timer_Info->setSingleShot(true);

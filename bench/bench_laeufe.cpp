@@ -1,0 +1,71 @@
+// One drag step as the window does it on every mouse move (handle arithmetic, dimensions read
+// back, evaluation, redraw of the front view) and a full year run (365 evaluations with their
+// diagram bars, no view).
+
+#include "model/ElementeAufbauen.h"
+#include "model/MasseZurueckgewinnen.h"
+#include "model/Ziehen.h"
+#include "shadow/Simulieren.h"
+#include "simulation/Diagramme.h"
+#include "views/Frontansicht.h"
+#include "views/Vorlagen.h"
+
+#include <QGuiApplication>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+
+namespace umbrarix {
+namespace {
+
+TSzene AlleElemente() {
+    TEingabedaten e;
+    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
+    e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
+    return SzeneAusEingaben(e);
+}
+
+void Ziehschritt(benchmark::State& state) {
+    TSzene s = AlleElemente();
+    const QImage vorlage = Vorlage_Ansicht();
+    const TFarbset farben;
+    int richtung = 1;
+    for (auto _ : state) {
+        GriffZiehen(s, TGriff::f_ueberh_unten, 0, richtung);
+        richtung = -richtung;
+        Daten_anzeigen_Masse(s);
+        Zeitpunkt_Simulieren(s, 172, 72);
+        benchmark::DoNotOptimize(Frontansicht_Zeichnen(s, farben, vorlage));
+    }
+}
+BENCHMARK(Ziehschritt)->Unit(benchmark::kMicrosecond);
+
+void Jahreslauf(benchmark::State& state) {
+    TSzene s = AlleElemente();
+    const QImage vorlage = Vorlage_Jahresdiagramm();
+    for (auto _ : state) {
+        QImage fenster = vorlage, terrasse = vorlage;
+        for (int tag = 1; tag <= 365; ++tag) {
+            Zeitpunkt_Simulieren(s, tag, 72);
+            Jahresbalken_Zeichnen(fenster, tag, s.Fenster.Verschattungsanteil);
+            Jahresbalken_Zeichnen(terrasse, tag, s.Terrasse.Verschattungsanteil);
+        }
+        benchmark::DoNotOptimize(fenster);
+    }
+}
+BENCHMARK(Jahreslauf)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace umbrarix
+
+int main(int argc, char** argv) {
+    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    }
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
