@@ -28,6 +28,11 @@ class QToolButton;
 namespace umbrarix {
 
 class TForm_Info;
+class TForm_Farbauswahl;
+class TForm_Arbeitsverzeichnis;
+class TForm_Projektbeschreibung;
+class TForm_Ansprechpartner;
+struct TProjektdaten;
 
 // The main window: inputs, views, compass, results and the date and time scales. It owns the
 // scene for the whole run; its handlers carry the program's flow and call the layers below.
@@ -46,6 +51,8 @@ public:
     bool DiagrammLaeuft = false;
     QString Programmordner;
     QString Projektdatei = QStringLiteral("unbenannt.dat");
+    // The file dialogs' remembered settings: project open/save, shading tables, VELUMORA.
+    TDateiDialog Opendialog1, SaveDialog1, SaveDialog2, SaveDialog_Velumora;
     QPoint Mausposition; // mouse position at the last mouse-down on a handle or image
 
     // ---- Start-up (Haupt_Start.cpp)
@@ -96,6 +103,20 @@ public:
     void Button_SimulationAnhaltenClick();
     void Timer_TagSimulierenTimer();
     void Timer_JahrSimulierenTimer();
+
+    // ---- Project files and settings (Haupt_Datei.cpp)
+    void Neu1Click();
+    void ffnen1Click();
+    void Speichern1Click();
+    void Sperichernunter1Click();
+    void Farbauswahl1Click();
+    void Arbeitsverzeichnis1Click();
+    void Projektbeschreibung1Click();
+    void Ansprechpartner1Click();
+    // The project as the fields, switches, description and colours show it.
+    TProjektdaten ProjektErfassen() const;
+    void ProjektAnwenden(const TProjektdaten& projekt);
+    void EinstellungenLesen();
 
     // ---- Dragging in the views (Haupt_Ziehen.cpp)
     void f_fenster_mouseMove(TFormShape* sender, QMouseEvent* e);
@@ -251,6 +272,10 @@ public:
     QAction *Ansprechpartner1, *Arbeitsverzeichnis1, *Farbauswahl1, *Info1;
 
     TForm_Info* Form_Info = nullptr;
+    TForm_Farbauswahl* Form_Farbauswahl = nullptr;
+    TForm_Arbeitsverzeichnis* Form_Arbeitsverzeichnis = nullptr;
+    TForm_Projektbeschreibung* Form_Projektbeschreibung = nullptr;
+    TForm_Ansprechpartner* Form_Ansprechpartner = nullptr;
 
     // Every spin field by its component name.
     std::map<QString, TGanzzahlfeld*> Spinfelder;

@@ -5,6 +5,7 @@
 #include "model/Eingabedaten.h"
 #include "simulation/Diagramme.h"
 #include "solar/Standortkatalog.h"
+#include "ui/Form_Dialoge.h"
 #include "ui/Form_Info.h"
 #include "views/Horizontalschnitt.h"
 #include "views/Person.h"
@@ -134,6 +135,23 @@ void TForm_Haupt::Aufbauen() {
     connect(Timer_Info, &QTimer::timeout, this, [this] { Timer_InfoTimer(); });
 
     Form_Info = new TForm_Info(this);
+    Form_Farbauswahl = new TForm_Farbauswahl(this, plattform_);
+    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(this, plattform_, Programmordner,
+                                                           Opendialog1.Ordner, SaveDialog1.Ordner);
+    Form_Projektbeschreibung = new TForm_Projektbeschreibung(this, plattform_);
+    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Programmordner);
+    const std::pair<QAction*, void (TForm_Haupt::*)()> befehle[] = {
+        {Neu1, &TForm_Haupt::Neu1Click},
+        {ffnen1, &TForm_Haupt::ffnen1Click},
+        {Speichern1, &TForm_Haupt::Speichern1Click},
+        {Sperichernunter1, &TForm_Haupt::Sperichernunter1Click},
+        {Farbauswahl1, &TForm_Haupt::Farbauswahl1Click},
+        {Arbeitsverzeichnis1, &TForm_Haupt::Arbeitsverzeichnis1Click},
+        {Projektbeschreibung1, &TForm_Haupt::Projektbeschreibung1Click},
+        {Ansprechpartner1, &TForm_Haupt::Ansprechpartner1Click}};
+    for (const auto& [eintrag, befehl] : befehle) {
+        connect(eintrag, &QAction::triggered, this, [this, befehl = befehl] { (this->*befehl)(); });
+    }
     adjustSize();
     setFixedSize(sizeHint());
 }

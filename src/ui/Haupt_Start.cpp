@@ -79,6 +79,7 @@ void TForm_Haupt::FormShow() {
     Seiten->setCurrentIndex(0);
     TrackBar_Datum_UhrzeitChange(nullptr);
     Projektdatei = QStringLiteral("unbenannt.dat");
+    EinstellungenLesen();
     --fokusSperre_;
 }
 

@@ -12,6 +12,7 @@ namespace umbrarix {
 
 // A file dialog's settings: caption, filter ("Daten-Dateien (*.dat);;Alle Dateien (*.*)"),
 // default suffix without the dot ("" for none), initial folder and file name.
+// Filters are written "Beschreibung|Muster|Beschreibung|Muster".
 struct TDateiDialog {
     QString Titel;
     QString Filter;
@@ -19,6 +20,9 @@ struct TDateiDialog {
     QString Ordner;
     QString Dateiname;
 };
+
+// The kind of a message box, which gives its title ("Fehler", "Information").
+enum class TMeldungsart { Fehler, Information };
 
 // Everything that waits for the person at the screen, behind one seam: the program uses the
 // Qt implementation, the tests a scripted one that records what was shown and answers from a
@@ -28,7 +32,7 @@ public:
     virtual ~TPlattform() = default;
 
     // A message box with the text and one OK button.
-    virtual void Meldung(QWidget* eltern, const QString& text) = 0;
+    virtual void Meldung(QWidget* eltern, const QString& text, TMeldungsart art) = 0;
     // Shows a dialog modally; returns its result code.
     virtual int ModalZeigen(QDialog& dialog) = 0;
     // Lets the toolkit handle pending window messages (paints during long loops).
@@ -44,7 +48,7 @@ public:
 // The real dialogs of the toolkit.
 class TQtPlattform : public TPlattform {
 public:
-    void Meldung(QWidget* eltern, const QString& text) override;
+    void Meldung(QWidget* eltern, const QString& text, TMeldungsart art) override;
     int ModalZeigen(QDialog& dialog) override;
     void NachrichtenVerarbeiten() override;
     void Signalton() override;

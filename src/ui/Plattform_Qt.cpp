@@ -8,8 +8,27 @@
 
 namespace umbrarix {
 
-void TQtPlattform::Meldung(QWidget* eltern, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Umbrarix"), text, QMessageBox::Ok, eltern);
+namespace {
+
+// "Daten-Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*" -> "Daten-Dateien (*.dat);;Alle ...".
+QString QtFilter(const QString& filter) {
+    const QStringList teile = filter.split(u'|');
+    QStringList aus;
+    for (int i = 0; i + 1 < teile.size(); i += 2) {
+        aus.push_back(teile[i].contains(u'(')
+                          ? teile[i]
+                          : teile[i] + QStringLiteral(" (") + teile[i + 1] + u')');
+    }
+    return aus.join(QStringLiteral(";;"));
+}
+
+} // namespace
+
+void TQtPlattform::Meldung(QWidget* eltern, const QString& text, TMeldungsart art) {
+    const bool fehler = art == TMeldungsart::Fehler;
+    QMessageBox box(fehler ? QMessageBox::Critical : QMessageBox::Information,
+                    fehler ? QStringLiteral("Fehler") : QStringLiteral("Information"), text,
+                    QMessageBox::Ok, eltern);
     box.exec();
 }
 
@@ -26,7 +45,7 @@ void TQtPlattform::Signalton() {
 }
 
 QString TQtPlattform::DateiOeffnen(QWidget* eltern, const TDateiDialog& d) {
-    QFileDialog dialog(eltern, d.Titel, d.Ordner, d.Filter);
+    QFileDialog dialog(eltern, d.Titel, d.Ordner, QtFilter(d.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (!d.Dateiname.isEmpty()) {
@@ -38,7 +57,7 @@ QString TQtPlattform::DateiOeffnen(QWidget* eltern, const TDateiDialog& d) {
 }
 
 QString TQtPlattform::DateiSpeichern(QWidget* eltern, const TDateiDialog& d) {
-    QFileDialog dialog(eltern, d.Titel, d.Ordner, d.Filter);
+    QFileDialog dialog(eltern, d.Titel, d.Ordner, QtFilter(d.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(d.Endung);
     if (!d.Dateiname.isEmpty()) {

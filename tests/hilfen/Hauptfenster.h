@@ -13,6 +13,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace umbrarix::testhilfen {
@@ -22,7 +23,11 @@ struct THauptfenster {
     TSkriptPlattform Plattform;
     std::unique_ptr<TForm_Haupt> Fenster;
 
-    THauptfenster() {
+    // vorbereiten: fills the program folder (path with trailing separator) before the start.
+    explicit THauptfenster(const std::function<void(const QString&)>& vorbereiten = {}) {
+        if (vorbereiten) {
+            vorbereiten(Ordner.path() + QStringLiteral("/"));
+        }
         Fenster = std::make_unique<TForm_Haupt>(Plattform, Ordner.path() + QStringLiteral("/"));
         Fenster->Timer_Info->stop(); // placement and about box are tested on their own
         Fenster->show();

@@ -9,6 +9,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 
 namespace umbrarix::testhilfen {
 
@@ -24,9 +25,19 @@ public:
     int Signaltoene = 0;
     int Verarbeitungen = 0;
 
-    void Meldung(QWidget*, const QString& text) override { Meldungen.push_back(text); }
+    QList<TMeldungsart> Meldungsarten; // their kinds
+    void Meldung(QWidget*, const QString& text, TMeldungsart art) override {
+        Meldungen.push_back(text);
+        Meldungsarten.push_back(art);
+    }
+    // What the person does while a dialog is shown (before the answer is taken).
+    std::function<void(QDialog&)> BeimZeigen;
+
     int ModalZeigen(QDialog& dialog) override {
         GezeigteDialoge.push_back(dialog.objectName());
+        if (BeimZeigen) {
+            BeimZeigen(dialog);
+        }
         if (Dialogantworten.empty()) {
             return QDialog::Rejected;
         }

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace umbrarix {
+
+// Text inside the program is UTF-8; every file it writes or reads is Windows-1252, one byte
+// per character ("€" is 0x80, unlike Latin-1). Characters without a Windows-1252 byte are
+// written as "?"; invalid UTF-8 bytes likewise.
+std::string NachCp1252(std::string_view utf8);
+std::string AusCp1252(std::string_view bytes);
+
+} // namespace umbrarix

@@ -1,0 +1,61 @@
+#include "io/Einstellungen.h"
+
+#include "io/Cp1252.h"
+#include "io/Dateizugriff.h"
+
+#include <cerrno>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace umbrarix {
+
+namespace {
+
+bool Vorhanden(const std::string& pfad) {
+    struct stat info {};
+    return ::stat(pfad.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace
+
+std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmordner) {
+    const TDateiinhalt d = DateiLesen(programmordner + EinstellungsdateiName);
+    if (!d.Gelesen) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> z = Zeilen(AusCp1252(d.Bytes));
+    return z.empty() ? std::string() : z.front();
+}
+
+std::optional<std::string> ArbeitsverzeichnisSchreiben(const std::string& programmordner,
+                                                       const std::string& ordner) {
+    return DateiSchreiben(programmordner + EinstellungsdateiName, NachCp1252(MitCrLf({ordner})));
+}
+
+bool ArbeitsverzeichnisVorhanden(const std::string& programmordner) {
+    return Vorhanden(programmordner + EinstellungsdateiName);
+}
+
+bool ArbeitsverzeichnisLoeschen(const std::string& programmordner) {
+    const std::string pfad = programmordner + EinstellungsdateiName;
+    return ::unlink(pfad.c_str()) == 0 || errno == ENOENT;
+}
+
+std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& programmordner) {
+    const std::string pfad = programmordner + AnsprechpartnerdateiName;
+    if (!Vorhanden(pfad)) {
+        return std::nullopt;
+    }
+    const TDateiinhalt d = DateiLesen(pfad);
+    if (!d.Gelesen) {
+        return std::nullopt;
+    }
+    return Zeilen(AusCp1252(d.Bytes));
+}
+
+std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,
+                                                    const std::vector<std::string>& zeilen) {
+    return DateiSchreiben(programmordner + AnsprechpartnerdateiName, NachCp1252(MitCrLf(zeilen)));
+}
+
+} // namespace umbrarix

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace umbrarix {
+
+// "schatten.ini" holds the working folder for customer files; "schatten.usr" the default
+// contact-person lines. Both live in the program folder (a path ending in a separator).
+inline constexpr const char* EinstellungsdateiName = "schatten.ini";
+inline constexpr const char* AnsprechpartnerdateiName = "schatten.usr";
+
+// The working folder from "schatten.ini", or nothing when the file cannot be read.
+std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmordner);
+// Writes the folder as the file's only line; the German error message on failure.
+std::optional<std::string> ArbeitsverzeichnisSchreiben(const std::string& programmordner,
+                                                       const std::string& ordner);
+// Deletes "schatten.ini"; false when it exists and cannot be deleted.
+bool ArbeitsverzeichnisLoeschen(const std::string& programmordner);
+bool ArbeitsverzeichnisVorhanden(const std::string& programmordner);
+
+// The stored contact-person lines, or nothing when there is no default.
+std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& programmordner);
+std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,
+                                                    const std::vector<std::string>& zeilen);
+
+} // namespace umbrarix

@@ -1,0 +1,359 @@
+#include "io/Projektdatei.h"
+
+#include "io/Cp1252.h"
+#include "io/Dateizugriff.h"
+#include "model/Eingabedaten.h"
+#include "model/Zahltext.h"
+#include "solar/Standortkatalog.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+
+namespace umbrarix {
+
+namespace {
+
+constexpr std::size_t Labelbreite = 32; // values begin in column 33
+
+// Label padded to 32 characters (counted in characters, not bytes), then the value.
+std::string Zeile(std::string_view label, std::string_view wert, std::string_view suffix = {}) {
+    std::string z(label);
+    std::size_t zeichen = 0;
+    for (const char c : z) {
+        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    z.append(Labelbreite > zeichen ? Labelbreite - zeichen : 0, ' ');
+    z += wert;
+    z += suffix;
+    return z;
+}
+
+std::string Aufgefuellt(std::string wert) {
+    std::size_t zeichen = 0;
+    for (const char c : wert) {
+        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }
+    if (zeichen < 4) {
+        wert.append(4 - zeichen, ' ');
+    }
+    return wert;
+}
+
+struct TFeldzeile {
+    const char* label;
+    const char* feld;
+    const char* suffix;
+};
+
+constexpr TFeldzeile Fensterzeilen[] = {
+    {"Höhe:", "anz_Fensterhoehe", " cm"},
+    {"Breite:", "anz_Fensterbreite", " cm"},
+    {"Brüstung:", "anz_Fensterabstand_Boden", " cm"},
+    {"Neigung:", "anz_Fensterneigung", " °"},
+    {"Abweichung von der Mitte:", "anz_FensterZentrierung", " cm"}};
+constexpr TFeldzeile Terrassenzeilen[] = {
+    {"Breite:", "anz_terrassenbreite", " cm"},
+    {"Länge:", "anz_terrassenlaenge", " cm"},
+    {"Abstand von Hauswand:", "anz_terrassenabstand", " cm"},
+    {"Abweichung von der Mitte:", "anz_terrassenzentrierung", " cm"}};
+// The slope is written with " cm" although it is in degrees; files rely on it.
+constexpr TFeldzeile Ueberhangzeilen[] = {
+    {"Breite:", "anz_Vordachbreite", " cm"},
+    {"Ausfall:", "anz_Vordachlaenge", " cm"},
+    {"Abstand vom Boden:", "anz_VordachHoehe", " cm"},
+    {"Abstand von der Fassade:", "anz_Abstand_Wand", " cm"},
+    {"Neigung:", "anz_Vordach_Neigung", " cm"},
+    {"Höhe des Volants:", "anz_VolantHoehe", " cm"},
+    {"Durchgangshöhe unter Volant:", "anz_Durchgangshoehe", " cm"},
+    {"Abweichung von der Mitte:", "anz_Vordachzentrierung", " cm"}};
+constexpr TFeldzeile MauerLinkszeilen[] = {
+    {"Ausfall:", "anz_ml_ausfall", " cm"},
+    {"Höhe:", "anz_ml_hoehe", " cm"},
+    {"Abstand vom Boden:", "anz_ml_bodenabstand", " cm"},
+    {"Abstand von der Fassade:", "anz_ml_wandabstand", " cm"},
+    {"Abstand von der Mitte:", "anz_ml_AbstandFenstermitte", " cm"}};
+constexpr TFeldzeile MauerRechtszeilen[] = {
+    {"Ausfall:", "anz_mr_Ausfall", " cm"},
+    {"Höhe:", "anz_mr_hoehe", " cm"},
+    {"Abstand vom Boden:", "anz_mr_bodenabstand", " cm"},
+    {"Abstand von der Fassade:", "anz_mr_wandabstand", " cm"},
+    {"Abstand von der Mitte:", "anz_mr_abstandFenstermitte", " cm"}};
+
+struct TFarbzeile {
+    const char* label;
+    TFarbe TFarbset::*farbe;
+};
+constexpr TFarbzeile Farbzeilen[] = {{"Überhangfarbe:", &TFarbset::Markisenfarbe},
+                                     {"Mauerfarbe:", &TFarbset::Mauerfarbe},
+                                     {"Wandfarbe:", &TFarbset::Wandfarbe},
+                                     {"Fensterfarbe:", &TFarbset::Fensterfarbe},
+                                     {"Bodenfarbe:", &TFarbset::Bodenfarbe},
+                                     {"Terrassenfarbe:", &TFarbset::Terrassenfarbe},
+                                     {"Interaktivfarbe:", &TFarbset::Interaktivfarbe}};
+
+std::string Text(const TProjektdaten& p, const std::string& feld) {
+    const auto it = p.Felder.find(feld);
+    return it == p.Felder.end() ? std::string() : it->second;
+}
+
+template <std::size_t N>
+void Abschnitt(std::vector<std::string>& z, const TProjektdaten& p, const char* ueberschrift,
+               const char* strich, const TFeldzeile (&zeilen)[N]) {
+    z.emplace_back(ueberschrift);
+    z.emplace_back(strich);
+    for (const TFeldzeile& f : zeilen) {
+        z.push_back(Zeile(f.label, Aufgefuellt(Text(p, f.feld)), f.suffix));
+    }
+    z.emplace_back();
+}
+
+// ---- Reading
+
+// Lines of the file, read one after the other; past the end there are empty lines.
+class TLeser {
+public:
+    explicit TLeser(const std::string& bytes) : zeilen_(Zeilen(AusCp1252(bytes))) {}
+    const std::string& Lesen() {
+        aktuell_ = pos_ < zeilen_.size() ? zeilen_[pos_] : std::string();
+        ++pos_;
+        return aktuell_;
+    }
+    const std::string& Aktuell() const { return aktuell_; }
+    bool AmEnde() const { return pos_ >= zeilen_.size(); }
+
+private:
+    std::vector<std::string> zeilen_;
+    std::size_t pos_ = 0;
+    std::string aktuell_;
+};
+
+std::string Getrimmt(std::string s) {
+    const std::size_t a = s.find_first_not_of(" \t");
+    if (a == std::string::npos) {
+        return {};
+    }
+    const std::size_t b = s.find_last_not_of(" \t");
+    return s.substr(a, b - a + 1);
+}
+
+// The line from column 33 on (columns count characters, the line is UTF-8).
+std::string AbSpalte33(const std::string& zeile) {
+    std::size_t zeichen = 0, i = 0;
+    while (i < zeile.size() && zeichen < Labelbreite) {
+        ++i;
+        while (i < zeile.size() && (static_cast<unsigned char>(zeile[i]) & 0xC0) == 0x80) {
+            ++i;
+        }
+        ++zeichen;
+    }
+    return zeile.substr(i);
+}
+
+// At most n characters from column 33 on, blanks around them removed.
+std::string Wert(const std::string& zeile, std::size_t n) {
+    const std::string rest = AbSpalte33(zeile);
+    std::size_t ende = 0;
+    for (std::size_t k = 0; k < n && ende < rest.size(); ++k) {
+        ++ende;
+        while (ende < rest.size() && (static_cast<unsigned char>(rest[ende]) & 0xC0) == 0x80) {
+            ++ende;
+        }
+    }
+    return Getrimmt(rest.substr(0, ende));
+}
+
+// Latitude and longitude are read whole, up to the blank before the unit text; a leading
+// blank stays, as the catalogue writes one longitude " 0.4".
+std::string Ortswert(const std::string& zeile) {
+    const std::string ab33 = AbSpalte33(zeile);
+    const std::size_t einheit = ab33.find(" °");
+    std::string w = einheit == std::string::npos ? ab33 : ab33.substr(0, einheit);
+    const std::size_t b = w.find_last_not_of(" \t");
+    return b == std::string::npos ? std::string() : w.substr(0, b + 1);
+}
+
+// A spin field's value: a whole number, else the field's default.
+std::string Spinwert(const std::string& zeile, const std::string& feld) {
+    const std::string w = Wert(zeile, 4);
+    const std::optional<double> z = TextZuZahl(w);
+    if (z && *z == std::nearbyint(*z)) {
+        return w;
+    }
+    const TSpinfeld* f = SpinfeldMitNamen(feld);
+    return f != nullptr ? GanzzahlText(f->Vorgabe) : w;
+}
+
+// A location text: the value read, else the field's default.
+std::string Ortstext(std::string w, std::string_view feld) {
+    if (TextZuZahl(w)) {
+        return w;
+    }
+    for (const TDezimalfeld& d : Dezimalfelder()) {
+        if (d.Name == feld) {
+            return std::string(d.Vorgabe);
+        }
+    }
+    return w;
+}
+
+template <std::size_t N> void Felder(TLeser& l, TProjektdaten& p, const TFeldzeile (&zeilen)[N]) {
+    for (const TFeldzeile& f : zeilen) {
+        l.Lesen();
+        p.Felder[f.feld] = Spinwert(l.Aktuell(), f.feld);
+    }
+}
+
+} // namespace
+
+TProjektdaten Vorgabeprojekt() {
+    TProjektdaten p;
+    for (const TSpinfeld& f : Spinfelder()) {
+        p.Felder[std::string(f.Name)] = GanzzahlText(f.Vorgabe);
+    }
+    for (const TDezimalfeld& d : Dezimalfelder()) {
+        p.Felder[std::string(d.Name)] = std::string(d.Vorgabe);
+    }
+    p.Felder["anz_ort"] = "Köln";
+    p.Felder["anz_Durchgangshoehe"] = "";
+    return p;
+}
+
+std::string ProjektdateiSchreiben(const TProjektdaten& p) {
+    std::vector<std::string> z{
+        "Verschattungssimulation:", "========================", "(Version 2005 / 02)", ""};
+    if (!p.Beschreibung.empty()) {
+        z.emplace_back("Projektbeschreibung:");
+        z.emplace_back("--------------------");
+        z.insert(z.end(), p.Beschreibung.begin(), p.Beschreibung.end());
+        z.emplace_back();
+    }
+    z.emplace_back("Standort:");
+    z.emplace_back("---------");
+    z.push_back(Zeile("Ort:", Text(p, "anz_ort")));
+    z.push_back(Zeile("Breitengrad:", Aufgefuellt(Text(p, "anz_Breitengrad")),
+                      " ° (Nordhalbkugel positiv)"));
+    z.push_back(Zeile("Längengrad:", Aufgefuellt(Text(p, "anz_Laengengrad")),
+                      " ° (Westlich von 0° positiv)"));
+    z.push_back(Zeile("Zeitzone:", Aufgefuellt(Text(p, "anz_Zeitzone"))));
+    // The parenthesis stays open: that is how every stored file has it.
+    z.push_back(Zeile("Himmelsrichtung:", Aufgefuellt(Text(p, "anz_Himmelsrichtung")),
+                      " ° (S = 0 ° - N = 180° - O = 90° - W = 270 °"));
+    z.push_back(Zeile("Sommerzeit:", p.Sommerzeit ? "31. März bis 30. Oktober" : "Nein"));
+    z.emplace_back();
+    Abschnitt(z, p, "Fenster:", "--------", Fensterzeilen);
+    Abschnitt(z, p, "Terrasse:", "---------", Terrassenzeilen);
+    if (p.Ueberhang) {
+        Abschnitt(z, p, "Überhang / Markise:", "-------------------", Ueberhangzeilen);
+    }
+    if (p.MauerLinks) {
+        Abschnitt(z, p, "Mauervorsprung links:", "---------------------", MauerLinkszeilen);
+    }
+    if (p.MauerRechts) {
+        Abschnitt(z, p, "Mauervorsprung rechts:", "----------------------", MauerRechtszeilen);
+    }
+    for (const TFarbzeile& f : Farbzeilen) {
+        // Colour values are signed 32-bit numbers in the file.
+        z.push_back(Zeile(f.label, std::to_string(static_cast<std::int32_t>(p.Farben.*f.farbe))));
+    }
+    return NachCp1252(MitCrLf(z));
+}
+
+TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& aktuell) {
+    TProjektLesen e;
+    TProjektdaten p = aktuell;
+    TLeser l(bytes);
+    l.Lesen();
+    l.Lesen();
+    const std::string version = l.Lesen();
+    if (version != "Version 2005 / 01" && version != "(Version 2005 / 02)") {
+        e.Fehler = FalschesFormat;
+        return e;
+    }
+    l.Lesen();
+    l.Lesen();
+    p.Beschreibung.clear();
+    if (l.Aktuell() == "Projektbeschreibung:") {
+        l.Lesen();
+        l.Lesen();
+        // A file that ends inside the description ends it there.
+        while (l.Aktuell() != "Standort:" && !(l.AmEnde() && l.Aktuell().empty())) {
+            p.Beschreibung.push_back(l.Aktuell());
+            l.Lesen();
+        }
+        if (!p.Beschreibung.empty() && p.Beschreibung.back().empty()) {
+            p.Beschreibung.pop_back();
+        }
+    }
+    l.Lesen();
+    const std::string ort = Wert(l.Lesen(), 99);
+    const std::string breite = Ortstext(Ortswert(l.Lesen()), "anz_Breitengrad");
+    const std::string laenge = Ortstext(Ortswert(l.Lesen()), "anz_Laengengrad");
+    const std::string zone = Ortstext(Wert(l.Lesen(), 99), "anz_Zeitzone");
+    p.Felder["anz_Himmelsrichtung"] = Spinwert(l.Lesen(), "anz_Himmelsrichtung");
+    p.Sommerzeit = Wert(l.Lesen(), 4) != "Nein";
+    // The file's place name stays only while all three location texts stay as they were.
+    p.Felder["anz_ort"] = ort;
+    if (breite != Text(aktuell, "anz_Breitengrad") || laenge != Text(aktuell, "anz_Laengengrad") ||
+        zone != Text(aktuell, "anz_Zeitzone")) {
+        p.Felder["anz_ort"] = std::string(Standortname(breite, laenge, zone));
+    }
+    p.Felder["anz_Breitengrad"] = breite;
+    p.Felder["anz_Laengengrad"] = laenge;
+    p.Felder["anz_Zeitzone"] = zone;
+
+    l.Lesen();
+    l.Lesen();
+    l.Lesen();
+    Felder(l, p, Fensterzeilen);
+    l.Lesen();
+    l.Lesen();
+    l.Lesen();
+    Felder(l, p, Terrassenzeilen);
+    l.Lesen();
+    l.Lesen();
+    p.Ueberhang = l.Aktuell() == "Überhang / Markise:";
+    if (p.Ueberhang) {
+        l.Lesen();
+        Felder(l, p, Ueberhangzeilen);
+        l.Lesen();
+        l.Lesen();
+    }
+    p.MauerLinks = l.Aktuell() == "Mauervorsprung links:";
+    if (p.MauerLinks) {
+        l.Lesen();
+        Felder(l, p, MauerLinkszeilen);
+        l.Lesen();
+        l.Lesen();
+    }
+    p.MauerRechts = l.Aktuell() == "Mauervorsprung rechts:";
+    if (p.MauerRechts) {
+        l.Lesen();
+        Felder(l, p, MauerRechtszeilen);
+        l.Lesen();
+        l.Lesen();
+    }
+    bool erste = true;
+    for (const TFarbzeile& f : Farbzeilen) {
+        if (!erste) {
+            l.Lesen();
+        }
+        erste = false;
+        if (l.Aktuell().rfind(f.label, 0) != 0) {
+            continue;
+        }
+        const std::string w = Wert(l.Aktuell(), 99);
+        std::int32_t farbe = 0;
+        const auto [ende, fehler] = std::from_chars(w.data(), w.data() + w.size(), farbe);
+        if (w.empty() || fehler != std::errc{} || ende != w.data() + w.size()) {
+            e.Fehler = "'" + w + "' ist kein gültiger Integerwert";
+            return e;
+        }
+        p.Farben.*f.farbe = static_cast<TFarbe>(farbe);
+    }
+    e.Gelesen = true;
+    e.Daten = std::move(p);
+    return e;
+}
+
+} // namespace umbrarix

@@ -1,0 +1,227 @@
+// Project files ("&Neu", "&Öffnen ...", "&Speichern", "Speichern &unter ...") and the settings
+// dialogs of the main window.
+
+#include "ui/Form_Haupt.h"
+
+#include "io/Dateizugriff.h"
+#include "io/Einstellungen.h"
+#include "io/Projektdatei.h"
+#include "model/Eingabedaten.h"
+#include "ui/Form_Dialoge.h"
+#include "views/Person.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+
+namespace umbrarix {
+
+namespace {
+
+const QString ProjektFilter = QStringLiteral("Daten-Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*");
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+} // namespace
+
+TProjektdaten TForm_Haupt::ProjektErfassen() const {
+    TProjektdaten p;
+    for (const auto& [name, feld] : Spinfelder) {
+        p.Felder[name.toStdString()] = feld->Text().toStdString();
+    }
+    p.Felder["anz_ort"] = anz_ort->text().toStdString();
+    p.Felder["anz_Breitengrad"] = anz_Breitengrad->text().toStdString();
+    p.Felder["anz_Laengengrad"] = anz_Laengengrad->text().toStdString();
+    p.Felder["anz_Zeitzone"] = anz_Zeitzone->text().toStdString();
+    p.Felder["anz_Durchgangshoehe"] = anz_Durchgangshoehe->text().toStdString();
+    p.Sommerzeit = CheckBox_Sommerzeit->isChecked();
+    p.Ueberhang = CheckBox_Ueberhang->isChecked();
+    p.MauerLinks = CheckBox_MauerLinks->isChecked();
+    p.MauerRechts = CheckBox_MauerRechts->isChecked();
+    p.Beschreibung = Form_Projektbeschreibung->Memo1->Zeilen();
+    p.Farben = Farben;
+    return p;
+}
+
+void TForm_Haupt::ProjektAnwenden(const TProjektdaten& p) {
+    // In the order a file lists them; a field is written only when its text changes, so the
+    // place name check runs exactly for the location texts that change.
+    const auto setzen = [this, &p](const char* name) {
+        const QString text = Q(p.Felder.at(name));
+        if (TGanzzahlfeld* s = Spinfeld(QString::fromUtf8(name))) {
+            if (s->Text() != text) {
+                s->SetzeText(text);
+            }
+            return;
+        }
+        QLineEdit* feld = nullptr;
+        for (QLineEdit* f : {anz_ort, static_cast<QLineEdit*>(anz_Breitengrad),
+                             static_cast<QLineEdit*>(anz_Laengengrad),
+                             static_cast<QLineEdit*>(anz_Zeitzone), anz_Durchgangshoehe}) {
+            if (f->objectName() == QString::fromUtf8(name)) {
+                feld = f;
+            }
+        }
+        if (feld != nullptr && feld->text() != text) {
+            feld->setText(text);
+        }
+    };
+    for (const char* f :
+         {"anz_ort", "anz_Breitengrad", "anz_Laengengrad", "anz_Zeitzone", "anz_Himmelsrichtung"}) {
+        setzen(f);
+    }
+    for (TZahlfeld* f : {anz_Breitengrad, anz_Laengengrad, anz_Zeitzone}) {
+        letzterDezimaltext_[f] = f->text();
+    }
+    CheckBox_Sommerzeit->setChecked(p.Sommerzeit);
+    for (const char* f :
+         {"anz_Fensterhoehe", "anz_Fensterbreite", "anz_Fensterabstand_Boden", "anz_Fensterneigung",
+          "anz_FensterZentrierung", "anz_terrassenbreite", "anz_terrassenlaenge",
+          "anz_terrassenabstand", "anz_terrassenzentrierung"}) {
+        setzen(f);
+    }
+    CheckBox_Ueberhang->setChecked(p.Ueberhang);
+    for (const char* f : {"anz_Vordachbreite", "anz_Vordachlaenge", "anz_VordachHoehe",
+                          "anz_Abstand_Wand", "anz_Vordach_Neigung", "anz_VolantHoehe",
+                          "anz_Durchgangshoehe", "anz_Vordachzentrierung"}) {
+        setzen(f);
+    }
+    CheckBox_MauerLinks->setChecked(p.MauerLinks);
+    for (const char* f : {"anz_ml_ausfall", "anz_ml_hoehe", "anz_ml_bodenabstand",
+                          "anz_ml_wandabstand", "anz_ml_AbstandFenstermitte"}) {
+        setzen(f);
+    }
+    CheckBox_MauerRechts->setChecked(p.MauerRechts);
+    for (const char* f : {"anz_mr_Ausfall", "anz_mr_hoehe", "anz_mr_bodenabstand",
+                          "anz_mr_wandabstand", "anz_mr_abstandFenstermitte"}) {
+        setzen(f);
+    }
+    Farben = p.Farben;
+    Form_Projektbeschreibung->Memo1->SetzeZeilen(p.Beschreibung);
+}
+
+void TForm_Haupt::EinstellungenLesen() {
+    const std::string ordner = Programmordner.toStdString();
+    if (const std::optional<std::string> arbeitsordner = ArbeitsverzeichnisLesen(ordner)) {
+        Opendialog1.Ordner = Q(*arbeitsordner);
+        SaveDialog1.Ordner = Q(*arbeitsordner);
+    } else {
+        Opendialog1.Ordner = Programmordner;
+        SaveDialog1.Ordner = Programmordner;
+    }
+    SaveDialog2.Ordner = Programmordner;
+    Form_Ansprechpartner->VorgabeOderLeer();
+}
+
+void TForm_Haupt::Neu1Click() {
+    ++fokusSperre_;
+    for (const auto& [name, feld] : Spinfelder) {
+        feld->SetzeText(QString::number(feld->Tag()));
+    }
+    anz_ort->setText(QStringLiteral("Köln"));
+    for (const TDezimalfeld& d : Dezimalfelder()) {
+        TZahlfeld* feld = d.Name == "anz_Breitengrad"   ? anz_Breitengrad
+                          : d.Name == "anz_Laengengrad" ? anz_Laengengrad
+                                                        : anz_Zeitzone;
+        feld->setText(QString::fromUtf8(d.Vorgabe.data(), static_cast<int>(d.Vorgabe.size())));
+        letzterDezimaltext_[feld] = feld->text();
+    }
+    anz_ort->setText(QStringLiteral("Köln"));
+    Farben = TFarbset{};
+    CheckBox_Ueberhang->setChecked(true);
+    CheckBox_Volant->setChecked(true);
+    CheckBox_MauerLinks->setChecked(false);
+    CheckBox_MauerRechts->setChecked(false);
+    s_person->move(PersonStartLinks, s_person->y());
+    TrackBar_Uhrzeit->SetzePosition(72);
+    TrackBar_Datum->SetzePosition(172);
+    setWindowTitle(QStringLiteral("Umbrarix"));
+    Projektdatei = QStringLiteral("unbenannt.dat");
+    for (TDateiDialog* d : {&SaveDialog1, &SaveDialog2, &Opendialog1}) {
+        d->Dateiname.clear();
+        d->Ordner = Programmordner;
+    }
+    Form_Projektbeschreibung->Memo1->clear();
+    Form_Ansprechpartner->VorgabeOderLeer();
+    EndeDimensionAendern(anz_Vordachlaenge);
+    --fokusSperre_;
+}
+
+void TForm_Haupt::ffnen1Click() {
+    Opendialog1.Filter = ProjektFilter;
+    Opendialog1.Endung.clear();
+    const QString pfad = plattform_.DateiOeffnen(this, Opendialog1);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    // The whole file is read before anything changes; a file that cannot be read changes
+    // nothing, not even the current file name that a later save would write to.
+    const TDateiinhalt inhalt = DateiLesen(pfad.toStdString());
+    if (!inhalt.Gelesen) {
+        plattform_.Meldung(this, Q(inhalt.Fehler), TMeldungsart::Fehler);
+        return;
+    }
+    const TProjektLesen gelesen = ProjektdateiLesen(inhalt.Bytes, ProjektErfassen());
+    if (!gelesen.Gelesen) {
+        plattform_.Meldung(this, Q(gelesen.Fehler), TMeldungsart::Fehler);
+        return;
+    }
+    ++fokusSperre_;
+    Projektdatei = pfad;
+    ProjektAnwenden(gelesen.Daten);
+    EndeDimensionAendern(anz_Vordachlaenge);
+    const QFileInfo info(pfad);
+    SaveDialog1.Dateiname = pfad;
+    SaveDialog1.Ordner = info.absolutePath() + QStringLiteral("/");
+    setWindowTitle(QStringLiteral("Umbrarix - ") + info.fileName());
+    --fokusSperre_;
+}
+
+void TForm_Haupt::Speichern1Click() {
+    if (Projektdatei.isEmpty() || Projektdatei == QStringLiteral("unbenannt.dat")) {
+        Sperichernunter1Click();
+        return;
+    }
+    if (const std::optional<std::string> fehler =
+            DateiSchreiben(Projektdatei.toStdString(), ProjektdateiSchreiben(ProjektErfassen()))) {
+        plattform_.Meldung(this, Q(*fehler), TMeldungsart::Fehler);
+    }
+}
+
+void TForm_Haupt::Sperichernunter1Click() {
+    SaveDialog1.Filter = ProjektFilter;
+    SaveDialog1.Endung = QStringLiteral("dat");
+    const QString pfad = plattform_.DateiSpeichern(this, SaveDialog1);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    Projektdatei = pfad;
+    setWindowTitle(QStringLiteral("Umbrarix - ") + QFileInfo(pfad).fileName());
+    Speichern1Click();
+}
+
+void TForm_Haupt::Farbauswahl1Click() {
+    Form_Farbauswahl->Zeigen(Farben);
+    if (plattform_.ModalZeigen(*Form_Farbauswahl) == QDialog::Accepted) {
+        Farben = Form_Farbauswahl->Farben();
+    }
+    ZeichneKompass();
+    Simulation_Beenden();
+    TrackBar_Datum_UhrzeitChange(nullptr);
+}
+
+void TForm_Haupt::Arbeitsverzeichnis1Click() {
+    Form_Arbeitsverzeichnis->Vorbereiten();
+    plattform_.ModalZeigen(*Form_Arbeitsverzeichnis);
+}
+
+void TForm_Haupt::Projektbeschreibung1Click() {
+    plattform_.ModalZeigen(*Form_Projektbeschreibung);
+}
+
+void TForm_Haupt::Ansprechpartner1Click() {
+    plattform_.ModalZeigen(*Form_Ansprechpartner);
+}
+
+} // namespace umbrarix
