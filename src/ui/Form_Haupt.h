@@ -2,6 +2,7 @@
 
 #include "model/Farbset.h"
 #include "model/Szene.h"
+#include "print/Druckseiten.h"
 #include "ui/Plattform.h"
 #include "ui/Widgets.h"
 #include "views/Ansicht3D.h"
@@ -86,6 +87,7 @@ public:
     // ---- Evaluation and views (Haupt_Ansichten.cpp)
     void Simulieren(int N, double t);
     void AnsichtZeichnen(const TPunkt& sonne);
+    void AnsichtZeichnen(const TPunkt& sonne, int ansicht);
     void ZeichneKompass();
     void RadioGroup_AnsichtClick();
     void Image_3dMouseDown(QMouseEvent* e);
@@ -117,6 +119,19 @@ public:
     TProjektdaten ProjektErfassen() const;
     void ProjektAnwenden(const TProjektdaten& projekt);
     void EinstellungenLesen();
+
+    // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)
+    void VerschattungsdatenSpeichernClick(QObject* sender);
+    void VelumoraExportClick(QObject* sender);
+
+    // ---- Printing (Haupt_Drucken.cpp)
+    void DruckenClick(QObject* sender);
+    void DruckenNeu(bool mitDatenblatt, bool mitGrafiken);
+    void AktuellDruckenClick(QObject* sender);
+    // Everything the printed pages show, as the window shows it now.
+    TDruckdaten Druckdaten() const;
+    // All four views redrawn for the current instant (the graphics pages print them).
+    void AlleAnsichtenZeichnen();
 
     // ---- Dragging in the views (Haupt_Ziehen.cpp)
     void f_fenster_mouseMove(TFormShape* sender, QMouseEvent* e);

@@ -75,7 +75,11 @@ void TForm_Haupt::Ansicht3DZeichnen() {
 }
 
 void TForm_Haupt::AnsichtZeichnen(const TPunkt& sonne) {
-    switch (GewaehlteAnsicht(Ansichtsknoepfe)) {
+    AnsichtZeichnen(sonne, GewaehlteAnsicht(Ansichtsknoepfe));
+}
+
+void TForm_Haupt::AnsichtZeichnen(const TPunkt& sonne, int ansicht) {
+    switch (ansicht) {
     case 0:
         Ansicht3DZeichnen();
         break;

@@ -149,6 +149,15 @@ void TForm_Haupt::Aufbauen() {
         {Arbeitsverzeichnis1, &TForm_Haupt::Arbeitsverzeichnis1Click},
         {Projektbeschreibung1, &TForm_Haupt::Projektbeschreibung1Click},
         {Ansprechpartner1, &TForm_Haupt::Ansprechpartner1Click}};
+    for (QAction* a : {Fenster1, Terrasse1, Fenster2, Terrasse2, Fenster3, Terrasse3}) {
+        connect(a, &QAction::triggered, this, [this, a] { VerschattungsdatenSpeichernClick(a); });
+    }
+    for (QAction* a : {DatenblattAusgabe1, Datenblatt1, Grafiken1, AktuellerSchirm1}) {
+        connect(a, &QAction::triggered, this, [this, a] { DruckenClick(a); });
+    }
+    for (QAction* a : {FensteralsTarget1, TerrassealsTarget1}) {
+        connect(a, &QAction::triggered, this, [this, a] { VelumoraExportClick(a); });
+    }
     for (const auto& [eintrag, befehl] : befehle) {
         connect(eintrag, &QAction::triggered, this, [this, befehl = befehl] { (this->*befehl)(); });
     }

@@ -6,6 +6,7 @@
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace umbrarix {
@@ -43,6 +44,8 @@ public:
     virtual QString DateiSpeichern(QWidget* eltern, const TDateiDialog& dialog) = 0;
     virtual QString OrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) = 0;
     virtual std::optional<QColor> FarbeWaehlen(QWidget* eltern, const QColor& start) = 0;
+    // The print dialog: printer and its settings (or a PDF file); false when cancelled.
+    virtual bool Druckdialog(QWidget* eltern, QPrinter& drucker) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -56,6 +59,7 @@ public:
     QString DateiSpeichern(QWidget* eltern, const TDateiDialog& dialog) override;
     QString OrdnerWaehlen(QWidget* eltern, const QString& titel, const QString& start) override;
     std::optional<QColor> FarbeWaehlen(QWidget* eltern, const QColor& start) override;
+    bool Druckdialog(QWidget* eltern, QPrinter& drucker) override;
 };
 
 } // namespace umbrarix

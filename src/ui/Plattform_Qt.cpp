@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 
 namespace umbrarix {
 
@@ -78,6 +80,12 @@ std::optional<QColor> TQtPlattform::FarbeWaehlen(QWidget* eltern, const QColor& 
         return std::nullopt;
     }
     return c;
+}
+
+bool TQtPlattform::Druckdialog(QWidget* eltern, QPrinter& drucker) {
+    QPrintDialog dialog(&drucker, eltern);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    return dialog.exec() == QDialog::Accepted;
 }
 
 } // namespace umbrarix

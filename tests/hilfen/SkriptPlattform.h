@@ -6,6 +6,7 @@
 #include "ui/Plattform.h"
 
 #include <QDialog>
+#include <QPrinter>
 #include <QStringList>
 
 #include <deque>
@@ -54,6 +55,20 @@ public:
     }
     std::optional<QColor> FarbeWaehlen(QWidget*, const QColor&) override {
         return Naechste(Farbantworten, std::optional<QColor>());
+    }
+    // Print dialog: the next answer is a PDF file to print to; none (or empty) cancels.
+    std::deque<QString> Druckantworten;
+    QStringList Druckauftraege; // document names of the jobs started
+    bool Druckdialog(QWidget*, QPrinter& drucker) override {
+        const QString datei = Naechste(Druckantworten, QString());
+        if (datei.isEmpty()) {
+            return false;
+        }
+        drucker.setOutputFormat(QPrinter::PdfFormat);
+        drucker.setOutputFileName(datei);
+        drucker.setPageSize(QPageSize(QPageSize::A4));
+        Druckauftraege.push_back(drucker.docName());
+        return true;
     }
 
 private:

@@ -1,0 +1,249 @@
+#include "print/Druckseiten.h"
+
+#include <cmath>
+
+namespace umbrarix {
+
+namespace {
+
+constexpr int Breite = 1600;       // text area, 0.1 mm
+constexpr int Zeilenvorschub = 40; // one line of 4 mm
+
+QString Q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+
+// One page of the job: converts distances d below the top of the text area into page
+// coordinates and prints the common page elements.
+class TSeite {
+public:
+    TSeite(TSeitenflaeche& f, const TDruckdaten& daten) : f_(f), daten_(daten) {
+        const QSizeF mm = f.DruckbereichMm();
+        const TTextbereich t = Textbereich(mm.width(), mm.height());
+        L = t.L;
+        T = t.T;
+    }
+
+    int Y(int d) const { return -T - d; }
+
+    void Text(int x, int d, const QString& text, TSchrift schrift = {},
+              TAusrichtung a = TAusrichtung::Links) {
+        f_.Text(x, Y(d), text, schrift, a);
+    }
+
+    void Rahmen(const QString& seitenbeschriftung) {
+        Text(L + 800, 0, QStringLiteral("Umbrarix"), {80, true, true}, TAusrichtung::Mitte);
+        Text(L + 800, 120, QStringLiteral("(Version 2005 / 02)"), {40, false, true},
+             TAusrichtung::Mitte);
+        f_.Linie(L, Y(200), L + Breite, Y(200));
+        f_.Linie(L, Y(2430), L + Breite, Y(2430));
+        Text(L, 2440, daten_.Heute, {40, false, true});
+        Text(L + Breite, 2440, seitenbeschriftung, {40, false, true}, TAusrichtung::Rechts);
+    }
+
+    void Ueberschrift(int d, const QString& text) { Text(L, d, text, {40, true, false, true}); }
+
+    TSeitenflaeche& f_;
+    const TDruckdaten& daten_;
+    int L = 0, T = 0;
+    int d = 240;
+};
+
+QString Feld(const TDruckdaten& d, const char* name) {
+    const auto it = d.Projekt.Felder.find(name);
+    return it == d.Projekt.Felder.end() ? QString() : Q(it->second);
+}
+
+struct TZeile {
+    const char* label;
+    const char* feld;
+    const char* einheit;
+};
+
+// A section: a line, the heading, an empty line, then one row a line, then an empty line.
+void Abschnitt(TSeite& s, const char* ueberschrift, std::initializer_list<TZeile> zeilen) {
+    s.d += Zeilenvorschub;
+    s.Ueberschrift(s.d, QString::fromUtf8(ueberschrift));
+    s.d += 2 * Zeilenvorschub;
+    for (const TZeile& z : zeilen) {
+        s.Text(s.L + 100, s.d, QString::fromUtf8(z.label));
+        s.Text(s.L + 800, s.d, Feld(s.daten_, z.feld) + QString::fromUtf8(z.einheit));
+        s.d += Zeilenvorschub;
+    }
+}
+
+// The image's box height for a given width, truncated to whole units.
+int HoeheFuer(int breite, const QImage& b) {
+    return b.width() > 0 ? static_cast<int>(static_cast<long long>(breite) * b.height() / b.width())
+                         : 0;
+}
+int BreiteFuer(int hoehe, const QImage& b) {
+    return b.height() > 0 ? static_cast<int>(static_cast<long long>(hoehe) * b.width() / b.height())
+                          : 0;
+}
+
+void Ansichtsseite(TSeite& s, const char* ersteUeberschrift, const QImage& erstes,
+                   const char* zweiteUeberschrift, const QImage& zweites,
+                   const QString& beschriftung) {
+    s.Rahmen(beschriftung);
+    const TDruckdaten& d = s.daten_;
+    const TSchrift fett{40, true};
+    s.Text(s.L + 800, 280, d.Datum, fett, TAusrichtung::Mitte);
+    s.Text(s.L + 800, 340, d.Uhrzeit, fett, TAusrichtung::Mitte);
+    s.Text(s.L + 800, 400, d.AnteilFenster, fett, TAusrichtung::Mitte);
+    s.Text(s.L + 800, 460, d.AnteilTerrasse, fett, TAusrichtung::Mitte);
+    s.Ueberschrift(580, QString::fromUtf8(ersteUeberschrift));
+    const int H = HoeheFuer(1400, erstes);
+    s.f_.Bild(s.L + 100, s.Y(660), 1400, H, erstes);
+    const int zweite = 660 + H + 80;
+    s.Ueberschrift(zweite, QString::fromUtf8(zweiteUeberschrift));
+    s.f_.Bild(s.L + 100, s.Y(zweite + 80), 1400, HoeheFuer(1400, zweites), zweites);
+}
+
+} // namespace
+
+bool DatenblattZweiseitig(const TProjektdaten& p) {
+    return p.Ueberhang || p.MauerLinks || p.MauerRechts;
+}
+
+int Datenblatt_Drucken(TSeitenflaeche& f, const TDruckdaten& daten) {
+    const TProjektdaten& p = daten.Projekt;
+    const bool zweiseitig = DatenblattZweiseitig(p);
+    TSeite s(f, daten);
+    s.Rahmen(zweiseitig ? QStringLiteral("Datenblatt, Seite 1 / 2")
+                        : QStringLiteral("Datenblatt, Seite 1 / 1"));
+    if (!p.Beschreibung.empty()) {
+        s.d += Zeilenvorschub;
+        s.Ueberschrift(s.d, QStringLiteral("Projektbeschreibung:"));
+        s.d += Zeilenvorschub;
+        for (const std::string& zeile : p.Beschreibung) {
+            s.d += Zeilenvorschub;
+            s.Text(s.L + 100, s.d, Q(zeile));
+        }
+        s.d += Zeilenvorschub;
+    }
+    Abschnitt(
+        s, "Standort:",
+        {{"Ort:", "anz_ort", ""},
+         {"Breitengrad:", "anz_Breitengrad", " ° (Nordhalbkugel positiv)"},
+         {"Längengrad:", "anz_Laengengrad", " ° (Westlich von 0° positiv)"},
+         {"Zeitzone:", "anz_Zeitzone", ""},
+         {"Himmelsrichtung:", "anz_Himmelsrichtung", " ° (S = 0°; N = 180°; O = 90°; W = 270°)"}});
+    s.Text(s.L + 100, s.d, QStringLiteral("Sommerzeit:"));
+    s.Text(s.L + 800, s.d,
+           p.Sommerzeit ? QStringLiteral("31. März bis 30. Oktober")
+                        : QStringLiteral("- wird nicht berücksichtigt -"));
+    s.d += Zeilenvorschub;
+    Abschnitt(s, "Fenster:",
+              {{"Höhe:", "anz_Fensterhoehe", " cm"},
+               {"Breite:", "anz_Fensterbreite", " cm"},
+               {"Brüstung:", "anz_Fensterabstand_Boden", " cm"},
+               {"Neigung:", "anz_Fensterneigung", " °"},
+               {"Abweichung von der Mitte:", "anz_FensterZentrierung", " cm"}});
+    Abschnitt(s, "Terrasse:",
+              {{"Breite:", "anz_terrassenbreite", " cm"},
+               {"Länge:", "anz_terrassenlaenge", " cm"},
+               {"Abstand von Hauswand:", "anz_terrassenabstand", " cm"},
+               {"Abweichung von der Mitte:", "anz_terrassenzentrierung", " cm"}});
+    if (zweiseitig) {
+        f.NeueSeite();
+        s.Rahmen(QStringLiteral("Datenblatt, Seite 2 / 2"));
+        s.d = 240;
+        if (p.Ueberhang) {
+            Abschnitt(s, "Überhang / Markise:",
+                      {{"Breite:", "anz_Vordachbreite", " cm"},
+                       {"Ausfall:", "anz_Vordachlaenge", " cm"},
+                       {"Abstand vom Boden:", "anz_VordachHoehe", " cm"},
+                       {"Abstand von der Fassade:", "anz_Abstand_Wand", " cm"},
+                       {"Neigung:", "anz_Vordach_Neigung", " cm"},
+                       {"Höhe des Volants:", "anz_VolantHoehe", " cm"},
+                       {"Durchgangshöhe unter Volant:", "anz_Durchgangshoehe", " cm"},
+                       {"Abweichung von der Mitte:", "anz_Vordachzentrierung", " cm"}});
+        }
+        if (p.MauerLinks) {
+            Abschnitt(s, "Mauervorsprung links:",
+                      {{"Ausfall:", "anz_ml_ausfall", " cm"},
+                       {"Höhe:", "anz_ml_hoehe", " cm"},
+                       {"Abstand vom Boden:", "anz_ml_bodenabstand", " cm"},
+                       {"Abstand von der Fassade:", "anz_ml_wandabstand", " cm"},
+                       {"Abstand von der Mitte:", "anz_ml_AbstandFenstermitte", " cm"}});
+        }
+        if (p.MauerRechts) {
+            Abschnitt(s, "Mauervorsprung rechts:",
+                      {{"Ausfall:", "anz_mr_Ausfall", " cm"},
+                       {"Höhe:", "anz_mr_hoehe", " cm"},
+                       {"Abstand vom Boden:", "anz_mr_bodenabstand", " cm"},
+                       {"Abstand von der Fassade:", "anz_mr_wandabstand", " cm"},
+                       {"Abstand von der Mitte:", "anz_mr_abstandFenstermitte", " cm"}});
+        }
+    }
+    // The contact person stands against the bottom of the text area, whatever came before.
+    const int n = static_cast<int>(daten.Ansprechpartner.size());
+    if (n >= 1) {
+        s.Ueberschrift(2310 - 40 * n, QStringLiteral("Ihr Ansprechpartner:"));
+        for (int i = 0; i < n; ++i) {
+            s.Text(s.L + 100, 2390 - 40 * n + 40 * i,
+                   Q(daten.Ansprechpartner[static_cast<std::size_t>(i)]));
+        }
+    }
+    return zweiseitig ? 2 : 1;
+}
+
+void Grafikseiten_Drucken(TSeitenflaeche& f, const TDruckdaten& d) {
+    TSeite s(f, d);
+    Ansichtsseite(s, "3D - Ansicht:", d.Ansicht3D, "Seitenansicht:", d.Seitenansicht,
+                  QStringLiteral("Ausgabe, Seite 1 / 3"));
+    f.NeueSeite();
+    Ansichtsseite(s, "Ansicht Fenster:", d.Frontansicht, "Ansicht Terrasse:", d.Horizontalschnitt,
+                  QStringLiteral("Ausgabe, Seite 2 / 3"));
+    f.NeueSeite();
+    s.Rahmen(QStringLiteral("Ausgabe, Seite 3 / 3"));
+    const struct {
+        const char* ueberschrift;
+        const QImage* bild;
+        const QString* lauf;
+    } bloecke[] = {
+        {"Tagessimulation - Verschattung Fenster (in %):", &d.TagFenster, &d.Simulationsdatum},
+        {"Tagessimulation - Verschattung Terrasse (in %):", &d.TagTerrasse, &d.Simulationsdatum},
+        {"Jahressimulation - Verschattung Fenster (in %):", &d.JahrFenster, &d.SimulationsUhrzeit},
+        {"Jahressimulation - Verschattung Terrasse (in %):", &d.JahrTerrasse,
+         &d.SimulationsUhrzeit}};
+    const struct {
+        TFarbe fuellung;
+        const char* text;
+        TFarbe schrift;
+    } legende[] = {{0xFFFFFF, "besonnt", 0x000000},
+                   {0xC0C0C0, "beschattet", 0x000000},
+                   {0x808080, "Sonne nicht sichtbar", 0xFFFFFF},
+                   {0x494949, "Nacht", 0xFFFFFF}};
+    int dd = 240;
+    for (const auto& b : bloecke) {
+        s.Ueberschrift(dd + 40, QString::fromUtf8(b.ueberschrift));
+        const int t = dd + 80;
+        f.Bild(s.L + 100, s.Y(t), BreiteFuer(400, *b.bild), 400, *b.bild);
+        s.Text(s.L + 900, t + 40, *b.lauf);
+        for (int i = 0; i < 4; ++i) {
+            const int oben = t + 150 + 40 * i;
+            f.Kasten(s.L + 900, s.Y(oben), s.L + 1150, s.Y(oben + 30), legende[i].fuellung);
+            s.Text(s.L + 1025, oben + 3, QString::fromUtf8(legende[i].text),
+                   {23, false, false, false, legende[i].schrift}, TAusrichtung::Mitte);
+        }
+        dd = t + 440;
+    }
+}
+
+QRect Schirmbildrechteck(QSize seite, QSize bild) {
+    if (bild.isEmpty()) {
+        return {};
+    }
+    if (seite.width() < seite.height()) {
+        const int h = static_cast<int>(
+            std::lround(static_cast<double>(seite.width()) * bild.height() / bild.width()));
+        return QRect(0, 0, seite.width(), h);
+    }
+    const int w = static_cast<int>(
+        std::lround(static_cast<double>(seite.height()) * bild.width() / bild.height()));
+    return QRect(0, 0, w, seite.height());
+}
+
+} // namespace umbrarix

@@ -1,0 +1,169 @@
+#include "print/Seitenflaeche_Qt.h"
+
+#include "print/Druckseiten.h"
+#include "views/Zeichenflaeche.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QFontMetricsF>
+#include <QPrinter>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+
+namespace umbrarix {
+
+namespace {
+
+QString Fehlertext(int fehlernummer) {
+    switch (fehlernummer) {
+    case ENOENT:
+    case ENOTDIR:
+        return QStringLiteral("Pfad nicht gefunden");
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return QStringLiteral("Dateizugriff verweigert");
+    case ENOSPC:
+        return QStringLiteral("Nicht genügend Speicherplatz auf dem Datenträger");
+    default:
+        return QStringLiteral("Druckvorgang fehlgeschlagen");
+    }
+}
+
+} // namespace
+
+TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
+    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
+        ziel_ = drucker.outputFileName();
+        struct stat info {};
+        const bool geraet =
+            ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
+        if (!geraet) {
+            const QFileInfo ziel(ziel_);
+            if (!ziel.absoluteDir().exists()) {
+                fehler_ = Fehlertext(ENOENT);
+                return;
+            }
+            QTemporaryFile tmp(ziel.absolutePath() + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
+            tmp.setAutoRemove(false);
+            if (!tmp.open()) {
+                fehler_ = Fehlertext(EACCES);
+                return;
+            }
+            zwischendatei_ = tmp.fileName();
+            tmp.close();
+            drucker.setOutputFileName(zwischendatei_);
+        } else {
+            ziel_.clear();
+        }
+    }
+    if (!maler_.begin(&drucker_)) {
+        fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
+        if (!zwischendatei_.isEmpty()) {
+            QFile::remove(zwischendatei_);
+        }
+    }
+}
+
+TQtSeitenflaeche::~TQtSeitenflaeche() {
+    if (maler_.isActive()) {
+        maler_.end();
+    }
+    if (!zwischendatei_.isEmpty() && QFile::exists(zwischendatei_)) {
+        QFile::remove(zwischendatei_);
+    }
+}
+
+bool TQtSeitenflaeche::Beenden() {
+    if (!maler_.isActive()) {
+        return false;
+    }
+    if (!maler_.end()) {
+        fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
+        return false;
+    }
+    if (!zwischendatei_.isEmpty()) {
+        drucker_.setOutputFileName(ziel_);
+        if (QFileInfo(zwischendatei_).size() == 0 ||
+            std::rename(zwischendatei_.toLocal8Bit().constData(),
+                        ziel_.toLocal8Bit().constData()) != 0) {
+            fehler_ = Fehlertext(errno);
+            QFile::remove(zwischendatei_);
+            zwischendatei_.clear();
+            return false;
+        }
+        zwischendatei_.clear();
+    }
+    return true;
+}
+
+double TQtSeitenflaeche::Einheit() const {
+    return drucker_.resolution() / 254.0;
+}
+
+QSizeF TQtSeitenflaeche::DruckbereichMm() const {
+    return drucker_.pageLayout().paintRect(QPageLayout::Millimeter).size();
+}
+
+QPointF TQtSeitenflaeche::Punkt(int x, int y) const {
+    return QPointF(x * Einheit(), -y * Einheit());
+}
+
+void TQtSeitenflaeche::NeueSeite() {
+    drucker_.newPage();
+}
+
+void TQtSeitenflaeche::Text(int x, int y, const QString& text, const TSchrift& s, TAusrichtung a) {
+    // The height is the character cell (ascent + descent), as the page layout counts it.
+    QFont schrift(QStringLiteral("Arial"));
+    schrift.setStyleHint(QFont::SansSerif);
+    schrift.setBold(s.Fett);
+    schrift.setItalic(s.Kursiv);
+    schrift.setUnderline(s.Unterstrichen);
+    const double zelle = s.Hoehe * Einheit();
+    schrift.setPixelSize(std::max(1, static_cast<int>(zelle)));
+    const double hoehe = QFontMetricsF(schrift, &drucker_).height();
+    if (hoehe > 0) {
+        schrift.setPixelSize(std::max(1, static_cast<int>(zelle * zelle / hoehe)));
+    }
+    maler_.setFont(schrift);
+    maler_.setPen(QFarbe(s.Farbe));
+    const QFontMetricsF m(schrift, &drucker_);
+    const QPointF p = Punkt(x, y);
+    double links = p.x();
+    const double breite = m.horizontalAdvance(text);
+    if (a == TAusrichtung::Mitte) {
+        links -= breite / 2;
+    } else if (a == TAusrichtung::Rechts) {
+        links -= breite;
+    }
+    maler_.drawText(QPointF(links, p.y() + m.ascent()), text);
+}
+
+void TQtSeitenflaeche::Linie(int x1, int y1, int x2, int y2) {
+    maler_.setPen(QPen(Qt::black, 5 * Einheit()));
+    maler_.drawLine(Punkt(x1, y1), Punkt(x2, y2));
+}
+
+void TQtSeitenflaeche::Kasten(int x1, int y1, int x2, int y2, TFarbe fuellung) {
+    maler_.setPen(QPen(Qt::black, 5 * Einheit()));
+    maler_.setBrush(QFarbe(fuellung));
+    maler_.drawRect(QRectF(Punkt(x1, y1), Punkt(x2, y2)));
+    maler_.setBrush(Qt::NoBrush);
+}
+
+void TQtSeitenflaeche::Bild(int x, int y, int breite, int hoehe, const QImage& bild) {
+    const QPointF p = Punkt(x, y);
+    maler_.drawImage(QRectF(p, QSizeF(breite * Einheit(), hoehe * Einheit())), bild);
+}
+
+void TQtSeitenflaeche::Schirmbild(const QImage& bild) {
+    const QRect seite = drucker_.pageLayout().paintRectPixels(drucker_.resolution());
+    maler_.drawImage(Schirmbildrechteck(seite.size(), bild.size()), bild);
+}
+
+} // namespace umbrarix
