@@ -3,6 +3,7 @@
 
 #include "ui/Form_Haupt.h"
 
+#include "io/Projektuebernahme.h"
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"
@@ -44,11 +45,6 @@ TGanzzahlfeld* AlsSpinfeld(QObject* o) {
     return o != nullptr ? dynamic_cast<TGanzzahlfeld*>(o->parent()) : nullptr;
 }
 
-// A spin field's reading: its number, or its minimum when the text is none.
-double Spinwert(const TGanzzahlfeld* f) {
-    return TextZuZahl(f->Text().toStdString()).value_or(f->Minimum());
-}
-
 } // namespace
 
 double TForm_Haupt::Dezimalwert(TZahlfeld* feld, double bisher) {
@@ -56,14 +52,9 @@ double TForm_Haupt::Dezimalwert(TZahlfeld* feld, double bisher) {
 }
 
 void TForm_Haupt::FelderLesen() {
-    TEingabedaten& e = Szene.Eingaben;
-    for (const TSpinfeld& f : umbrarix::Spinfelder()) {
-        e.*f.Wert = Spinwert(Spinfeld(Q(f.Name)));
-    }
-    e.anz_ort = anz_ort->text().toStdString();
+    // The same reading of the field texts as the batch program's.
+    EingabenLesen(ProjektErfassen(), Szene.Eingaben);
     AugenblickswerteLesen();
-    e.anz_Laengengrad = Dezimalwert(anz_Laengengrad, e.anz_Laengengrad);
-    e.anz_Zeitzone = Dezimalwert(anz_Zeitzone, e.anz_Zeitzone);
 }
 
 void TForm_Haupt::AugenblickswerteLesen() {

@@ -4,6 +4,7 @@
 
 #include "shadow/Simulieren.h"
 #include "simulation/Laufschritt.h"
+#include "simulation/Volllauf.h"
 #include "solar/Sonnenstand.h"
 
 #include <QCheckBox>
@@ -26,11 +27,6 @@ void TForm_Haupt::VollerLauf(bool tag) {
     ++fokusSperre_;
     setEnabled(false);
     Button_SimulationAnhaltenClick();
-    TBildflaeche* fenster = tag ? anz_Tagessimulation_Fenster : anz_Jahressimulation_Fenster;
-    TBildflaeche* terrasse = tag ? anz_Tagessimulation_Terrasse : anz_Jahressimulation_Terrasse;
-    const QImage& vorlage = tag ? anz_Tagessimulation_vorlage : anz_Jahressimulation_vorlage;
-    fenster->SetzeBild(vorlage);
-    terrasse->SetzeBild(vorlage);
     if (tag) {
         anz_Simulationsdatum->setText(anz_Datum->text());
     } else {
@@ -38,14 +34,24 @@ void TForm_Haupt::VollerLauf(bool tag) {
     }
     DiagrammLaeuft = true;
     TTrackBar* bewegt = tag ? TrackBar_Uhrzeit.get() : TrackBar_Datum.get();
+    TBildflaeche* fenster = tag ? anz_Tagessimulation_Fenster : anz_Jahressimulation_Fenster;
+    TBildflaeche* terrasse = tag ? anz_Tagessimulation_Terrasse : anz_Jahressimulation_Terrasse;
     const int gemerkt = bewegt->Position();
-    const int von = tag ? 0 : 1, bis = tag ? 144 : 365;
-    for (int schritt = von; schritt <= bis; ++schritt) {
-        // Each step is evaluated once, here, so that each bar is drawn exactly once.
-        bewegt->SetzePositionStill(schritt);
+    // The same run as the batch program's; the window shows each step as it goes.
+    const auto schritt = [&](int position) {
+        bewegt->SetzePositionStill(position);
         DatumZeitAnzeigen(nullptr);
-        ZeitpunktSimulieren();
+        fenster->update();
+        terrasse->update();
         plattform_.NachrichtenVerarbeiten();
+    };
+    AugenblickswerteLesen();
+    if (tag) {
+        Tageslauf(Szene, TrackBar_Datum->Position(), anz_Tagessimulation_vorlage, fenster->Bild(),
+                  terrasse->Bild(), schritt);
+    } else {
+        Jahreslauf(Szene, TrackBar_Uhrzeit->Position(), anz_Jahressimulation_vorlage,
+                   fenster->Bild(), terrasse->Bild(), schritt);
     }
     DiagrammLaeuft = false;
     bewegt->SetzePositionStill(gemerkt);
