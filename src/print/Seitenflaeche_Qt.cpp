@@ -96,6 +96,10 @@ bool TQtSeitenflaeche::Beenden() {
             zwischendatei_.clear();
             return false;
         }
+        // The temporary file was private; the finished one gets the usual permissions.
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::chmod(ziel_.toLocal8Bit().constData(), 0666 & ~maske);
         zwischendatei_.clear();
     }
     return true;

@@ -1,5 +1,6 @@
 #include "io/Projektdatei.h"
 #include "io/Cp1252.h"
+#include "io/Dateizugriff.h"
 #include "solar/Standortkatalog.h"
 
 #include <gtest/gtest.h>
@@ -105,6 +106,12 @@ TEST(Projektdatei, VorgabeprojektByteFuerByte) {
     p.Felder["anz_FensterZentrierung"] = "-300";
     EXPECT_NE(ProjektdateiSchreiben(p).find("Abweichung von der Mitte:       -300 cm\r\n"),
               std::string::npos);
+}
+
+TEST(Projektdatei, BeispielprojektIstDasVorgabeprojekt) {
+    const TDateiinhalt beispiel = DateiLesen(UMBRARIX_QUELLEN "/beispiele/vorgabe.dat");
+    ASSERT_TRUE(beispiel.Gelesen) << beispiel.Fehler;
+    EXPECT_EQ(beispiel.Bytes, ProjektdateiSchreiben(Startprojekt()));
 }
 
 TEST(Projektdatei, AbschnitteNurFuerEingeschalteteElemente) {

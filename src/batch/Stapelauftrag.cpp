@@ -1,0 +1,217 @@
+#include "batch/Stapelauftrag.h"
+
+#include <array>
+#include <charconv>
+
+namespace umbrarix {
+
+namespace {
+
+std::optional<int> Ganzzahl(std::string_view t) {
+    int wert = 0;
+    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+    if (t.empty() || fehler != std::errc{} || p != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+} // namespace
+
+std::optional<int> TagAusText(const std::string& text) {
+    if (text.find('.') == std::string::npos) {
+        const std::optional<int> n = Ganzzahl(text);
+        return n && *n >= 1 && *n <= 365 ? n : std::nullopt;
+    }
+    // "21.06." (the last dot may be left out)
+    std::string t = text;
+    if (!t.empty() && t.back() == '.') {
+        t.pop_back();
+    }
+    const std::size_t punkt = t.find('.');
+    if (punkt == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::optional<int> tag = Ganzzahl(std::string_view(t).substr(0, punkt));
+    const std::optional<int> monat = Ganzzahl(std::string_view(t).substr(punkt + 1));
+    constexpr std::array<int, 12> Laenge{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1 ||
+        *tag > Laenge[static_cast<std::size_t>(*monat - 1)]) {
+        return std::nullopt;
+    }
+    int n = *tag;
+    for (int m = 1; m < *monat; ++m) {
+        n += Laenge[static_cast<std::size_t>(m - 1)];
+    }
+    return n;
+}
+
+std::optional<int> ZeitpositionAusText(const std::string& text) {
+    const std::size_t doppelpunkt = text.find(':');
+    if (doppelpunkt == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::optional<int> h = Ganzzahl(std::string_view(text).substr(0, doppelpunkt));
+    const std::optional<int> m = Ganzzahl(std::string_view(text).substr(doppelpunkt + 1));
+    if (!h || !m || *h < 0 || *h > 23 || *m < 0 || *m > 59) {
+        return std::nullopt;
+    }
+    return (*h * 60 + *m) / 10;
+}
+
+TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
+    TStapelLesen e;
+    const auto fehler = [&e](std::string text) {
+        e.Fehler = std::move(text);
+        return e;
+    };
+    if (arg.empty()) {
+        return fehler("Kein Befehl angegeben.");
+    }
+    TStapelauftrag a;
+    const std::string& befehl = arg[0];
+    if (befehl == "--help" || befehl == "-h" || befehl == "hilfe") {
+        a.Befehl = TStapelauftrag::Hilfe;
+        e.Auftrag = a;
+        return e;
+    }
+    if (befehl == "tabelle") {
+        a.Befehl = TStapelauftrag::Tabelle;
+    } else if (befehl == "velumora") {
+        a.Befehl = TStapelauftrag::Velumora;
+    } else if (befehl == "drucken") {
+        a.Befehl = TStapelauftrag::Drucken;
+    } else if (befehl == "ansicht") {
+        a.Befehl = TStapelauftrag::Ansicht;
+    } else {
+        return fehler("Unbekannter Befehl: " + befehl);
+    }
+    bool zielGesetzt = false, artGesetzt = false, inhaltGesetzt = false;
+    for (std::size_t i = 1; i < arg.size(); ++i) {
+        const std::string& o = arg[i];
+        if (o.rfind("--", 0) != 0 && o != "-o") {
+            if (!a.Projekt.empty()) {
+                return fehler("Mehr als eine Projektdatei: " + o);
+            }
+            a.Projekt = o;
+            continue;
+        }
+        if (i + 1 >= arg.size()) {
+            return fehler("Zur Option " + o + " fehlt der Wert.");
+        }
+        const std::string& w = arg[++i];
+        if (o == "-o") {
+            a.Ausgabe = w;
+        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken) {
+            if (w != "fenster" && w != "terrasse") {
+                return fehler("--ziel ist fenster oder terrasse, nicht " + w);
+            }
+            a.Terrasse = w == "terrasse";
+            zielGesetzt = true;
+        } else if (o == "--art" && a.Befehl == TStapelauftrag::Tabelle) {
+            if (w == "tag") {
+                a.Art = TTabellenart::Tag;
+            } else if (w == "jahr") {
+                a.Art = TTabellenart::Jahr;
+            } else if (w == "uhrzeit") {
+                a.Art = TTabellenart::Uhrzeit;
+            } else {
+                return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
+            }
+            artGesetzt = true;
+        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora) {
+            const std::optional<int> n = TagAusText(w);
+            if (!n) {
+                return fehler(
+                    "--tag ist ein Tag des Jahres 1..365 oder ein Datum wie 21.06., nicht " + w);
+            }
+            a.Tag = *n;
+        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora) {
+            const std::optional<int> p = ZeitpositionAusText(w);
+            if (!p) {
+                return fehler("--uhrzeit ist eine Uhrzeit wie 14:30, nicht " + w);
+            }
+            a.Zeitposition = *p;
+        } else if (o == "--inhalt" && a.Befehl == TStapelauftrag::Drucken) {
+            if (w != "alles" && w != "datenblatt" && w != "grafiken") {
+                return fehler("--inhalt ist alles, datenblatt oder grafiken, nicht " + w);
+            }
+            a.MitDatenblatt = w != "grafiken";
+            a.MitGrafiken = w != "datenblatt";
+            inhaltGesetzt = true;
+        } else if (o == "--ansprechpartner" && a.Befehl == TStapelauftrag::Drucken) {
+            a.Ansprechpartnerdatei = w;
+        } else if (o == "--beschreibung" && a.Befehl == TStapelauftrag::Drucken) {
+            a.Beschreibungsdatei = w;
+        } else if (o == "--ansicht" && a.Befehl == TStapelauftrag::Ansicht) {
+            static const std::array<const char*, 7> Ansichten{
+                "3d", "seite", "fenster", "terrasse", "kompass", "tagesdiagramm", "jahresdiagramm"};
+            bool gueltig = false;
+            for (const char* n : Ansichten) {
+                gueltig = gueltig || w == n;
+            }
+            if (!gueltig) {
+                return fehler("Unbekannte Ansicht: " + w);
+            }
+            a.Ansichtsname = w;
+        } else {
+            return fehler("Die Option " + o + " gibt es für " + befehl + " nicht.");
+        }
+    }
+    if (a.Projekt.empty()) {
+        return fehler("Keine Projektdatei angegeben.");
+    }
+    if (a.Ausgabe.empty()) {
+        return fehler("Keine Ausgabedatei angegeben (-o DATEI).");
+    }
+    const bool textdatei =
+        a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora;
+    if (a.Ausgabe == "-" && !textdatei) {
+        return fehler(
+            "Nur Textdateien können mit -o - auf die Standardausgabe geschrieben werden.");
+    }
+    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora) &&
+        !zielGesetzt) {
+        return fehler("--ziel fenster oder --ziel terrasse fehlt.");
+    }
+    if (a.Befehl == TStapelauftrag::Tabelle && !artGesetzt) {
+        return fehler("--art tag, jahr oder uhrzeit fehlt.");
+    }
+    if (a.Befehl == TStapelauftrag::Drucken && !inhaltGesetzt) {
+        return fehler("--inhalt alles, datenblatt oder grafiken fehlt.");
+    }
+    if (a.Befehl == TStapelauftrag::Ansicht && a.Ansichtsname.empty()) {
+        return fehler("--ansicht fehlt.");
+    }
+    e.Auftrag = a;
+    return e;
+}
+
+std::string StapelHilfe() {
+    return "umbrarix-batch: Verschattungstabellen, VELUMORA-Dateien, Ausdrucke und Ansichten "
+           "eines Projekts ohne Fenster.\n"
+           "\n"
+           "Befehle:\n"
+           "  tabelle PROJEKT.dat --ziel fenster|terrasse --art tag|jahr|uhrzeit [--tag N] "
+           "[--uhrzeit HH:MM] -o DATEI\n"
+           "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr -o jahr.dat\n"
+           "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
+           "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
+           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken [--tag N] [--uhrzeit HH:MM] "
+           "[--ansprechpartner DATEI] [--beschreibung DATEI] -o DATEI.pdf\n"
+           "      umbrarix-batch drucken kunde.dat --inhalt alles --ansprechpartner schatten.usr "
+           "-o kunde.pdf\n"
+           "  ansicht PROJEKT.dat --ansicht 3d|seite|fenster|terrasse|kompass|tagesdiagramm|"
+           "jahresdiagramm [--tag N] [--uhrzeit HH:MM] [--ziel fenster|terrasse] -o DATEI.png\n"
+           "      umbrarix-batch ansicht kunde.dat --ansicht seite --tag 21.06. --uhrzeit 15:00 "
+           "-o seite.png\n"
+           "\n"
+           "--tag: Tag des Jahres 1..365 oder Datum wie 21.06. (Vorgabe 172 = 21. Juni)\n"
+           "--uhrzeit: HH:MM, auf 10 Minuten abgerundet (Vorgabe 12:00)\n"
+           "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
+           "\n"
+           "Rückgabewert: 0 erfolgreich, 1 Projektdatei unlesbar oder Schreibfehler, 2 falscher "
+           "Aufruf.\n";
+}
+
+} // namespace umbrarix

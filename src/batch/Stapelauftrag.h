@@ -1,0 +1,42 @@
+#pragma once
+
+#include "io/Verschattungstabelle.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace umbrarix {
+
+// One call of umbrarix-batch, read from its arguments.
+struct TStapelauftrag {
+    enum TBefehl { Tabelle, Velumora, Drucken, Ansicht, Hilfe } Befehl = Hilfe;
+    std::string Projekt;   // the project file
+    std::string Ausgabe;   // -o; "-" is standard output (text files only)
+    bool Terrasse = false; // --ziel terrasse
+    TTabellenart Art = TTabellenart::Tag;
+    int Tag = 172;             // day of the year
+    int Zeitposition = 72;     // clock time in 10-minute steps
+    bool MitDatenblatt = true; // --inhalt
+    bool MitGrafiken = true;
+    std::string Ansprechpartnerdatei; // contact-person lines for the data sheet
+    std::string Beschreibungsdatei;   // description lines instead of the project's
+    std::string Ansichtsname;         // 3d, seite, fenster, terrasse, kompass, tagesdiagramm, ...
+};
+
+// The arguments read, or the German reason why they are not a valid call.
+struct TStapelLesen {
+    std::optional<TStapelauftrag> Auftrag;
+    std::string Fehler;
+};
+TStapelLesen StapelauftragLesen(const std::vector<std::string>& argumente);
+
+// "172" or a date "21.06." as a day of the year (365-day year), or nothing.
+std::optional<int> TagAusText(const std::string& text);
+// "HH:MM" as a time position, rounded down to the 10-minute grid, or nothing.
+std::optional<int> ZeitpositionAusText(const std::string& text);
+
+// The help text: every command with one example.
+std::string StapelHilfe();
+
+} // namespace umbrarix

@@ -1,0 +1,217 @@
+#include "batch/Stapelausfuehrung.h"
+
+#include "io/Cp1252.h"
+#include "io/Dateizugriff.h"
+#include "io/Projektuebernahme.h"
+#include "io/Velumora.h"
+#include "model/Kalender.h"
+#include "print/Druckseiten.h"
+#include "print/Seitenflaeche_Qt.h"
+#include "shadow/Ergebnistext.h"
+#include "shadow/Simulieren.h"
+#include "simulation/Diagramme.h"
+#include "simulation/Volllauf.h"
+#include "views/Ansicht3D.h"
+#include "views/Frontansicht.h"
+#include "views/Horizontalschnitt.h"
+#include "views/Kompass.h"
+#include "views/Person.h"
+#include "views/Seitenansicht.h"
+#include "views/Vorlagen.h"
+
+#include <QBuffer>
+#include <QDate>
+#include <QPrinter>
+
+namespace umbrarix {
+
+namespace {
+
+// The project as the window shows it after opening it, and the instant evaluated.
+struct TStapelszene {
+    TProjektdaten Texte;
+    TSzene Szene;
+    TPunkt Sonne;
+};
+
+// Lines of a Windows-1252 text file (contact person, description).
+std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
+    const TDateiinhalt d = DateiLesen(pfad);
+    if (!d.Gelesen) {
+        fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
+        return std::nullopt;
+    }
+    return Zeilen(AusCp1252(d.Bytes));
+}
+
+bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& aus,
+               std::ostream& fehler) {
+    if (a.Ausgabe == "-") {
+        aus.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        aus.flush();
+        if (!aus) {
+            fehler << "umbrarix-batch: Die Standardausgabe kann nicht geschrieben werden.\n";
+            return false;
+        }
+        return true;
+    }
+    if (const std::optional<std::string> f = DateiSchreiben(a.Ausgabe, bytes)) {
+        fehler << "umbrarix-batch: " << *f << ": " << a.Ausgabe << "\n";
+        return false;
+    }
+    return true;
+}
+
+// The four views of the instant, as the window draws them (default 3D angles, the person at
+// its start position).
+struct TAnsichten {
+    QImage Ansicht3D, Seite, Front, Draufsicht;
+};
+
+TAnsichten AnsichtenZeichnen(const TStapelszene& s) {
+    const TFarbset farben;
+    const QImage vorlage = Vorlage_Ansicht();
+    return {Ansicht3D_Zeichnen(s.Szene, farben, T3DBlick{}),
+            Seitenansicht_Zeichnen(s.Szene, farben, vorlage, s.Sonne, PersonStartLinks).Bild,
+            Frontansicht_Zeichnen(s.Szene, farben, vorlage).Bild,
+            Horizontalschnitt_Zeichnen(s.Szene, farben, vorlage).Bild};
+}
+
+int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::ostream& fehler) {
+    QImage bild;
+    const TEingabedaten& e = s.Szene.Eingaben;
+    if (a.Ansichtsname == "kompass") {
+        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, TFarbset{},
+                              Vorlage_Kompass())
+                   .Bild;
+    } else if (a.Ansichtsname == "tagesdiagramm" || a.Ansichtsname == "jahresdiagramm") {
+        QImage fenster, terrasse;
+        if (a.Ansichtsname == "tagesdiagramm") {
+            Tageslauf(s.Szene, a.Tag, Vorlage_Tagesdiagramm(), fenster, terrasse);
+        } else {
+            Jahreslauf(s.Szene, a.Zeitposition, Vorlage_Jahresdiagramm(), fenster, terrasse);
+        }
+        bild = a.Terrasse ? terrasse : fenster;
+    } else {
+        const TAnsichten v = AnsichtenZeichnen(s);
+        bild = a.Ansichtsname == "3d"        ? v.Ansicht3D
+               : a.Ansichtsname == "seite"   ? v.Seite
+               : a.Ansichtsname == "fenster" ? v.Front
+                                             : v.Draufsicht;
+    }
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, "PNG");
+    return Schreiben(a, png.toStdString(), aus, fehler) ? 0 : 1;
+}
+
+int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
+    TDruckdaten d;
+    d.Projekt = s.Texte;
+    if (!a.Beschreibungsdatei.empty()) {
+        const auto zeilen = Textzeilen(a.Beschreibungsdatei, fehler);
+        if (!zeilen) {
+            return 1;
+        }
+        d.Projekt.Beschreibung = *zeilen;
+    }
+    if (!a.Ansprechpartnerdatei.empty()) {
+        const auto zeilen = Textzeilen(a.Ansprechpartnerdatei, fehler);
+        if (!zeilen) {
+            return 1;
+        }
+        d.Ansprechpartner = *zeilen;
+    }
+    const auto labels = [&] {
+        d.Datum = QString::fromStdString(DatumText(a.Tag));
+        d.Uhrzeit = QString::fromStdString(UhrzeitText(a.Zeitposition));
+        d.AnteilFenster =
+            QString::fromStdString(Ergebnistext(s.Szene.Fenster.Verschattungsanteil, false));
+        d.AnteilTerrasse =
+            QString::fromStdString(Ergebnistext(s.Szene.Terrasse.Verschattungsanteil, true));
+    };
+    labels();
+    const QDate heute = QDate::currentDate();
+    d.Heute = DatumLang(heute.year(), heute.month(), heute.day());
+
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Umbrarix"));
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    drucker.setOutputFileName(QString::fromStdString(a.Ausgabe));
+    TQtSeitenflaeche seite(drucker);
+    if (!seite.Aktiv()) {
+        fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
+        return 1;
+    }
+    if (a.MitDatenblatt) {
+        Datenblatt_Drucken(seite, d);
+        if (a.MitGrafiken) {
+            seite.NeueSeite();
+        }
+    }
+    if (a.MitGrafiken) {
+        const TAnsichten v = AnsichtenZeichnen(s);
+        d.Ansicht3D = v.Ansicht3D;
+        d.Seitenansicht = v.Seite;
+        d.Frontansicht = v.Front;
+        d.Horizontalschnitt = v.Draufsicht;
+        Tageslauf(s.Szene, a.Tag, Vorlage_Tagesdiagramm(), d.TagFenster, d.TagTerrasse);
+        Jahreslauf(s.Szene, a.Zeitposition, Vorlage_Jahresdiagramm(), d.JahrFenster,
+                   d.JahrTerrasse);
+        d.Simulationsdatum = d.Datum;
+        d.SimulationsUhrzeit = d.Uhrzeit;
+        // The runs end with the chosen instant evaluated again, as in the window.
+        Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
+        labels();
+        Grafikseiten_Drucken(seite, d);
+    }
+    if (!seite.Beenden()) {
+        fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& fehler) {
+    const TDateiinhalt inhalt = DateiLesen(a.Projekt);
+    if (!inhalt.Gelesen) {
+        fehler << "umbrarix-batch: " << inhalt.Fehler << ": " << a.Projekt << "\n";
+        return 1;
+    }
+    const TProjektLesen gelesen = ProjektdateiLesen(inhalt.Bytes, Startprojekt());
+    if (!gelesen.Gelesen) {
+        fehler << "umbrarix-batch: " << gelesen.Fehler << ": " << a.Projekt << "\n";
+        return 1;
+    }
+    TStapelszene s;
+    s.Texte = ProjektUebernehmen(gelesen.Daten, s.Szene);
+    s.Szene.Eingaben.TrackBar_Datum = a.Tag;
+    s.Szene.Eingaben.TrackBar_Uhrzeit = a.Zeitposition;
+    s.Sonne = Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
+
+    switch (a.Befehl) {
+    case TStapelauftrag::Tabelle:
+        return Schreiben(
+                   a,
+                   Verschattungstabelle(s.Texte, s.Szene, a.Art, a.Terrasse, a.Tag, a.Zeitposition),
+                   aus, fehler)
+                   ? 0
+                   : 1;
+    case TStapelauftrag::Velumora:
+        return Schreiben(a, VelumoraDatei(s.Szene, a.Terrasse), aus, fehler) ? 0 : 1;
+    case TStapelauftrag::Ansicht:
+        return Ansicht(a, s, aus, fehler);
+    case TStapelauftrag::Drucken:
+        return Drucken(a, s, fehler);
+    case TStapelauftrag::Hilfe:
+        break;
+    }
+    aus << StapelHilfe();
+    return 0;
+}
+
+} // namespace umbrarix

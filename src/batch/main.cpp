@@ -1,0 +1,40 @@
+// umbrarix-batch: the tables, data files, printed pages and pictures of a project without a
+// window, for scripts on machines without a display.
+
+#include "batch/Stapelausfuehrung.h"
+
+#include <QGuiApplication>
+
+#include <cstdlib>
+#include <iostream>
+
+namespace {
+
+// Standard error carries the program's own German messages only, not the toolkit's notes.
+void QtMeldungenVerwerfen(QtMsgType art, const QMessageLogContext&, const QString& text) {
+    if (art == QtFatalMsg) {
+        std::cerr << text.toStdString() << "\n";
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> argumente(argv + 1, argv + argc);
+    const umbrarix::TStapelLesen gelesen = umbrarix::StapelauftragLesen(argumente);
+    if (!gelesen.Auftrag) {
+        std::cerr << "umbrarix-batch: " << gelesen.Fehler << "\n"
+                  << "Aufruf: umbrarix-batch --help\n";
+        return 2;
+    }
+    if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Hilfe) {
+        std::cout << umbrarix::StapelHilfe();
+        return 0;
+    }
+    // Never a window: drawing and printing run on the offscreen platform.
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    qInstallMessageHandler(QtMeldungenVerwerfen);
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    return umbrarix::StapelAusfuehren(*gelesen.Auftrag, std::cout, std::cerr);
+}
