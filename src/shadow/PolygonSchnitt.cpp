@@ -1,5 +1,6 @@
 #include "shadow/PolygonSchnitt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <utility>
@@ -209,8 +210,57 @@ bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D
 // the triangle's terms are computed once per triple with exactly PunktImDreieck's expressions,
 // points already marked are not tried again, and the sign of each quotient is read before it
 // is divided out. None of this changes which points get marked.
+namespace {
+
+// Convex hull corners of a large pool by the monotone chain, kept in pool order. The literal
+// filter is of fourth order; element outlines never pool more than a few dozen corners, but
+// polygons from damaged input could pool thousands and would not finish.
+void GrosseHuelle(std::vector<TPunkt2D>& pool) {
+    std::vector<std::size_t> index(pool.size());
+    for (std::size_t i = 0; i < index.size(); ++i) {
+        index[i] = i;
+    }
+    std::sort(index.begin(), index.end(), [&pool](std::size_t a, std::size_t b) {
+        return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
+    });
+    const auto kreuz = [&pool](std::size_t o, std::size_t a, std::size_t b) {
+        return Kreuz(pool[o], pool[a], pool[b]);
+    };
+    std::vector<std::size_t> h(2 * index.size());
+    std::size_t k = 0;
+    for (const std::size_t i : index) {
+        while (k >= 2 && kreuz(h[k - 2], h[k - 1], i) <= 0) {
+            --k;
+        }
+        h[k++] = i;
+    }
+    for (std::size_t j = index.size() - 1, t = k + 1; j > 0; --j) {
+        while (k >= t && kreuz(h[k - 2], h[k - 1], index[j - 1]) <= 0) {
+            --k;
+        }
+        h[k++] = index[j - 1];
+    }
+    std::vector<char> ecke(pool.size(), 0);
+    for (std::size_t i = 0; i + 1 < k; ++i) {
+        ecke[h[i]] = 1;
+    }
+    std::size_t z = 0;
+    for (std::size_t i = 0; i < pool.size(); ++i) {
+        if (ecke[i]) {
+            pool[z++] = pool[i];
+        }
+    }
+    pool.resize(z);
+}
+
+} // namespace
+
 void Huellenfilter(std::vector<TPunkt2D>& pool) {
     const std::size_t n = pool.size();
+    if (n > GrosserPool) {
+        GrosseHuelle(pool);
+        return;
+    }
     std::vector<char> innen(n, 0);
     for (std::size_t a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;

@@ -41,7 +41,10 @@ std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPu
 // 2. Removes every point strictly inside a triangle of three other points, keeping the order.
 //    Triangles whose doubled area is below 1e-4 are not used: their three points lie on one
 //    line up to rounding, and the inside test of such a sliver would throw out true corners.
+//    Pools of more than GrosserPool points (never met by element outlines, which pool at most
+//    a few dozen) take their convex hull corners instead, so that no input can stall it.
 void Huellenfilter(std::vector<TPunkt2D>& pool);
+inline constexpr std::size_t GrosserPool = 64;
 bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D& c);
 // 3.-5. Descending angle around the centroid (exchange sort; equal angles keep their order).
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte);

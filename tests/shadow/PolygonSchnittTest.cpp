@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -91,6 +92,20 @@ TEST(PolygonSchnitt, Bausteine) {
     EXPECT_EQ(DreieckSchnitt({0, 0}, {1, 0}, {0, 1}, {5, 5}, {6, 5}, {5, 6}).Anzahl, 0);
     EXPECT_EQ(DreieckSchnitt({0, 0}, {10, 0}, {0, 10}, {1, 1}, {3, 1}, {1, 3}).Anzahl, 3);
     EXPECT_EQ(DreieckSchnitt({0, 0}, {12, 0}, {6, 10}, {0, 7}, {12, 7}, {6, -3}).Anzahl, 6);
+}
+
+TEST(PolygonSchnitt, VieleEckenBleibenSchnell) {
+    // Two 32-gons pool hundreds of corners; the result still matches the independent clipper.
+    P t, s;
+    for (int i = 0; i < 32; ++i) {
+        const double w = 2 * M_PI * i / 32;
+        t.push_back({std::round(1000 * std::cos(w)), std::round(1000 * std::sin(w))});
+        s.push_back({std::round(300 + 900 * std::cos(w)), std::round(100 + 900 * std::sin(w))});
+    }
+    ASSERT_GT(Eckenpool(t, s).size(), GrosserPool);
+    const P r = PolygonSchnitt(t, s);
+    const P q = testhilfen::SutherlandHodgman(s, testhilfen::KonvexeHuelle(t));
+    EXPECT_NEAR(Flaeche2D(r), Flaeche2D(q), 1e-3 * testhilfen::Umfang(q));
 }
 
 // Against an independent clipper on many random convex pairs of the centimetre grid.
