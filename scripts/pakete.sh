@@ -5,6 +5,7 @@ UMBRARIX_PAKETE=(
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth
+    clang libclang-rt-14-dev
 )
 
 pakete_installieren() {

@@ -1,5 +1,6 @@
 #include "print/Seitenflaeche_Qt.h"
 
+#include "io/Dateizugriff.h"
 #include "print/Druckseiten.h"
 #include "views/Zeichenflaeche.h"
 
@@ -39,33 +40,28 @@ QString Fehlertext(int fehlernummer) {
 TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
     if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
         ziel_ = drucker.outputFileName();
+        const QFileInfo ziel(ziel_);
         struct stat info {};
-        const bool geraet =
-            ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
-        if (!geraet) {
-            const QFileInfo ziel(ziel_);
-            if (!ziel.absoluteDir().exists()) {
-                fehler_ = Fehlertext(ENOENT);
-                return;
-            }
-            QTemporaryFile tmp(ziel.absolutePath() + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
-            tmp.setAutoRemove(false);
-            if (!tmp.open()) {
-                fehler_ = Fehlertext(EACCES);
-                return;
-            }
-            zwischendatei_ = tmp.fileName();
-            tmp.close();
-            drucker.setOutputFileName(zwischendatei_);
-        } else {
-            ziel_.clear();
+        geraet_ = ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
+        if (!geraet_ && !ziel.absoluteDir().exists()) {
+            fehler_ = Fehlertext(ENOENT);
+            return;
         }
+        // The job goes to a temporary file: beside the target, so that it can be renamed into
+        // place, or for a device (such as /dev/full) in the temporary folder.
+        const QString ordner = geraet_ ? QDir::tempPath() : ziel.absolutePath();
+        QTemporaryFile tmp(ordner + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
+        tmp.setAutoRemove(false);
+        if (!tmp.open()) {
+            fehler_ = Fehlertext(EACCES);
+            return;
+        }
+        zwischendatei_ = tmp.fileName();
+        tmp.close();
+        drucker.setOutputFileName(zwischendatei_);
     }
     if (!maler_.begin(&drucker_)) {
         fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
-        if (!zwischendatei_.isEmpty()) {
-            QFile::remove(zwischendatei_);
-        }
     }
 }
 
@@ -73,8 +69,9 @@ TQtSeitenflaeche::~TQtSeitenflaeche() {
     if (maler_.isActive()) {
         maler_.end();
     }
-    if (!zwischendatei_.isEmpty() && QFile::exists(zwischendatei_)) {
+    if (!zwischendatei_.isEmpty()) {
         QFile::remove(zwischendatei_);
+        drucker_.setOutputFileName(ziel_);
     }
 }
 
@@ -86,22 +83,39 @@ bool TQtSeitenflaeche::Beenden() {
         fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
         return false;
     }
-    if (!zwischendatei_.isEmpty()) {
-        drucker_.setOutputFileName(ziel_);
-        if (QFileInfo(zwischendatei_).size() == 0 ||
-            std::rename(zwischendatei_.toLocal8Bit().constData(),
-                        ziel_.toLocal8Bit().constData()) != 0) {
-            fehler_ = Fehlertext(errno);
-            QFile::remove(zwischendatei_);
-            zwischendatei_.clear();
+    if (zwischendatei_.isEmpty()) {
+        return true;
+    }
+    const QString zwischen = zwischendatei_;
+    zwischendatei_.clear();
+    drucker_.setOutputFileName(ziel_);
+    // The PDF writer does not report failed writes: a file without its end is incomplete.
+    const TDateiinhalt pdf = DateiLesen(zwischen.toStdString());
+    const std::string& b = pdf.Bytes;
+    const std::size_t ende = b.rfind("%%EOF");
+    if (!pdf.Gelesen || ende == std::string::npos || b.size() - ende > 8) {
+        fehler_ = QStringLiteral("Die Druckdatei konnte nicht vollständig geschrieben werden.");
+        QFile::remove(zwischen);
+        return false;
+    }
+    if (geraet_) {
+        const std::optional<std::string> f = DateiSchreiben(ziel_.toStdString(), b);
+        QFile::remove(zwischen);
+        if (f) {
+            fehler_ = QString::fromStdString(*f);
             return false;
         }
-        // The temporary file was private; the finished one gets the usual permissions.
-        const mode_t maske = ::umask(0);
-        ::umask(maske);
-        ::chmod(ziel_.toLocal8Bit().constData(), 0666 & ~maske);
-        zwischendatei_.clear();
+        return true;
     }
+    if (std::rename(zwischen.toLocal8Bit().constData(), ziel_.toLocal8Bit().constData()) != 0) {
+        fehler_ = Fehlertext(errno);
+        QFile::remove(zwischen);
+        return false;
+    }
+    // The temporary file was private; the finished one gets the usual permissions.
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    ::chmod(ziel_.toLocal8Bit().constData(), 0666 & ~maske);
     return true;
 }
 

@@ -10,8 +10,8 @@ class QPrinter;
 namespace umbrarix {
 
 // The page surface on a printer (or a PDF file chosen as its output): 0.1 mm units, y up.
-// A PDF file is written to a temporary file beside it and renamed into place when the job
-// ended well, so a failed print never destroys an earlier file.
+// A PDF file is written to a temporary file and put in place only when the job ended well and
+// the file is complete, so a failed print never destroys an earlier file.
 class TQtSeitenflaeche : public TSeitenflaeche {
 public:
     explicit TQtSeitenflaeche(QPrinter& drucker);
@@ -41,6 +41,7 @@ private:
     QPrinter& drucker_;
     QPainter maler_;
     QString ziel_, zwischendatei_, fehler_;
+    bool geraet_ = false; // the target is a device, not a file
 };
 
 } // namespace umbrarix

@@ -44,7 +44,7 @@ std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPu
 //    Pools of more than GrosserPool points (never met by element outlines, which pool at most
 //    a few dozen) take their convex hull corners instead, so that no input can stall it.
 void Huellenfilter(std::vector<TPunkt2D>& pool);
-inline constexpr std::size_t GrosserPool = 64;
+inline constexpr std::size_t GrosserPool = 40;
 bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D& c);
 // 3.-5. Descending angle around the centroid (exchange sort; equal angles keep their order).
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte);

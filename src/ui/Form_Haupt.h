@@ -332,6 +332,7 @@ private:
     bool gezeigt_ = false;
     bool abbau_ = false; // the window is being destroyed: no more handlers
     std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
+    QMetaObject::Connection fokusVerbindung_;
 };
 
 } // namespace umbrarix

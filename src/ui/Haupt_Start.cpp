@@ -37,12 +37,14 @@ void SkalaZeichnen(TBildflaeche* skala, std::initializer_list<int> linien) {
 TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner)
     : Programmordner(std::move(programmordner)), plattform_(plattform) {
     Aufbauen();
-    connect(qApp, &QApplication::focusChanged, this,
-            [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
+    fokusVerbindung_ = connect(qApp, &QApplication::focusChanged, this,
+                               [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
     Timer_Info->start();
 }
 
 TForm_Haupt::~TForm_Haupt() {
+    // Destroying the children moves the focus; by then this window is no longer one.
+    disconnect(fokusVerbindung_);
     abbau_ = true;
 }
 

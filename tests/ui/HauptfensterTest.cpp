@@ -72,6 +72,20 @@ TEST(Hauptfenster, PlatzUndInfofensterNachDemStart) {
     }
 }
 
+TEST(Hauptfenster, FensterSchliessenMitFokusImFeld) {
+    // Destroying the window moves the focus out of an edited field; that must not reach the
+    // window's own handlers any more (the sanitizer build catches a call on the dying window).
+    auto w = std::make_unique<THauptfenster>();
+    (*w)->anz_Fensterhoehe->Eingabe()->setFocus(Qt::MouseFocusReason);
+    QCoreApplication::processEvents();
+    (*w)->anz_Fensterhoehe->SetzeText(QString());
+    testhilfen::TSkriptPlattform& plattform = w->Plattform;
+    const int meldungen = static_cast<int>(plattform.Meldungen.size());
+    w->Fenster.reset();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(plattform.Meldungen.size(), meldungen);
+}
+
 TEST(Hauptfenster, MenueMitSeinenEintraegen) {
     THauptfenster w;
     const struct {
