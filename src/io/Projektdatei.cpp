@@ -1,5 +1,6 @@
 #include "io/Projektdatei.h"
 
+#include "io/Abschnitte.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
 #include "model/Eingabedaten.h"
@@ -16,69 +17,13 @@ namespace {
 
 constexpr std::size_t Labelbreite = 32; // values begin in column 33
 
-// Label padded to 32 characters (counted in characters, not bytes), then the value.
-std::string Zeile(std::string_view label, std::string_view wert, std::string_view suffix = {}) {
-    std::string z(label);
-    std::size_t zeichen = 0;
-    for (const char c : z) {
-        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
-    z.append(Labelbreite > zeichen ? Labelbreite - zeichen : 0, ' ');
-    z += wert;
-    z += suffix;
-    return z;
-}
-
 std::string Aufgefuellt(std::string wert) {
-    std::size_t zeichen = 0;
-    for (const char c : wert) {
-        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
+    const std::size_t zeichen = Zeichenzahl(wert);
     if (zeichen < 4) {
         wert.append(4 - zeichen, ' ');
     }
     return wert;
 }
-
-struct TFeldzeile {
-    const char* label;
-    const char* feld;
-    const char* suffix;
-};
-
-constexpr TFeldzeile Fensterzeilen[] = {
-    {"Höhe:", "anz_Fensterhoehe", " cm"},
-    {"Breite:", "anz_Fensterbreite", " cm"},
-    {"Brüstung:", "anz_Fensterabstand_Boden", " cm"},
-    {"Neigung:", "anz_Fensterneigung", " °"},
-    {"Abweichung von der Mitte:", "anz_FensterZentrierung", " cm"}};
-constexpr TFeldzeile Terrassenzeilen[] = {
-    {"Breite:", "anz_terrassenbreite", " cm"},
-    {"Länge:", "anz_terrassenlaenge", " cm"},
-    {"Abstand von Hauswand:", "anz_terrassenabstand", " cm"},
-    {"Abweichung von der Mitte:", "anz_terrassenzentrierung", " cm"}};
-// The slope is written with " cm" although it is in degrees; files rely on it.
-constexpr TFeldzeile Ueberhangzeilen[] = {
-    {"Breite:", "anz_Vordachbreite", " cm"},
-    {"Ausfall:", "anz_Vordachlaenge", " cm"},
-    {"Abstand vom Boden:", "anz_VordachHoehe", " cm"},
-    {"Abstand von der Fassade:", "anz_Abstand_Wand", " cm"},
-    {"Neigung:", "anz_Vordach_Neigung", " cm"},
-    {"Höhe des Volants:", "anz_VolantHoehe", " cm"},
-    {"Durchgangshöhe unter Volant:", "anz_Durchgangshoehe", " cm"},
-    {"Abweichung von der Mitte:", "anz_Vordachzentrierung", " cm"}};
-constexpr TFeldzeile MauerLinkszeilen[] = {
-    {"Ausfall:", "anz_ml_ausfall", " cm"},
-    {"Höhe:", "anz_ml_hoehe", " cm"},
-    {"Abstand vom Boden:", "anz_ml_bodenabstand", " cm"},
-    {"Abstand von der Fassade:", "anz_ml_wandabstand", " cm"},
-    {"Abstand von der Mitte:", "anz_ml_AbstandFenstermitte", " cm"}};
-constexpr TFeldzeile MauerRechtszeilen[] = {
-    {"Ausfall:", "anz_mr_Ausfall", " cm"},
-    {"Höhe:", "anz_mr_hoehe", " cm"},
-    {"Abstand vom Boden:", "anz_mr_bodenabstand", " cm"},
-    {"Abstand von der Fassade:", "anz_mr_wandabstand", " cm"},
-    {"Abstand von der Mitte:", "anz_mr_abstandFenstermitte", " cm"}};
 
 struct TFarbzeile {
     const char* label;
@@ -95,17 +40,6 @@ constexpr TFarbzeile Farbzeilen[] = {{"Überhangfarbe:", &TFarbset::Markisenfarb
 std::string Text(const TProjektdaten& p, const std::string& feld) {
     const auto it = p.Felder.find(feld);
     return it == p.Felder.end() ? std::string() : it->second;
-}
-
-template <std::size_t N>
-void Abschnitt(std::vector<std::string>& z, const TProjektdaten& p, const char* ueberschrift,
-               const char* strich, const TFeldzeile (&zeilen)[N]) {
-    z.emplace_back(ueberschrift);
-    z.emplace_back(strich);
-    for (const TFeldzeile& f : zeilen) {
-        z.push_back(Zeile(f.label, Aufgefuellt(Text(p, f.feld)), f.suffix));
-    }
-    z.emplace_back();
 }
 
 // ---- Reading
@@ -197,10 +131,11 @@ std::string Ortstext(std::string w, std::string_view feld) {
     return w;
 }
 
-template <std::size_t N> void Felder(TLeser& l, TProjektdaten& p, const TFeldzeile (&zeilen)[N]) {
-    for (const TFeldzeile& f : zeilen) {
+void Felder(TLeser& l, TProjektdaten& p, const TAbschnitt& a) {
+    for (const TFeldzeile& f : a.Zeilen) {
         l.Lesen();
-        p.Felder[f.feld] = Spinwert(l.Aktuell(), f.feld);
+        const std::string feld(f.Feld);
+        p.Felder[feld] = Spinwert(l.Aktuell(), feld);
     }
 }
 
@@ -230,31 +165,22 @@ std::string ProjektdateiSchreiben(const TProjektdaten& p) {
     }
     z.emplace_back("Standort:");
     z.emplace_back("---------");
-    z.push_back(Zeile("Ort:", Text(p, "anz_ort")));
-    z.push_back(Zeile("Breitengrad:", Aufgefuellt(Text(p, "anz_Breitengrad")),
-                      " ° (Nordhalbkugel positiv)"));
-    z.push_back(Zeile("Längengrad:", Aufgefuellt(Text(p, "anz_Laengengrad")),
-                      " ° (Westlich von 0° positiv)"));
-    z.push_back(Zeile("Zeitzone:", Aufgefuellt(Text(p, "anz_Zeitzone"))));
+    z.push_back(Labelzeile("Ort:", Text(p, "anz_ort")));
+    z.push_back(Labelzeile("Breitengrad:", Aufgefuellt(Text(p, "anz_Breitengrad")),
+                           " ° (Nordhalbkugel positiv)"));
+    z.push_back(Labelzeile("Längengrad:", Aufgefuellt(Text(p, "anz_Laengengrad")),
+                           " ° (Westlich von 0° positiv)"));
+    z.push_back(Labelzeile("Zeitzone:", Aufgefuellt(Text(p, "anz_Zeitzone"))));
     // The parenthesis stays open: that is how every stored file has it.
-    z.push_back(Zeile("Himmelsrichtung:", Aufgefuellt(Text(p, "anz_Himmelsrichtung")),
-                      " ° (S = 0 ° - N = 180° - O = 90° - W = 270 °"));
-    z.push_back(Zeile("Sommerzeit:", p.Sommerzeit ? "31. März bis 30. Oktober" : "Nein"));
+    z.push_back(Labelzeile("Himmelsrichtung:", Aufgefuellt(Text(p, "anz_Himmelsrichtung")),
+                           " ° (S = 0 ° - N = 180° - O = 90° - W = 270 °"));
+    z.push_back(Labelzeile("Sommerzeit:", p.Sommerzeit ? "31. März bis 30. Oktober" : "Nein"));
     z.emplace_back();
-    Abschnitt(z, p, "Fenster:", "--------", Fensterzeilen);
-    Abschnitt(z, p, "Terrasse:", "---------", Terrassenzeilen);
-    if (p.Ueberhang) {
-        Abschnitt(z, p, "Überhang / Markise:", "-------------------", Ueberhangzeilen);
-    }
-    if (p.MauerLinks) {
-        Abschnitt(z, p, "Mauervorsprung links:", "---------------------", MauerLinkszeilen);
-    }
-    if (p.MauerRechts) {
-        Abschnitt(z, p, "Mauervorsprung rechts:", "----------------------", MauerRechtszeilen);
-    }
+    Elementabschnitte(z, p, [](const std::string& t) { return Aufgefuellt(t); });
     for (const TFarbzeile& f : Farbzeilen) {
         // Colour values are signed 32-bit numbers in the file.
-        z.push_back(Zeile(f.label, std::to_string(static_cast<std::int32_t>(p.Farben.*f.farbe))));
+        z.push_back(
+            Labelzeile(f.label, std::to_string(static_cast<std::int32_t>(p.Farben.*f.farbe))));
     }
     return NachCp1252(MitCrLf(z));
 }
@@ -305,31 +231,31 @@ TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& a
     l.Lesen();
     l.Lesen();
     l.Lesen();
-    Felder(l, p, Fensterzeilen);
+    Felder(l, p, AbschnittFenster);
     l.Lesen();
     l.Lesen();
     l.Lesen();
-    Felder(l, p, Terrassenzeilen);
+    Felder(l, p, AbschnittTerrasse);
     l.Lesen();
     l.Lesen();
-    p.Ueberhang = l.Aktuell() == "Überhang / Markise:";
+    p.Ueberhang = l.Aktuell() == AbschnittUeberhang.Ueberschrift;
     if (p.Ueberhang) {
         l.Lesen();
-        Felder(l, p, Ueberhangzeilen);
+        Felder(l, p, AbschnittUeberhang);
         l.Lesen();
         l.Lesen();
     }
-    p.MauerLinks = l.Aktuell() == "Mauervorsprung links:";
+    p.MauerLinks = l.Aktuell() == AbschnittMauerLinks.Ueberschrift;
     if (p.MauerLinks) {
         l.Lesen();
-        Felder(l, p, MauerLinkszeilen);
+        Felder(l, p, AbschnittMauerLinks);
         l.Lesen();
         l.Lesen();
     }
-    p.MauerRechts = l.Aktuell() == "Mauervorsprung rechts:";
+    p.MauerRechts = l.Aktuell() == AbschnittMauerRechts.Ueberschrift;
     if (p.MauerRechts) {
         l.Lesen();
-        Felder(l, p, MauerRechtszeilen);
+        Felder(l, p, AbschnittMauerRechts);
         l.Lesen();
         l.Lesen();
     }

@@ -1,5 +1,6 @@
 #include "io/Verschattungstabelle.h"
 
+#include "io/Abschnitte.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
 #include "io/Zahlformat.h"
@@ -12,37 +13,9 @@ namespace umbrarix {
 
 namespace {
 
-constexpr std::size_t Labelbreite = 32;
-
-std::string Zeile(std::string_view label, const std::string& wert, std::string_view suffix = {}) {
-    std::string z(label);
-    std::size_t zeichen = 0;
-    for (const char c : z) {
-        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
-    z.append(Labelbreite > zeichen ? Labelbreite - zeichen : 0, ' ');
-    return z + wert + std::string(suffix);
-}
-
-std::string Feld(const TProjektdaten& p, const char* name) {
-    const auto it = p.Felder.find(name);
+std::string Feld(const TProjektdaten& p, std::string_view name) {
+    const auto it = p.Felder.find(std::string(name));
     return Rechtsbuendig(it == p.Felder.end() ? std::string() : it->second, 4);
-}
-
-struct TKopfzeile {
-    const char* label;
-    const char* feld;
-    const char* suffix;
-};
-
-void Abschnitt(std::vector<std::string>& z, const TProjektdaten& p, const char* ueberschrift,
-               const char* strich, std::initializer_list<TKopfzeile> zeilen) {
-    z.emplace_back(ueberschrift);
-    z.emplace_back(strich);
-    for (const TKopfzeile& k : zeilen) {
-        z.push_back(Zeile(k.label, Feld(p, k.feld), k.suffix));
-    }
-    z.emplace_back();
 }
 
 } // namespace
@@ -59,52 +32,17 @@ std::vector<std::string> Tabellenkopf(const TProjektdaten& p) {
     const auto ort = p.Felder.find("anz_ort");
     z.emplace_back("Standort:");
     z.emplace_back("---------");
-    z.push_back(Zeile("Ort:", ort == p.Felder.end() ? std::string() : ort->second));
-    z.push_back(Zeile("Breitengrad:", Feld(p, "anz_Breitengrad"), " ° (Nordhalbkugel positiv)"));
-    z.push_back(Zeile("Längengrad:", Feld(p, "anz_Laengengrad"), " ° (Westlich von 0° positiv)"));
-    z.push_back(Zeile("Zeitzone:", Feld(p, "anz_Zeitzone")));
-    z.push_back(Zeile("Himmelsrichtung:", Feld(p, "anz_Himmelsrichtung"),
-                      " ° (S = 0°; N = 180°; O = 90°; W = 270°)"));
-    z.push_back(Zeile("Sommerzeit:", p.Sommerzeit ? "31. März bis 30. Oktober" : "Nein"));
+    z.push_back(Labelzeile("Ort:", ort == p.Felder.end() ? std::string() : ort->second));
+    z.push_back(
+        Labelzeile("Breitengrad:", Feld(p, "anz_Breitengrad"), " ° (Nordhalbkugel positiv)"));
+    z.push_back(
+        Labelzeile("Längengrad:", Feld(p, "anz_Laengengrad"), " ° (Westlich von 0° positiv)"));
+    z.push_back(Labelzeile("Zeitzone:", Feld(p, "anz_Zeitzone")));
+    z.push_back(Labelzeile("Himmelsrichtung:", Feld(p, "anz_Himmelsrichtung"),
+                           " ° (S = 0°; N = 180°; O = 90°; W = 270°)"));
+    z.push_back(Labelzeile("Sommerzeit:", p.Sommerzeit ? "31. März bis 30. Oktober" : "Nein"));
     z.emplace_back();
-    Abschnitt(z, p, "Fenster:", "--------",
-              {{"Höhe:", "anz_Fensterhoehe", " cm"},
-               {"Breite:", "anz_Fensterbreite", " cm"},
-               {"Brüstung:", "anz_Fensterabstand_Boden", " cm"},
-               {"Neigung:", "anz_Fensterneigung", " °"},
-               {"Abweichung von der Mitte:", "anz_FensterZentrierung", " cm"}});
-    Abschnitt(z, p, "Terrasse:", "---------",
-              {{"Breite:", "anz_terrassenbreite", " cm"},
-               {"Länge:", "anz_terrassenlaenge", " cm"},
-               {"Abstand von Hauswand:", "anz_terrassenabstand", " cm"},
-               {"Abweichung von der Mitte:", "anz_terrassenzentrierung", " cm"}});
-    if (p.Ueberhang) {
-        Abschnitt(z, p, "Überhang / Markise:", "-------------------",
-                  {{"Breite:", "anz_Vordachbreite", " cm"},
-                   {"Ausfall:", "anz_Vordachlaenge", " cm"},
-                   {"Abstand vom Boden:", "anz_VordachHoehe", " cm"},
-                   {"Abstand von der Fassade:", "anz_Abstand_Wand", " cm"},
-                   {"Neigung:", "anz_Vordach_Neigung", " cm"},
-                   {"Höhe des Volants:", "anz_VolantHoehe", " cm"},
-                   {"Durchgangshöhe unter Volant:", "anz_Durchgangshoehe", " cm"},
-                   {"Abweichung von der Mitte:", "anz_Vordachzentrierung", " cm"}});
-    }
-    if (p.MauerLinks) {
-        Abschnitt(z, p, "Mauervorsprung links:", "---------------------",
-                  {{"Ausfall:", "anz_ml_ausfall", " cm"},
-                   {"Höhe:", "anz_ml_hoehe", " cm"},
-                   {"Abstand vom Boden:", "anz_ml_bodenabstand", " cm"},
-                   {"Abstand von der Fassade:", "anz_ml_wandabstand", " cm"},
-                   {"Abstand von der Mitte:", "anz_ml_AbstandFenstermitte", " cm"}});
-    }
-    if (p.MauerRechts) {
-        Abschnitt(z, p, "Mauervorsprung rechts:", "----------------------",
-                  {{"Ausfall:", "anz_mr_Ausfall", " cm"},
-                   {"Höhe:", "anz_mr_hoehe", " cm"},
-                   {"Abstand vom Boden:", "anz_mr_bodenabstand", " cm"},
-                   {"Abstand von der Fassade:", "anz_mr_wandabstand", " cm"},
-                   {"Abstand von der Mitte:", "anz_mr_abstandFenstermitte", " cm"}});
-    }
+    Elementabschnitte(z, p, [](const std::string& t) { return Rechtsbuendig(t, 4); });
     z.emplace_back();
     for (const char* legende : {"Verschattungswerte:", "-------------------", "-1.00 = Nacht",
                                 "-2.00 = Sonne nicht sichtbar", ""}) {

@@ -1,15 +1,14 @@
 #include "io/Zahlformat.h"
 
+#include "io/Abschnitte.h"
+
 #include <charconv>
 #include <cmath>
 
 namespace umbrarix {
 
 std::string Rechtsbuendig(const std::string& text, int breite) {
-    std::size_t zeichen = 0;
-    for (const char c : text) {
-        zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
-    }
+    const std::size_t zeichen = Zeichenzahl(text);
     const auto b = static_cast<std::size_t>(breite < 0 ? 0 : breite);
     return zeichen >= b ? text : std::string(b - zeichen, ' ') + text;
 }

@@ -1,5 +1,7 @@
 #include "print/Druckseiten.h"
 
+#include "io/Abschnitte.h"
+
 #include <cmath>
 
 namespace umbrarix {
@@ -9,8 +11,8 @@ namespace {
 constexpr int Breite = 1600;       // text area, 0.1 mm
 constexpr int Zeilenvorschub = 40; // one line of 4 mm
 
-QString Q(const std::string& s) {
-    return QString::fromStdString(s);
+QString Q(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
 // One page of the job: converts distances d below the top of the text area into page
@@ -49,28 +51,30 @@ public:
     int d = 240;
 };
 
-QString Feld(const TDruckdaten& d, const char* name) {
-    const auto it = d.Projekt.Felder.find(name);
+QString Feld(const TDruckdaten& d, std::string_view name) {
+    const auto it = d.Projekt.Felder.find(std::string(name));
     return it == d.Projekt.Felder.end() ? QString() : Q(it->second);
 }
 
-struct TZeile {
-    const char* label;
-    const char* feld;
-    const char* einheit;
-};
-
-// A section: a line, the heading, an empty line, then one row a line, then an empty line.
-void Abschnitt(TSeite& s, const char* ueberschrift, std::initializer_list<TZeile> zeilen) {
+// A section: a line, the heading, an empty line, then one row a line.
+void Abschnitt(TSeite& s, const TAbschnitt& a) {
     s.d += Zeilenvorschub;
-    s.Ueberschrift(s.d, QString::fromUtf8(ueberschrift));
+    s.Ueberschrift(s.d, Q(a.Ueberschrift));
     s.d += 2 * Zeilenvorschub;
-    for (const TZeile& z : zeilen) {
-        s.Text(s.L + 100, s.d, QString::fromUtf8(z.label));
-        s.Text(s.L + 800, s.d, Feld(s.daten_, z.feld) + QString::fromUtf8(z.einheit));
+    for (const TFeldzeile& z : a.Zeilen) {
+        s.Text(s.L + 100, s.d, Q(z.Label));
+        s.Text(s.L + 800, s.d, Feld(s.daten_, z.Feld) + Q(z.Einheit));
         s.d += Zeilenvorschub;
     }
 }
+
+constexpr TFeldzeile Standortzeilen[] = {
+    {"Ort:", "anz_ort", ""},
+    {"Breitengrad:", "anz_Breitengrad", " ° (Nordhalbkugel positiv)"},
+    {"Längengrad:", "anz_Laengengrad", " ° (Westlich von 0° positiv)"},
+    {"Zeitzone:", "anz_Zeitzone", ""},
+    {"Himmelsrichtung:", "anz_Himmelsrichtung", " ° (S = 0°; N = 180°; O = 90°; W = 270°)"}};
+constexpr TAbschnitt AbschnittStandort{"Standort:", "", Standortzeilen};
 
 // The image's box height for a given width, truncated to whole units.
 int HoeheFuer(int breite, const QImage& b) {
@@ -122,59 +126,26 @@ int Datenblatt_Drucken(TSeitenflaeche& f, const TDruckdaten& daten) {
         }
         s.d += Zeilenvorschub;
     }
-    Abschnitt(
-        s, "Standort:",
-        {{"Ort:", "anz_ort", ""},
-         {"Breitengrad:", "anz_Breitengrad", " ° (Nordhalbkugel positiv)"},
-         {"Längengrad:", "anz_Laengengrad", " ° (Westlich von 0° positiv)"},
-         {"Zeitzone:", "anz_Zeitzone", ""},
-         {"Himmelsrichtung:", "anz_Himmelsrichtung", " ° (S = 0°; N = 180°; O = 90°; W = 270°)"}});
+    Abschnitt(s, AbschnittStandort);
     s.Text(s.L + 100, s.d, QStringLiteral("Sommerzeit:"));
     s.Text(s.L + 800, s.d,
            p.Sommerzeit ? QStringLiteral("31. März bis 30. Oktober")
                         : QStringLiteral("- wird nicht berücksichtigt -"));
     s.d += Zeilenvorschub;
-    Abschnitt(s, "Fenster:",
-              {{"Höhe:", "anz_Fensterhoehe", " cm"},
-               {"Breite:", "anz_Fensterbreite", " cm"},
-               {"Brüstung:", "anz_Fensterabstand_Boden", " cm"},
-               {"Neigung:", "anz_Fensterneigung", " °"},
-               {"Abweichung von der Mitte:", "anz_FensterZentrierung", " cm"}});
-    Abschnitt(s, "Terrasse:",
-              {{"Breite:", "anz_terrassenbreite", " cm"},
-               {"Länge:", "anz_terrassenlaenge", " cm"},
-               {"Abstand von Hauswand:", "anz_terrassenabstand", " cm"},
-               {"Abweichung von der Mitte:", "anz_terrassenzentrierung", " cm"}});
+    Abschnitt(s, AbschnittFenster);
+    Abschnitt(s, AbschnittTerrasse);
     if (zweiseitig) {
         f.NeueSeite();
         s.Rahmen(QStringLiteral("Datenblatt, Seite 2 / 2"));
         s.d = 240;
         if (p.Ueberhang) {
-            Abschnitt(s, "Überhang / Markise:",
-                      {{"Breite:", "anz_Vordachbreite", " cm"},
-                       {"Ausfall:", "anz_Vordachlaenge", " cm"},
-                       {"Abstand vom Boden:", "anz_VordachHoehe", " cm"},
-                       {"Abstand von der Fassade:", "anz_Abstand_Wand", " cm"},
-                       {"Neigung:", "anz_Vordach_Neigung", " cm"},
-                       {"Höhe des Volants:", "anz_VolantHoehe", " cm"},
-                       {"Durchgangshöhe unter Volant:", "anz_Durchgangshoehe", " cm"},
-                       {"Abweichung von der Mitte:", "anz_Vordachzentrierung", " cm"}});
+            Abschnitt(s, AbschnittUeberhang);
         }
         if (p.MauerLinks) {
-            Abschnitt(s, "Mauervorsprung links:",
-                      {{"Ausfall:", "anz_ml_ausfall", " cm"},
-                       {"Höhe:", "anz_ml_hoehe", " cm"},
-                       {"Abstand vom Boden:", "anz_ml_bodenabstand", " cm"},
-                       {"Abstand von der Fassade:", "anz_ml_wandabstand", " cm"},
-                       {"Abstand von der Mitte:", "anz_ml_AbstandFenstermitte", " cm"}});
+            Abschnitt(s, AbschnittMauerLinks);
         }
         if (p.MauerRechts) {
-            Abschnitt(s, "Mauervorsprung rechts:",
-                      {{"Ausfall:", "anz_mr_Ausfall", " cm"},
-                       {"Höhe:", "anz_mr_hoehe", " cm"},
-                       {"Abstand vom Boden:", "anz_mr_bodenabstand", " cm"},
-                       {"Abstand von der Fassade:", "anz_mr_wandabstand", " cm"},
-                       {"Abstand von der Mitte:", "anz_mr_abstandFenstermitte", " cm"}});
+            Abschnitt(s, AbschnittMauerRechts);
         }
     }
     // The contact person stands against the bottom of the text area, whatever came before.
