@@ -2,6 +2,7 @@
 
 #include "model/Geometrie.h"
 #include "views/Pixelpunkt.h"
+#include "views/Schattenflaechen.h"
 #include "views/Zeichenflaeche.h"
 
 #include <vector>
@@ -51,15 +52,6 @@ void MauerMarker(const TVierEcken& v, QRect& seite, QRect& oben, QRect& unten) {
     unten = QRect(Pixelpunkt(L{v.e[0].y} + 348, 348 - L{v.e[3].z}), QSize(6, 6));
 }
 
-void SchattenZeichnen(TZeichenflaeche& z, const TPolygon& p, const TDrehung& d) {
-    std::vector<QPoint> punkte;
-    for (int k = 0; k < p.GueltigeAnzahl(); ++k) {
-        const TIntPunkt f = d.InFassade(p[k]);
-        punkte.push_back(Pixelpunkt(L{f.y} + 350, 350 - L{f.z}));
-    }
-    z.Polygon(punkte);
-}
-
 } // namespace
 
 TFrontansicht Frontansicht_Zeichnen(const TSzene& s, const TFarbset& farben,
@@ -98,22 +90,10 @@ TFrontansicht Frontansicht_Zeichnen(const TSzene& s, const TFarbset& farben,
         z.Farbe(s.IstNacht ? FarbeNacht : FarbeSonneNichtSichtbar);
         z.Rechteck(-1, -1, z.Breite() + 2, z.Hoehe() + 2);
     } else {
-        const TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks,
-                                                  &s.MauerRechts};
-        const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang, e.CheckBox_MauerLinks,
-                           e.CheckBox_MauerRechts};
-        z.Farbe(FarbeSchattenEbene);
-        for (int i = 0; i < 4; ++i) {
-            if (an[i]) {
-                SchattenZeichnen(z, werfer[i]->SchattenWandebene, d);
-            }
-        }
-        z.Farbe(FarbeSchattenElement);
-        for (int i = 0; i < 4; ++i) {
-            if (an[i]) {
-                SchattenZeichnen(z, werfer[i]->SchattenFenster, d);
-            }
-        }
+        Schattenflaechen_Zeichnen(z, s, d, &TVerschattendesElement::SchattenWandebene,
+                                  &TVerschattendesElement::SchattenFenster, [](const TIntPunkt& f) {
+                                      return Pixelpunkt(L{f.y} + 350, 350 - L{f.z});
+                                  });
     }
 
     if (e.CheckBox_Ueberhang) {

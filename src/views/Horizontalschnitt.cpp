@@ -3,6 +3,7 @@
 #include "model/Geometrie.h"
 #include "model/Runden.h"
 #include "views/Pixelpunkt.h"
+#include "views/Schattenflaechen.h"
 #include "views/Zeichenflaeche.h"
 
 #include <cmath>
@@ -38,15 +39,6 @@ void MauerMarker(const TEcken& w, QRect& seite, QRect& oben, QRect& unten) {
     seite = Marker(w.y[3] + 350, O + w.d[3], 2, w.d[2] - w.d[3] + 1);
     oben = Marker(w.y[3] + 348, O + w.d[3] - 2, 6, 6);  // inner end
     unten = Marker(w.y[3] + 348, O + w.d[2] - 2, 6, 6); // outer end
-}
-
-void SchattenZeichnen(TZeichenflaeche& z, const TPolygon& p, const TDrehung& liegend) {
-    std::vector<QPoint> punkte;
-    for (int k = 0; k < p.GueltigeAnzahl(); ++k) {
-        const TIntPunkt f = liegend.InFassade(p[k]);
-        punkte.push_back(Pixelpunkt(L{f.y} + 350, f.z));
-    }
-    z.Polygon(punkte);
 }
 
 int R(double v) {
@@ -111,22 +103,9 @@ THorizontalschnitt Horizontalschnitt_Zeichnen(const TSzene& s, const TFarbset& f
         z.Farbe(s.IstNacht ? FarbeNacht : FarbeSonneNichtSichtbar);
         z.Rechteck(-1, -1, 703, 353);
     } else {
-        const TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks,
-                                                  &s.MauerRechts};
-        const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang, e.CheckBox_MauerLinks,
-                           e.CheckBox_MauerRechts};
-        z.Farbe(FarbeSchattenEbene);
-        for (int i = 0; i < 4; ++i) {
-            if (an[i]) {
-                SchattenZeichnen(z, werfer[i]->SchattenBodenebene, liegend);
-            }
-        }
-        z.Farbe(FarbeSchattenElement);
-        for (int i = 0; i < 4; ++i) {
-            if (an[i]) {
-                SchattenZeichnen(z, werfer[i]->SchattenTerrasse, liegend);
-            }
-        }
+        Schattenflaechen_Zeichnen(z, s, liegend, &TVerschattendesElement::SchattenBodenebene,
+                                  &TVerschattendesElement::SchattenTerrasse,
+                                  [](const TIntPunkt& f) { return Pixelpunkt(L{f.y} + 350, f.z); });
     }
 
     if (e.CheckBox_Ueberhang) {
