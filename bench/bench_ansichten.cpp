@@ -1,7 +1,7 @@
 // Cost of drawing each view once for the default scene with all elements switched on: the
 // redraw that follows every evaluation while the user drags or a run animates.
 
-#include "model/ElementeAufbauen.h"
+#include "Benchszene.h"
 #include "shadow/Simulieren.h"
 #include "simulation/Diagramme.h"
 #include "solar/Sonnenstand.h"
@@ -13,11 +13,7 @@
 #include "views/Seitenansicht.h"
 #include "views/Vorlagen.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace umbrarix {
 namespace {
@@ -30,10 +26,7 @@ struct TUmgebung {
     TPunkt Sonne;
 
     TUmgebung() {
-        TEingabedaten e;
-        e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
-        e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
-        Szene = SzeneAusEingaben(e);
+        Szene = AlleElementeAn();
         Zeitpunkt_Simulieren(Szene, 172, 72);
         Sonne = Sonnenvektor(172, Sonnenzeit(172, 12.0, Szene.Laengenkorrektur, true), 50.5);
     }
@@ -97,14 +90,3 @@ BENCHMARK(Diagrammbalken)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 } // namespace umbrarix
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

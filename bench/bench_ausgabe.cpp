@@ -1,9 +1,9 @@
 // The yearly hourly shading table end to end: 8,760 evaluations, formatting, writing the file.
 
+#include "Benchszene.h"
 #include "io/Dateizugriff.h"
 #include "io/Projektdatei.h"
 #include "io/Verschattungstabelle.h"
-#include "model/ElementeAufbauen.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,10 +14,7 @@ namespace umbrarix {
 namespace {
 
 void Jahrestabelle_Stuendlich(benchmark::State& state) {
-    TEingabedaten e;
-    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
-    e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
-    const TSzene szene = SzeneAusEingaben(e);
+    const TSzene szene = AlleElementeAn();
     TProjektdaten projekt = Vorgabeprojekt();
     projekt.MauerLinks = projekt.MauerRechts = true;
     const std::string datei = "/tmp/umbrarix-bench-jahr.dat";

@@ -2,7 +2,7 @@
 // back, evaluation, redraw of the front view) and a full year run (365 evaluations with their
 // diagram bars, no view).
 
-#include "model/ElementeAufbauen.h"
+#include "Benchszene.h"
 #include "model/MasseZurueckgewinnen.h"
 #include "model/Ziehen.h"
 #include "shadow/Simulieren.h"
@@ -10,24 +10,13 @@
 #include "views/Frontansicht.h"
 #include "views/Vorlagen.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
-
-#include <cstdlib>
 
 namespace umbrarix {
 namespace {
 
-TSzene AlleElemente() {
-    TEingabedaten e;
-    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
-    e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
-    return SzeneAusEingaben(e);
-}
-
 void Ziehschritt(benchmark::State& state) {
-    TSzene s = AlleElemente();
+    TSzene s = AlleElementeAn();
     const QImage vorlage = Vorlage_Ansicht();
     const TFarbset farben;
     int richtung = 1;
@@ -42,7 +31,7 @@ void Ziehschritt(benchmark::State& state) {
 BENCHMARK(Ziehschritt)->Unit(benchmark::kMicrosecond);
 
 void Jahreslauf(benchmark::State& state) {
-    TSzene s = AlleElemente();
+    TSzene s = AlleElementeAn();
     const QImage vorlage = Vorlage_Jahresdiagramm();
     for (auto _ : state) {
         QImage fenster = vorlage, terrasse = vorlage;
@@ -58,14 +47,3 @@ BENCHMARK(Jahreslauf)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace umbrarix
-
-int main(int argc, char** argv) {
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    }
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,20 +1,13 @@
 // Cost of evaluating instants: one instant as on every mouse move of a drag, and the 8,760
 // hourly instants of a year as a yearly table runs them.
 
-#include "model/ElementeAufbauen.h"
+#include "Benchszene.h"
 #include "shadow/Simulieren.h"
 
 #include <benchmark/benchmark.h>
 
 namespace umbrarix {
 namespace {
-
-TSzene AlleElementeAn() {
-    TEingabedaten e;
-    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
-    e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 220;
-    return SzeneAusEingaben(e);
-}
 
 void Zeitpunkt_Vorgabeszene(benchmark::State& state) {
     TSzene s = SzeneAusEingaben({});
