@@ -50,6 +50,19 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
     return b;
 }
 
+// The "OK" / "Abbrechen" row at the bottom right of the text dialogs.
+void OkAbbrechenZeile(QDialog* dialog, QVBoxLayout* layout) {
+    auto* knoepfe = new QHBoxLayout;
+    QPushButton* ok = Knopf(dialog, "BitBtn1", QStringLiteral("OK"));
+    QPushButton* abbrechen = Knopf(dialog, "BitBtn2", QStringLiteral("Abbrechen"));
+    QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
+    QObject::connect(abbrechen, &QPushButton::clicked, dialog, &QDialog::reject);
+    knoepfe->addStretch();
+    knoepfe->addWidget(ok);
+    knoepfe->addWidget(abbrechen);
+    layout->addLayout(knoepfe);
+}
+
 } // namespace
 
 // ---- TZeilenfeld
@@ -238,16 +251,8 @@ TForm_Projektbeschreibung::TForm_Projektbeschreibung(QWidget* eltern, TPlattform
     layout->addWidget(new QLabel(QStringLiteral("Projektbeschreibung (max. 10 Zeilen):"), this));
     Memo1 = new TZeilenfeld(this, QStringLiteral("Memo1"), plattform);
     layout->addWidget(Memo1);
-    auto* knoepfe = new QHBoxLayout;
-    QPushButton* ok = Knopf(this, "BitBtn1", QStringLiteral("OK"));
-    QPushButton* abbrechen = Knopf(this, "BitBtn2", QStringLiteral("Abbrechen"));
     // Both only close the dialog: the edits stay either way.
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    layout->addLayout(knoepfe);
+    OkAbbrechenZeile(this, layout);
     resize(520, 330);
 }
 
@@ -276,15 +281,7 @@ TForm_Ansprechpartner::TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattf
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    auto* knoepfe = new QHBoxLayout;
-    QPushButton* ok = Knopf(this, "BitBtn1", QStringLiteral("OK"));
-    QPushButton* abbrechen = Knopf(this, "BitBtn2", QStringLiteral("Abbrechen"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(abbrechen, &QPushButton::clicked, this, &QDialog::reject);
-    knoepfe->addStretch();
-    knoepfe->addWidget(ok);
-    knoepfe->addWidget(abbrechen);
-    layout->addLayout(knoepfe);
+    OkAbbrechenZeile(this, layout);
     resize(560, 330);
 }
 
