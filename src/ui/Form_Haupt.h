@@ -83,6 +83,9 @@ public:
     void anz_StandortChange();
     void Daten_auslesen();
     void Daten_anzeigen();
+    // After any change of the outlines: clearance shown anew, the diagrams no longer
+    // belong to the scene, the instant evaluated again.
+    void MasseGeaendert();
 
     // ---- Evaluation and views (Haupt_Ansichten.cpp)
     void Simulieren(int N, double t);

@@ -72,6 +72,15 @@ constexpr int FeldX = 150, EinheitX = 220, ErsteZeile = 40, Zeilenabstand = 30;
 // The location page is denser: its pick list takes rows 160 to 281.
 constexpr int StandortErsteZeile = 34, StandortZeilenabstand = 24;
 
+// A plain filled rectangle: floor and wall bars, the terrace in the side view.
+TFormShape* Flaeche(QWidget* eltern, const char* name, QRect r, TFarbe farbe) {
+    auto* f = new TFormShape(eltern, QString::fromUtf8(name), TFormShape::Rechteck);
+    f->setGeometry(r);
+    f->Stiftfarbe(farbe);
+    f->Pinselfarbe(farbe);
+    return f;
+}
+
 } // namespace
 
 TGanzzahlfeld* TForm_Haupt::Spinfeld(const QString& name) const {
@@ -396,10 +405,7 @@ void TForm_Haupt::ArbeitsflaecheAufbauen() {
     // Front view.
     frontansicht = new TBildflaeche(Panel_AnsichtFenster, QStringLiteral("frontansicht"), ansicht);
     frontansicht->SetzeBild(vorlage_ansicht);
-    Shape3 = new TFormShape(Panel_AnsichtFenster, QStringLiteral("Shape3"), TFormShape::Rechteck);
-    Shape3->setGeometry(0, 350, 701, 11);
-    Shape3->Stiftfarbe(0);
-    Shape3->Pinselfarbe(0);
+    Shape3 = Flaeche(Panel_AnsichtFenster, "Shape3", QRect(0, 350, 701, 11), 0);
     const auto linie = [this](QWidget* p, const char* n) {
         return Marker(p, n, TFormShape::Rechteck, false);
     };
@@ -429,14 +435,8 @@ void TForm_Haupt::ArbeitsflaecheAufbauen() {
     QWidget* s = Panel_seitenansicht;
     seitenansicht = new TBildflaeche(s, QStringLiteral("seitenansicht"), ansicht);
     seitenansicht->SetzeBild(vorlage_ansicht);
-    Shape_Fussboden = new TFormShape(s, QStringLiteral("Shape_Fussboden"), TFormShape::Rechteck);
-    Shape_Fussboden->setGeometry(0, 350, 701, 11);
-    Shape_Fussboden->Stiftfarbe(0);
-    Shape_Fussboden->Pinselfarbe(0);
-    s_terrasse = new TFormShape(s, QStringLiteral("s_terrasse"), TFormShape::Rechteck);
-    s_terrasse->setGeometry(150, 350, 200, 7);
-    s_terrasse->Stiftfarbe(0x80FF80);
-    s_terrasse->Pinselfarbe(0x80FF80);
+    Shape_Fussboden = Flaeche(s, "Shape_Fussboden", QRect(0, 350, 701, 11), 0);
+    s_terrasse = Flaeche(s, "s_terrasse", QRect(150, 350, 200, 7), 0x80FF80);
     s_ueberh_innen = punkt(s, "s_ueberh_innen");
     s_ueberh_aussen = punkt(s, "s_ueberh_aussen");
     s_ueberh_volant = punkt(s, "s_ueberh_volant");
@@ -449,10 +449,7 @@ void TForm_Haupt::ArbeitsflaecheAufbauen() {
     Horizontalschnitt = new TBildflaeche(b, QStringLiteral("Horizontalschnitt"),
                                          QSize(AnsichtBreite, HorizontalschnittHoehe));
     Horizontalschnitt->move(0, HorizontalschnittOben);
-    Shape15 = new TFormShape(b, QStringLiteral("Shape15"), TFormShape::Rechteck);
-    Shape15->setGeometry(0, 0, 701, 10);
-    Shape15->Stiftfarbe(0);
-    Shape15->Pinselfarbe(0);
+    Shape15 = Flaeche(b, "Shape15", QRect(0, 0, 701, 10), 0);
     b_terrasse_oben = linie(b, "b_terrasse_oben");
     b_terrasse_unten = linie(b, "b_terrasse_unten");
     b_terrasse_links = linie(b, "b_terrasse_links");

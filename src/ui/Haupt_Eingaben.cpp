@@ -80,10 +80,14 @@ void TForm_Haupt::Daten_auslesen() {
         FelderLesen();
         Daten_auslesen_Geometrie(Szene);
     }
+    ZeichneKompass();
+    MasseGeaendert();
+}
+
+void TForm_Haupt::MasseGeaendert() {
     // The clearance is shown only; keep it in step with the rebuilt valance.
     anz_Durchgangshoehe->setText(
         QString::fromStdString(GanzzahlText(Durchgangshoehe_berechnen(Szene))));
-    ZeichneKompass();
     anz_Simulationsdatum->setText(QString());
     anz_SimulationsUhrzeit->setText(QString());
     DiagrammeZuruecksetzen();
@@ -103,11 +107,7 @@ void TForm_Haupt::Daten_anzeigen() {
             feld->SetzeText(text);
         }
     }
-    anz_Durchgangshoehe->setText(QString::fromStdString(GanzzahlText(e.anz_Durchgangshoehe)));
-    anz_Simulationsdatum->setText(QString());
-    anz_SimulationsUhrzeit->setText(QString());
-    DiagrammeZuruecksetzen();
-    TrackBar_Datum_UhrzeitChange(nullptr);
+    MasseGeaendert();
 }
 
 void TForm_Haupt::EndeDimensionAendern(QObject* sender, bool fokusInDieListe) {
