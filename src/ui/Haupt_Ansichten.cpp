@@ -157,8 +157,7 @@ void TForm_Haupt::AnsichtZeichnen(const TPunkt& sonne, int ansicht) {
 
 void TForm_Haupt::ZeichneKompass() {
     TEingabedaten& e = Szene.Eingaben;
-    const double h =
-        TextZuZahl(anz_Himmelsrichtung->Text().toStdString()).value_or(e.anz_Himmelsrichtung);
+    const double h = anz_Himmelsrichtung->Zahl().value_or(e.anz_Himmelsrichtung);
     const double breite = Dezimalwert(anz_Breitengrad, e.anz_Breitengrad);
     const TKompass k = umbrarix::ZeichneKompass(h, breite, TrackBar_Datum->Position(), Farben,
                                                 Image_Kompass_vorlage);

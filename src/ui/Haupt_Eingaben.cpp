@@ -59,8 +59,7 @@ void TForm_Haupt::FelderLesen() {
 
 void TForm_Haupt::AugenblickswerteLesen() {
     TEingabedaten& e = Szene.Eingaben;
-    e.anz_Himmelsrichtung =
-        TextZuZahl(anz_Himmelsrichtung->Text().toStdString()).value_or(e.anz_Himmelsrichtung);
+    e.anz_Himmelsrichtung = anz_Himmelsrichtung->Zahl().value_or(e.anz_Himmelsrichtung);
     e.anz_Breitengrad = Dezimalwert(anz_Breitengrad, e.anz_Breitengrad);
     e.CheckBox_Sommerzeit = CheckBox_Sommerzeit->isChecked();
     e.CheckBox_Ueberhang = CheckBox_Ueberhang->isChecked();
@@ -125,7 +124,7 @@ void TForm_Haupt::EndeDimensionAendern(QObject* sender, bool fokusInDieListe) {
             s->SetzeText(QString::number(s->Tag()));
         }
         // Out of range: the nearest limit; not a number at all (a lone "-"): the minimum.
-        const std::optional<double> v = TextZuZahl(s->Text().toStdString());
+        const std::optional<double> v = s->Zahl();
         double neu = v.value_or(s->Minimum());
         neu = std::min(std::max(std::nearbyint(neu), double(s->Minimum())), double(s->Maximum()));
         if (!v || neu != *v) {

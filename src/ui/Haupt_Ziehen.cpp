@@ -60,8 +60,8 @@ void TForm_Haupt::ElementgriffZiehen(TFormShape* sender, QMouseEvent* e) {
     const QPoint maus = e->position().toPoint();
     const bool seitenansicht = sender->objectName().startsWith(QStringLiteral("s_"));
     const QPoint d = seitenansicht ? maus - Mausposition : maus;
-    Szene.Eingaben.anz_Fensterneigung = TextZuZahl(anz_Fensterneigung->Text().toStdString())
-                                            .value_or(Szene.Eingaben.anz_Fensterneigung);
+    Szene.Eingaben.anz_Fensterneigung =
+        anz_Fensterneigung->Zahl().value_or(Szene.Eingaben.anz_Fensterneigung);
     GriffZiehen(Szene, *griff, d.x(), d.y());
     Daten_anzeigen();
 }

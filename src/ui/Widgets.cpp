@@ -95,9 +95,13 @@ TGanzzahlfeld::TGanzzahlfeld(QWidget* eltern, const QString& name, int minimum, 
     resize(65, 21);
 }
 
+std::optional<double> TGanzzahlfeld::Zahl() const {
+    return TextZuZahl(Text().toStdString());
+}
+
 void TGanzzahlfeld::Schritt(int richtung) {
     // The buttons change the text only; the value is taken over when the field is left.
-    const std::optional<double> w = TextZuZahl(Text().toStdString());
+    const std::optional<double> w = Zahl();
     const int alt = w ? static_cast<int>(std::nearbyint(*w)) : minimum_;
     eingabe_->setText(QString::number(std::clamp(alt + richtung, minimum_, maximum_)));
 }

@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <optional>
 
 class QToolButton;
 
@@ -23,6 +24,8 @@ public:
     QLineEdit* Eingabe() const { return eingabe_; }
     QString Text() const { return eingabe_->text(); }
     void SetzeText(const QString& text) { eingabe_->setText(text); }
+    // The number the text reads as, if it reads as one at all.
+    std::optional<double> Zahl() const;
     int Minimum() const { return minimum_; }
     int Maximum() const { return maximum_; }
     int Tag() const { return tag_; }
