@@ -96,10 +96,13 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     E.Verschattungsanteil = anteil;
 }
 
+double Zeitpunkt_Sonnenzeit(const TSzene& s, int tag, int uhrzeitPosition) {
+    return Sonnenzeit(tag, UhrzeitAusPosition(uhrzeitPosition), s.Laengenkorrektur,
+                      s.Eingaben.CheckBox_Sommerzeit);
+}
+
 TPunkt Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
-    const double t = Sonnenzeit(tag, UhrzeitAusPosition(uhrzeitPosition), s.Laengenkorrektur,
-                                s.Eingaben.CheckBox_Sommerzeit);
-    return Simulieren(s, tag, t);
+    return Simulieren(s, tag, Zeitpunkt_Sonnenzeit(s, tag, uhrzeitPosition));
 }
 
 } // namespace umbrarix

@@ -24,6 +24,10 @@ inline double UhrzeitAusPosition(int position) {
     return position / 6.0;
 }
 
+// Solar time in hours of the two track-bar positions, with the scene's longitude correction
+// and summer-time switch.
+double Zeitpunkt_Sonnenzeit(const TSzene& szene, int tag, int uhrzeitPosition);
+
 // Evaluates the instant of the two track-bar positions: day 1..365, time position 0..143.
 TPunkt Zeitpunkt_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
 

@@ -33,8 +33,7 @@ void TForm_Haupt::DatumZeitAnzeigen(TTrackBar* sender) {
 void TForm_Haupt::ZeitpunktSimulieren() {
     AugenblickswerteLesen();
     const int tag = TrackBar_Datum->Position();
-    Simulieren(tag, Sonnenzeit(tag, UhrzeitAusPosition(TrackBar_Uhrzeit->Position()),
-                               Szene.Laengenkorrektur, Szene.Eingaben.CheckBox_Sommerzeit));
+    Simulieren(tag, Zeitpunkt_Sonnenzeit(Szene, tag, TrackBar_Uhrzeit->Position()));
 }
 
 void TForm_Haupt::TrackBar_Datum_UhrzeitChange(TTrackBar* sender) {

@@ -42,9 +42,7 @@ void TForm_Haupt::AlleAnsichtenZeichnen() {
     AugenblickswerteLesen();
     const int tag = TrackBar_Datum->Position();
     const TPunkt sonne =
-        Sonnenvektor(tag,
-                     Sonnenzeit(tag, UhrzeitAusPosition(TrackBar_Uhrzeit->Position()),
-                                Szene.Laengenkorrektur, Szene.Eingaben.CheckBox_Sommerzeit),
+        Sonnenvektor(tag, Zeitpunkt_Sonnenzeit(Szene, tag, TrackBar_Uhrzeit->Position()),
                      Szene.Eingaben.anz_Breitengrad);
     for (int ansicht = 0; ansicht < 4; ++ansicht) {
         AnsichtZeichnen(sonne, ansicht);
