@@ -47,6 +47,14 @@ TPunkt InWeltDrehen(const TIntPunkt& p, double a, double h) {
 TPunkt InWeltDrehen(const TPunkt& p, double a, double h) {
     return TDrehung(a, h).InWelt(p);
 }
+TVierEcken VierEcken(const TPolygon& p, const TDrehung& d) {
+    TVierEcken e{};
+    for (int k = 0; k < 4 && k < p.GueltigeAnzahl(); ++k) {
+        e[static_cast<std::size_t>(k)] = d.InFassade(p[k]);
+    }
+    return e;
+}
+
 TIntPunkt InFassadeDrehen(const TPunkt& p, double a, double h) {
     return TDrehung(a, h).InFassade(p);
 }

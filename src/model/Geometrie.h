@@ -2,6 +2,8 @@
 
 #include "model/Punkte.h"
 
+#include <array>
+
 namespace umbrarix {
 
 using TMatrix = double[3][3];
@@ -28,6 +30,11 @@ private:
     double m[3][3];  // facade -> world
     double mt[3][3]; // world -> facade (transpose)
 };
+
+// The first four corners of an outline in the facade frame of d (zero where it has fewer):
+// every element outline is a quadrilateral there.
+using TVierEcken = std::array<TIntPunkt, 4>;
+TVierEcken VierEcken(const TPolygon& p, const TDrehung& d);
 
 // Facade point to world point for tilt a and azimuth h (degrees).
 TPunkt InWeltDrehen(const TIntPunkt& p, double a, double h);

@@ -14,15 +14,7 @@ namespace {
 
 constexpr double pi = std::numbers::pi;
 
-using TEcken = std::array<TIntPunkt, 4>;
-
-TEcken InRahmen(const TPolygon& p, const TDrehung& d) {
-    TEcken e{};
-    for (int k = 0; k < 4 && k < p.GueltigeAnzahl(); ++k) {
-        e[static_cast<std::size_t>(k)] = d.InFassade(p[k]);
-    }
-    return e;
-}
+using TEcken = TVierEcken;
 
 void InWelt(TPolygon& p, const TDrehung& d, const TEcken& e) {
     p.Anzahl = 0;
@@ -62,7 +54,7 @@ void Frontansicht(TSzene& s, TGriff g, int dx, int dy) {
     case TGriff::f_fenster_unten:
     case TGriff::f_fenster_links:
     case TGriff::f_fenster_rechts: {
-        TEcken f = InRahmen(s.Fenster.Polygon, wand);
+        TEcken f = VierEcken(s.Fenster.Polygon, wand);
         int unten = f[0].z, oben = f[2].z, links = f[0].y, rechts = f[2].y;
         if (g == TGriff::f_fenster_oben) {
             oben = Mindestens(Hoechstens(oben - dy, 350), unten + 15);
@@ -86,7 +78,7 @@ void Frontansicht(TSzene& s, TGriff g, int dx, int dy) {
     case TGriff::f_volant_rechts:
     case TGriff::f_volant_unten: {
         int v = Volanthoehe(s);
-        TEcken u = InRahmen(s.Ueberhang.Polygon, wand);
+        TEcken u = VierEcken(s.Ueberhang.Polygon, wand);
         int vorn = u[0].z, hinten = u[2].z, links = u[0].y, rechts = u[1].y;
         switch (g) {
         case TGriff::f_ueberh_oben:
@@ -119,7 +111,7 @@ void Frontansicht(TSzene& s, TGriff g, int dx, int dy) {
         const bool linksseitig = g == TGriff::f_mauerlinks_oben ||
                                  g == TGriff::f_mauerlinks_unten || g == TGriff::f_mauerlinks_seite;
         TPolygon& p = linksseitig ? s.MauerLinks.Polygon : s.MauerRechts.Polygon;
-        TEcken m = InRahmen(p, wand);
+        TEcken m = VierEcken(p, wand);
         int oben = m[0].z, unten = m[3].z, y = m[0].y;
         if (g == TGriff::f_mauerlinks_oben || g == TGriff::f_mauerrechts_oben) {
             oben = Mindestens(Hoechstens(oben - dy, 350), unten + 15);
@@ -143,7 +135,7 @@ void Seitenansicht(TSzene& s, TGriff g, int dx, int dy) {
     const double theta = (90 - a) * pi / 180;
     const double ct = std::cos(theta), st = std::sin(theta);
     const TDrehung senkrecht(90, s.Eingaben.anz_Himmelsrichtung);
-    TEcken u = InRahmen(s.Ueberhang.Polygon, senkrecht);
+    TEcken u = VierEcken(s.Ueberhang.Polygon, senkrecht);
     TIntPunkt F = u[0], K = u[3];
     int v = F.z - senkrecht.InFassade(s.Volant.Polygon[0]).z;
     // Wall-aligned coordinates: p out of the tilted wall, q up along it.
@@ -189,7 +181,7 @@ void Draufsicht(TSzene& s, TGriff g, int dx, int dy) {
     case TGriff::b_ueberh_unten:
     case TGriff::b_ueberh_links:
     case TGriff::b_ueberh_rechts: {
-        TEcken u = InRahmen(s.Ueberhang.Polygon, boden);
+        TEcken u = VierEcken(s.Ueberhang.Polygon, boden);
         int vorn = u[0].z, hinten = u[2].z, links = u[0].y, rechts = u[1].y;
         if (g == TGriff::b_ueberh_oben) {
             hinten = Hoechstens(Mindestens(hinten + dy, 0), vorn);
@@ -204,7 +196,7 @@ void Draufsicht(TSzene& s, TGriff g, int dx, int dy) {
         u = {TIntPunkt{u[0].x, links, vorn}, TIntPunkt{u[1].x, rechts, vorn},
              TIntPunkt{u[2].x, rechts, hinten}, TIntPunkt{u[3].x, links, hinten}};
         InWelt(s.Ueberhang.Polygon, boden, u);
-        TEcken v = InRahmen(s.Volant.Polygon, boden);
+        TEcken v = VierEcken(s.Volant.Polygon, boden);
         v[0] = TIntPunkt{v[0].x, links, vorn};
         v[1] = TIntPunkt{v[1].x, rechts, vorn};
         InWelt(s.Volant.Polygon, boden, v);
@@ -216,7 +208,7 @@ void Draufsicht(TSzene& s, TGriff g, int dx, int dy) {
     case TGriff::b_terrasse_unten:
     case TGriff::b_terrasse_links:
     case TGriff::b_terrasse_rechts: {
-        TEcken t = InRahmen(s.Terrasse.Polygon, boden);
+        TEcken t = VierEcken(s.Terrasse.Polygon, boden);
         int nah = t[0].z, fern = t[2].z, links = t[0].y, rechts = t[1].y;
         if (g == TGriff::b_terrasse_oben) {
             nah = Hoechstens(Mindestens(nah + dy, 0), fern - 15);
@@ -236,7 +228,7 @@ void Draufsicht(TSzene& s, TGriff g, int dx, int dy) {
         const bool linksseitig = g == TGriff::b_mauerlinks_oben ||
                                  g == TGriff::b_mauerlinks_unten || g == TGriff::b_mauerlinks_seite;
         TPolygon& p = linksseitig ? s.MauerLinks.Polygon : s.MauerRechts.Polygon;
-        TEcken m = InRahmen(p, boden);
+        TEcken m = VierEcken(p, boden);
         int innen = m[0].z, aussen = m[1].z, y = m[0].y;
         if (g == TGriff::b_mauerlinks_oben || g == TGriff::b_mauerrechts_oben) {
             innen = Hoechstens(Mindestens(innen + dy, 0), aussen - 15);

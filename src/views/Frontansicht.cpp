@@ -11,45 +11,32 @@ namespace umbrarix {
 
 namespace {
 
-// Corners of an outline in the facade frame of the tilted wall.
-struct TVierEcken {
-    TIntPunkt e[4];
-};
-
-TVierEcken Ecken(const TPolygon& p, const TDrehung& d) {
-    TVierEcken v;
-    for (int k = 0; k < 4 && k < p.GueltigeAnzahl(); ++k) {
-        v.e[k] = d.InFassade(p[k]);
-    }
-    return v;
-}
-
 using L = long long;
 
 // Edge handles along the top (3-2), bottom (0-1), left (3-0) and right (2-1) edges.
 QRect Oben(const TVierEcken& v) {
-    return QRect(Pixelpunkt(L{v.e[3].y} + 350, 350 - L{v.e[3].z}),
-                 Pixelgroesse(L{v.e[2].y} - v.e[3].y + 1, 2));
+    return QRect(Pixelpunkt(L{v[3].y} + 350, 350 - L{v[3].z}),
+                 Pixelgroesse(L{v[2].y} - v[3].y + 1, 2));
 }
 QRect Unten(const TVierEcken& v) {
-    return QRect(Pixelpunkt(L{v.e[0].y} + 350, 349 - L{v.e[0].z}),
-                 Pixelgroesse(L{v.e[1].y} - v.e[0].y + 1, 2));
+    return QRect(Pixelpunkt(L{v[0].y} + 350, 349 - L{v[0].z}),
+                 Pixelgroesse(L{v[1].y} - v[0].y + 1, 2));
 }
 QRect Links(const TVierEcken& v) {
-    return QRect(Pixelpunkt(L{v.e[3].y} + 350, 350 - L{v.e[3].z}),
-                 Pixelgroesse(2, L{v.e[3].z} - v.e[0].z + 1));
+    return QRect(Pixelpunkt(L{v[3].y} + 350, 350 - L{v[3].z}),
+                 Pixelgroesse(2, L{v[3].z} - v[0].z + 1));
 }
 QRect Rechts(const TVierEcken& v) {
-    return QRect(Pixelpunkt(L{v.e[2].y} + 349, 350 - L{v.e[2].z}),
-                 Pixelgroesse(2, L{v.e[2].z} - v.e[1].z + 1));
+    return QRect(Pixelpunkt(L{v[2].y} + 349, 350 - L{v[2].z}),
+                 Pixelgroesse(2, L{v[2].z} - v[1].z + 1));
 }
 
 // A wall projection is seen edge-on: a vertical line and a point at each end.
 void MauerMarker(const TVierEcken& v, QRect& seite, QRect& oben, QRect& unten) {
-    seite = QRect(Pixelpunkt(L{v.e[0].y} + 350, 350 - L{v.e[0].z}),
-                  Pixelgroesse(2, L{v.e[0].z} - v.e[3].z + 1));
-    oben = QRect(Pixelpunkt(L{v.e[0].y} + 348, 348 - L{v.e[0].z}), QSize(6, 6));
-    unten = QRect(Pixelpunkt(L{v.e[0].y} + 348, 348 - L{v.e[3].z}), QSize(6, 6));
+    seite = QRect(Pixelpunkt(L{v[0].y} + 350, 350 - L{v[0].z}),
+                  Pixelgroesse(2, L{v[0].z} - v[3].z + 1));
+    oben = QRect(Pixelpunkt(L{v[0].y} + 348, 348 - L{v[0].z}), QSize(6, 6));
+    unten = QRect(Pixelpunkt(L{v[0].y} + 348, 348 - L{v[3].z}), QSize(6, 6));
 }
 
 } // namespace
@@ -63,9 +50,9 @@ TFrontansicht Frontansicht_Zeichnen(const TSzene& s, const TFarbset& farben,
     TZeichenflaeche z(ergebnis.Bild);
     z.Kopieren(vorlage);
 
-    const TVierEcken fenster = Ecken(s.Fenster.Polygon, d);
-    const TVierEcken ueberhang = Ecken(s.Ueberhang.Polygon, d);
-    const TVierEcken volant = Ecken(s.Volant.Polygon, d);
+    const TVierEcken fenster = VierEcken(s.Fenster.Polygon, d);
+    const TVierEcken ueberhang = VierEcken(s.Ueberhang.Polygon, d);
+    const TVierEcken volant = VierEcken(s.Volant.Polygon, d);
     m.f_fenster_oben = Oben(fenster);
     m.f_fenster_unten = Unten(fenster);
     m.f_fenster_links = Links(fenster);
@@ -77,9 +64,9 @@ TFrontansicht Frontansicht_Zeichnen(const TSzene& s, const TFarbset& farben,
     m.f_volant_unten = Unten(volant);
     m.f_volant_links = Links(volant);
     m.f_volant_rechts = Rechts(volant);
-    MauerMarker(Ecken(s.MauerLinks.Polygon, d), m.f_mauerlinks_seite, m.f_mauerlinks_oben,
+    MauerMarker(VierEcken(s.MauerLinks.Polygon, d), m.f_mauerlinks_seite, m.f_mauerlinks_oben,
                 m.f_mauerlinks_unten);
-    MauerMarker(Ecken(s.MauerRechts.Polygon, d), m.f_mauerrechts_seite, m.f_mauerrechts_oben,
+    MauerMarker(VierEcken(s.MauerRechts.Polygon, d), m.f_mauerrechts_seite, m.f_mauerrechts_oben,
                 m.f_mauerrechts_unten);
 
     z.Farbe(farben.Fensterfarbe);

@@ -22,11 +22,11 @@ struct TEcken {
 };
 
 TEcken Ecken(const TPolygon& p, const TDrehung& liegend) {
+    const TVierEcken v = VierEcken(p, liegend);
     TEcken e{};
-    for (int k = 0; k < 4 && k < p.GueltigeAnzahl(); ++k) {
-        const TIntPunkt f = liegend.InFassade(p[k]);
-        e.y[k] = f.y;
-        e.d[k] = f.z;
+    for (std::size_t k = 0; k < 4; ++k) {
+        e.y[k] = v[k].y;
+        e.d[k] = v[k].z;
     }
     return e;
 }
