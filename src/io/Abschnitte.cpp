@@ -89,6 +89,17 @@ std::size_t Zeichenzahl(std::string_view text) {
     return zeichen;
 }
 
+std::size_t BytesDerZeichen(std::string_view text, std::size_t n) {
+    std::size_t i = 0;
+    for (std::size_t k = 0; k < n && i < text.size(); ++k) {
+        ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) {
+            ++i;
+        }
+    }
+    return i;
+}
+
 std::string Labelzeile(std::string_view label, std::string_view wert, std::string_view einheit) {
     constexpr std::size_t Labelbreite = 32;
     std::string z(label);

@@ -35,6 +35,8 @@ void Elementabschnitte(std::vector<std::string>& z, const TProjektdaten& p,
 
 // Characters (not bytes) of a UTF-8 text.
 std::size_t Zeichenzahl(std::string_view text);
+// Bytes taken by the first n characters of a UTF-8 text (all of it when it is shorter).
+std::size_t BytesDerZeichen(std::string_view text, std::size_t n);
 
 // A labelled line of the files: the label padded with blanks to 32 characters, so that the
 // value starts in column 33, then the value and its unit text.

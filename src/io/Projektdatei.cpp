@@ -73,28 +73,13 @@ std::string Getrimmt(std::string s) {
 
 // The line from column 33 on (columns count characters, the line is UTF-8).
 std::string AbSpalte33(const std::string& zeile) {
-    std::size_t zeichen = 0, i = 0;
-    while (i < zeile.size() && zeichen < Labelbreite) {
-        ++i;
-        while (i < zeile.size() && (static_cast<unsigned char>(zeile[i]) & 0xC0) == 0x80) {
-            ++i;
-        }
-        ++zeichen;
-    }
-    return zeile.substr(i);
+    return zeile.substr(BytesDerZeichen(zeile, Labelbreite));
 }
 
 // At most n characters from column 33 on, blanks around them removed.
 std::string Wert(const std::string& zeile, std::size_t n) {
     const std::string rest = AbSpalte33(zeile);
-    std::size_t ende = 0;
-    for (std::size_t k = 0; k < n && ende < rest.size(); ++k) {
-        ++ende;
-        while (ende < rest.size() && (static_cast<unsigned char>(rest[ende]) & 0xC0) == 0x80) {
-            ++ende;
-        }
-    }
-    return Getrimmt(rest.substr(0, ende));
+    return Getrimmt(rest.substr(0, BytesDerZeichen(rest, n)));
 }
 
 // Latitude and longitude are read whole, up to the blank before the unit text; a leading
