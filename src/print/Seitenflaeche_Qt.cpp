@@ -11,49 +11,29 @@
 #include <QTemporaryFile>
 
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 
 namespace umbrarix {
-
-namespace {
-
-QString Fehlertext(int fehlernummer) {
-    switch (fehlernummer) {
-    case ENOENT:
-    case ENOTDIR:
-        return QStringLiteral("Pfad nicht gefunden");
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return QStringLiteral("Dateizugriff verweigert");
-    case ENOSPC:
-        return QStringLiteral("Nicht genügend Speicherplatz auf dem Datenträger");
-    default:
-        return QStringLiteral("Druckvorgang fehlgeschlagen");
-    }
-}
-
-} // namespace
 
 TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
     if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
         ziel_ = drucker.outputFileName();
         const QFileInfo ziel(ziel_);
         struct stat info {};
-        geraet_ = ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
-        if (!geraet_ && !ziel.absoluteDir().exists()) {
-            fehler_ = Fehlertext(ENOENT);
+        const bool geraet =
+            ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
+        if (!geraet && !ziel.absoluteDir().exists()) {
+            fehler_ = QString::fromStdString(Dateifehlertext(ENOTDIR));
             return;
         }
-        // The job goes to a temporary file: beside the target, so that it can be renamed into
-        // place, or for a device (such as /dev/full) in the temporary folder.
-        const QString ordner = geraet_ ? QDir::tempPath() : ziel.absolutePath();
+        // The job goes to a temporary file first: beside the target, so that a folder that
+        // cannot be written shows before the pages are made; for a device (such as /dev/full)
+        // in the temporary folder.
+        const QString ordner = geraet ? QDir::tempPath() : ziel.absolutePath();
         QTemporaryFile tmp(ordner + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
         tmp.setAutoRemove(false);
         if (!tmp.open()) {
-            fehler_ = Fehlertext(EACCES);
+            fehler_ = QString::fromStdString(Dateifehlertext(EACCES));
             return;
         }
         zwischendatei_ = tmp.fileName();
@@ -98,24 +78,13 @@ bool TQtSeitenflaeche::Beenden() {
         QFile::remove(zwischen);
         return false;
     }
-    if (geraet_) {
-        const std::optional<std::string> f = DateiSchreiben(ziel_.toStdString(), b);
-        QFile::remove(zwischen);
-        if (f) {
-            fehler_ = QString::fromStdString(*f);
-            return false;
-        }
-        return true;
-    }
-    if (std::rename(zwischen.toLocal8Bit().constData(), ziel_.toLocal8Bit().constData()) != 0) {
-        fehler_ = Fehlertext(errno);
-        QFile::remove(zwischen);
+    // Into place like every file the program writes; a device is written as it is.
+    const std::optional<std::string> f = DateiSchreiben(ziel_.toStdString(), b);
+    QFile::remove(zwischen);
+    if (f) {
+        fehler_ = QString::fromStdString(*f);
         return false;
     }
-    // The temporary file was private; the finished one gets the usual permissions.
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    ::chmod(ziel_.toLocal8Bit().constData(), 0666 & ~maske);
     return true;
 }
 

@@ -41,7 +41,6 @@ private:
     QPrinter& drucker_;
     QPainter maler_;
     QString ziel_, zwischendatei_, fehler_;
-    bool geraet_ = false; // the target is a device, not a file
 };
 
 } // namespace umbrarix
