@@ -56,6 +56,18 @@ const TAbschnitt AbschnittMauerLinks{"Mauervorsprung links:", "-----------------
 const TAbschnitt AbschnittMauerRechts{"Mauervorsprung rechts:", "----------------------",
                                       MauerRechts};
 
+std::vector<std::string> Dateikopf(const TProjektdaten& p) {
+    std::vector<std::string> z{
+        "Verschattungssimulation:", "========================", "(Version 2005 / 02)", ""};
+    if (!p.Beschreibung.empty()) {
+        z.emplace_back("Projektbeschreibung:");
+        z.emplace_back("--------------------");
+        z.insert(z.end(), p.Beschreibung.begin(), p.Beschreibung.end());
+        z.emplace_back();
+    }
+    return z;
+}
+
 void Elementabschnitte(std::vector<std::string>& z, const TProjektdaten& p,
                        std::string (*wert)(const std::string& text)) {
     const auto abschnitt = [&](const TAbschnitt& a) {

@@ -28,6 +28,10 @@ extern const TAbschnitt AbschnittUeberhang;
 extern const TAbschnitt AbschnittMauerLinks;
 extern const TAbschnitt AbschnittMauerRechts;
 
+// The head every text file of a project begins with: title, version, and the project
+// description when there is one.
+std::vector<std::string> Dateikopf(const TProjektdaten& p);
+
 // Every element section in its order, each followed by an empty line: window and terrace,
 // then the switched-on ones. wert formats a field's stored text ("" when missing).
 void Elementabschnitte(std::vector<std::string>& z, const TProjektdaten& p,

@@ -140,14 +140,7 @@ TProjektdaten Vorgabeprojekt() {
 }
 
 std::string ProjektdateiSchreiben(const TProjektdaten& p) {
-    std::vector<std::string> z{
-        "Verschattungssimulation:", "========================", "(Version 2005 / 02)", ""};
-    if (!p.Beschreibung.empty()) {
-        z.emplace_back("Projektbeschreibung:");
-        z.emplace_back("--------------------");
-        z.insert(z.end(), p.Beschreibung.begin(), p.Beschreibung.end());
-        z.emplace_back();
-    }
+    std::vector<std::string> z = Dateikopf(p);
     z.emplace_back("Standort:");
     z.emplace_back("---------");
     z.push_back(Labelzeile("Ort:", Text(p, "anz_ort")));

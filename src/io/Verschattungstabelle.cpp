@@ -21,14 +21,7 @@ std::string Feld(const TProjektdaten& p, std::string_view name) {
 } // namespace
 
 std::vector<std::string> Tabellenkopf(const TProjektdaten& p) {
-    std::vector<std::string> z{
-        "Verschattungssimulation:", "========================", "(Version 2005 / 02)", ""};
-    if (!p.Beschreibung.empty()) {
-        z.emplace_back("Projektbeschreibung:");
-        z.emplace_back("--------------------");
-        z.insert(z.end(), p.Beschreibung.begin(), p.Beschreibung.end());
-        z.emplace_back();
-    }
+    std::vector<std::string> z = Dateikopf(p);
     const auto ort = p.Felder.find("anz_ort");
     z.emplace_back("Standort:");
     z.emplace_back("---------");
