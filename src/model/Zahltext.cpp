@@ -36,4 +36,18 @@ std::string GanzzahlText(double wert) {
     return fehler == std::errc{} ? std::string(puffer, p) : std::string("0");
 }
 
+std::string FestkommaText(double wert, int nachkommastellen) {
+    if (!std::isfinite(wert)) {
+        wert = 0;
+    }
+    char puffer[400];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert,
+                                              std::chars_format::fixed, nachkommastellen);
+    std::string text = fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) {
+        text.erase(0, 1);
+    }
+    return text;
+}
+
 } // namespace umbrarix

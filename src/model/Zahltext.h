@@ -14,4 +14,8 @@ std::optional<double> TextZuZahl(std::string_view text);
 // A whole number written without decimals ("150", "-7"), with minus zero written "0".
 std::string GanzzahlText(double wert);
 
+// A number with a fixed count of decimals and a point; not finite counts as 0, and a value
+// rounded to zero from below is written without its sign: 0.00, never -0.00.
+std::string FestkommaText(double wert, int nachkommastellen);
+
 } // namespace umbrarix

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace umbrarix {
 namespace {
 
@@ -24,10 +26,15 @@ TEST(Ergebnistext, Beschriftungen) {
         {-0.0004, true, "Verschattung (Terrasse): 0.0 %"},
         {0.05, false, "Verschattung (Fenster): 5.0 %"},
         {1.0000000001, false, "Verschattung (Fenster): 100.0 %"},
+        {std::nan(""), false, "Verschattung (Fenster): 0.0 %"},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(Ergebnistext(f.anteil, f.terrasse), f.text) << f.anteil;
     }
+    // A share from a wildly out-of-range scene is still written in full.
+    const std::string riesig = ProzentText(1e70);
+    EXPECT_EQ(riesig.size(), 75u);
+    EXPECT_EQ(riesig.substr(riesig.size() - 2), ".0");
 }
 
 } // namespace
