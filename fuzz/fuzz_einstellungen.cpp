@@ -5,6 +5,8 @@
 #include "io/Dateizugriff.h"
 #include "model/Zahltext.h"
 
+#include "Pruefen.h"
+
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
@@ -21,21 +23,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
             c = '?'; // bytes that Windows-1252 leaves undefined
         }
     }
-    if (NachCp1252(text) != erwartet) {
-        std::abort();
-    }
+    Pruefen(NachCp1252(text) == erwartet);
     std::size_t laenge = 0;
     for (const std::string& z : Zeilen(text)) {
         laenge += z.size();
         if (const auto zahl = TextZuZahl(z)) {
-            if (!std::isfinite(*zahl)) {
-                std::abort();
-            }
+            Pruefen(std::isfinite(*zahl));
         }
     }
-    if (laenge > text.size()) {
-        std::abort();
-    }
+    Pruefen(laenge <= text.size());
     (void)MitCrLf(Zeilen(text));
     (void)NachCp1252(bytes); // bytes taken as UTF-8, whatever they are
     return 0;

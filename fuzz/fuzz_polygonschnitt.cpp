@@ -6,6 +6,8 @@
 #include "shadow/PolygonSchnitt.h"
 #include "shadow/Schattenwurf.h"
 
+#include "Pruefen.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -61,9 +63,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                      static_cast<double>(l.Lesen<std::int32_t>())});
     }
     for (const TPunkt2D& p : PolygonSchnitt(T, S)) {
-        if (!Innerhalb(p, T) || !Innerhalb(p, S)) {
-            std::abort();
-        }
+        Pruefen(Innerhalb(p, T) && Innerhalb(p, S));
     }
     // World polygons of any finite coordinates, clipped in a tilted plane.
     TPolygon ziel, schatten;
@@ -77,9 +77,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     const double a = static_cast<double>(l.Lesen<std::int16_t>() % 360);
     const double h = static_cast<double>(l.Lesen<std::int16_t>() % 720);
     const TPolygon r = SchattenZuschneiden(ziel, schatten, a, h);
-    if (r.Anzahl < 0 || r.Anzahl > TPolygon::Kapazitaet) {
-        std::abort();
-    }
+    Pruefen(r.Anzahl >= 0 && r.Anzahl <= TPolygon::Kapazitaet);
     (void)Flaeche(r);
     return 0;
 }
