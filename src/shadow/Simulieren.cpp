@@ -4,6 +4,8 @@
 #include "shadow/Schattenwurf.h"
 #include "solar/Sonnenstand.h"
 
+#include <algorithm>
+
 namespace umbrarix {
 
 TPunkt Simulieren(TSzene& s, int N, double t) {
@@ -93,7 +95,30 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     if (v && l && r && VL.Anzahl > 0 && LR.Anzahl > 0) {
         anteil += F(schnitt(VL, LR));
     }
-    E.Verschattungsanteil = anteil;
+    // On a tilted wall the shadows of overhang and valance can overlap with area; on a vertical
+    // one they only touch and OV has no corners, so these terms leave such results unchanged.
+    // Each intersection re-rounds to whole centimetres: keep this grouping.
+    if (u && v && O.Anzahl > 0 && V.Anzahl > 0) {
+        const TPolygon OV = schnitt(O, V);
+        anteil -= F(OV);
+        if (OV.Anzahl > 0) {
+            TPolygon OVL, OVR;
+            if (l && L.Anzahl > 0) {
+                OVL = schnitt(OV, L);
+                anteil += F(OVL);
+            }
+            if (r && R.Anzahl > 0) {
+                OVR = schnitt(OV, R);
+                anteil += F(OVR);
+            }
+            if (OVL.Anzahl > 0 && OVR.Anzahl > 0) {
+                anteil -= F(schnitt(OVL, OVR));
+            }
+        }
+    }
+    // The overlaps are clipped again on the centimetre grid, so the sum can pass the bounds
+    // by a sliver; a share outside 0..1 would read as more than the whole element.
+    E.Verschattungsanteil = std::clamp(anteil, 0.0, 1.0);
 }
 
 double Zeitpunkt_Sonnenzeit(const TSzene& s, int tag, int uhrzeitPosition) {

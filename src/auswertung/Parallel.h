@@ -1,0 +1,105 @@
+#pragma once
+
+// Runs over many instants (tables, full runs, the grids of the planning functions) split over
+// the machine's hardware threads. Each thread works on its own copy of the scene, so the
+// caller's scene is never touched and the results do not depend on the number of threads.
+
+#include "model/Szene.h"
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+#include <vector>
+
+namespace umbrarix {
+
+// Threads a run over many instants uses: the hardware threads, at least one.
+int AnzahlRechenfaeden();
+
+// Called on the calling thread with the number of finished indices while a run is under way
+// (and once with the total at the end); returning false cancels the run.
+using TFortschritt = std::function<bool(int erledigt)>;
+
+// Calls aufgabe(szeneKopie, i) once for every i in 0..anzahl-1, on up to `faeden` threads, each
+// with its own copy of `szene`. aufgabe writes its result by index, so the order of the
+// results is the order one thread gives. Indices are handed out in small blocks so that the
+// threads finish together even where night steps are cheap and day steps dear. Returns false
+// when fortschritt cancelled the run (results of unfinished indices are then left unwritten).
+template <class Aufgabe>
+bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
+                       const TFortschritt& fortschritt = {}, int faeden = AnzahlRechenfaeden());
+
+// ---------------------------------------------------------------------------------------------
+
+namespace detail {
+inline constexpr int BlockGroesse = 64;
+inline constexpr std::chrono::milliseconds FortschrittTakt{25};
+} // namespace detail
+
+template <class Aufgabe>
+bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
+                       const TFortschritt& fortschritt, int faeden) {
+    if (anzahl <= 0) {
+        return !fortschritt || fortschritt(0);
+    }
+    faeden =
+        std::max(1, std::min(faeden, (anzahl + detail::BlockGroesse - 1) / detail::BlockGroesse));
+    if (faeden == 1) {
+        // One core: no thread at all, the caller's thread reports between blocks.
+        TSzene kopie = szene;
+        for (int i = 0; i < anzahl; ++i) {
+            aufgabe(kopie, i);
+            if (fortschritt && (i + 1) % detail::BlockGroesse == 0 && i + 1 < anzahl &&
+                !fortschritt(i + 1)) {
+                return false;
+            }
+        }
+        return !fortschritt || fortschritt(anzahl);
+    }
+
+    std::atomic<int> naechster{0};
+    std::atomic<int> erledigt{0};
+    std::atomic<bool> abbrechen{false};
+    const auto arbeiten = [&] {
+        TSzene kopie = szene;
+        while (!abbrechen.load(std::memory_order_relaxed)) {
+            const int anfang = naechster.fetch_add(detail::BlockGroesse);
+            if (anfang >= anzahl) {
+                break;
+            }
+            const int ende = std::min(anzahl, anfang + detail::BlockGroesse);
+            for (int i = anfang; i < ende; ++i) {
+                aufgabe(kopie, i);
+            }
+            erledigt.fetch_add(ende - anfang, std::memory_order_release);
+        }
+    };
+    // With progress to report the calling thread only watches (so that a window stays live)
+    // and all `faeden` threads compute; without, the calling thread is one of them.
+    const int zusaetzlich = fortschritt ? faeden : faeden - 1;
+    std::vector<std::jthread> helfer;
+    helfer.reserve(static_cast<size_t>(zusaetzlich));
+    for (int k = 0; k < zusaetzlich; ++k) {
+        helfer.emplace_back(arbeiten);
+    }
+    if (!fortschritt) {
+        arbeiten();
+        helfer.clear(); // joins
+        return true;
+    }
+    while (erledigt.load(std::memory_order_acquire) < anzahl) {
+        std::this_thread::sleep_for(detail::FortschrittTakt);
+        const int stand = erledigt.load(std::memory_order_acquire);
+        if (stand < anzahl && !fortschritt(stand)) {
+            abbrechen = true;
+            helfer.clear();
+            return false;
+        }
+    }
+    helfer.clear();
+    return fortschritt(anzahl);
+}
+
+} // namespace umbrarix
