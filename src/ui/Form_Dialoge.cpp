@@ -101,9 +101,11 @@ void TZeilenfeld::Grau(bool grau) {
     setPalette(p);
 }
 
+// Every line the field shows counts, an empty last one too: once there are 11, the 11th can
+// only be taken back.
 void TZeilenfeld::keyPressEvent(QKeyEvent* e) {
     const bool zeichen = !e->text().isEmpty() && e->key() != Qt::Key_Backspace;
-    if (zeichen && Zeilen().size() > 10) {
+    if (zeichen && document()->blockCount() > 10) {
         plattform_.Signalton();
         return;
     }
