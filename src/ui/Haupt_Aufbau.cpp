@@ -450,14 +450,16 @@ void TForm_Haupt::ArbeitsflaecheAufbauen() {
                                          QSize(AnsichtBreite, HorizontalschnittHoehe));
     Horizontalschnitt->move(0, HorizontalschnittOben);
     Shape15 = Flaeche(b, "Shape15", QRect(0, 0, 701, 10), 0);
-    b_terrasse_oben = linie(b, "b_terrasse_oben");
-    b_terrasse_unten = linie(b, "b_terrasse_unten");
-    b_terrasse_links = linie(b, "b_terrasse_links");
-    b_terrasse_rechts = linie(b, "b_terrasse_rechts");
+    // The terrace's edges lie above the overhang's: its near edge often lies right under the
+    // overhang's back edge, which can still be dragged in the side view (s_ueberh_innen).
     b_ueberh_oben = linie(b, "b_ueberh_oben");
     b_ueberh_unten = linie(b, "b_ueberh_unten");
     b_ueberh_links = linie(b, "b_ueberh_links");
     b_ueberh_rechts = linie(b, "b_ueberh_rechts");
+    b_terrasse_oben = linie(b, "b_terrasse_oben");
+    b_terrasse_unten = linie(b, "b_terrasse_unten");
+    b_terrasse_links = linie(b, "b_terrasse_links");
+    b_terrasse_rechts = linie(b, "b_terrasse_rechts");
     b_mauerlinks_seite = linie(b, "b_mauerlinks_seite");
     b_mauerrechts_seite = linie(b, "b_mauerrechts_seite");
     b_mauerlinks_oben = punkt(b, "b_mauerlinks_oben");
