@@ -7,6 +7,7 @@
 #include "solar/Standortkatalog.h"
 #include "ui/Form_Dialoge.h"
 #include "ui/Form_Info.h"
+#include "ui/Rollflaeche.h"
 #include "views/Horizontalschnitt.h"
 #include "views/Person.h"
 #include "views/Vorlagen.h"
@@ -100,14 +101,22 @@ TFormShape* TForm_Haupt::Marker(QWidget* panel, const char* name, TFormShape::TF
 
 void TForm_Haupt::Aufbauen() {
     setWindowTitle(QStringLiteral("Umbrarix "));
-    Client = new QWidget(this);
+    // A fixed window: system menu, minimise and close, no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    ScrollBox_Client = new TRollflaeche(this);
+    ScrollBox_Client->setObjectName(QStringLiteral("ScrollBox_Client"));
+    Client = new QWidget;
     Client->setObjectName(QStringLiteral("Client"));
     Client->setFixedSize(1016, 694);
     Client->setAutoFillBackground(true);
     QPalette pal = Client->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 255));
     Client->setPalette(pal);
-    setCentralWidget(Client);
+    ScrollBox_Client->setWidget(Client);
+    ScrollBox_Client->setPalette(pal);
+    setCentralWidget(ScrollBox_Client);
     QFont schrift(QStringLiteral("Arial"));
     schrift.setPointSize(8);
     Client->setFont(schrift);
