@@ -8,6 +8,7 @@
 #include "ui/Form_Dialoge.h"
 #include "ui/Form_Info.h"
 #include "ui/Rollflaeche.h"
+#include "ui/Schrift.h"
 #include "views/Horizontalschnitt.h"
 #include "views/Person.h"
 #include "views/Vorlagen.h"
@@ -117,9 +118,7 @@ void TForm_Haupt::Aufbauen() {
     ScrollBox_Client->setWidget(Client);
     ScrollBox_Client->setPalette(pal);
     setCentralWidget(ScrollBox_Client);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    Client->setFont(schrift);
+    Client->setFont(Programmschrift());
 
     vorlage_ansicht = Vorlage_Ansicht();
     Image_Kompass_vorlage = Vorlage_Kompass();
