@@ -135,6 +135,9 @@ public:
     void DruckenClick(QObject* sender);
     void DruckenNeu(bool mitDatenblatt, bool mitGrafiken);
     void AktuellDruckenClick(QObject* sender);
+    // What "Aktueller Schirm" copies, in window coordinates: the client area as displayed
+    // below the menu (on a small screen the part shown), from one pixel above it.
+    QRect Schirmbereich() const;
     // Everything the printed pages show, as the window shows it now.
     TDruckdaten Druckdaten() const;
     // All four views redrawn for the current instant (the graphics pages print them).

@@ -8,6 +8,7 @@
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
 #include "ui/Form_Dialoge.h"
+#include "ui/Rollflaeche.h"
 
 #include <QDate>
 #include <QLabel>
@@ -102,10 +103,10 @@ void TForm_Haupt::AktuellDruckenClick(QObject*) {
         return;
     }
     repaint();
-    // The client area as displayed, from one pixel above it, in 256 colours.
+    // In 256 colours.
     const QPixmap fenster = grab();
-    const QRect bereich = Client->geometry().adjusted(0, -1, 0, 0);
-    const QImage bild = fenster.copy(bereich).toImage().convertToFormat(QImage::Format_Indexed8);
+    const QImage bild =
+        fenster.copy(Schirmbereich()).toImage().convertToFormat(QImage::Format_Indexed8);
     TQtSeitenflaeche seite(drucker);
     if (seite.Aktiv()) {
         seite.Schirmbild(bild);
@@ -114,6 +115,10 @@ void TForm_Haupt::AktuellDruckenClick(QObject*) {
     if (!seite.Fehler().isEmpty()) {
         plattform_.Meldung(this, seite.Fehler(), TMeldungsart::Fehler);
     }
+}
+
+QRect TForm_Haupt::Schirmbereich() const {
+    return ScrollBox_Client->geometry().adjusted(0, -1, 0, 0);
 }
 
 } // namespace umbrarix

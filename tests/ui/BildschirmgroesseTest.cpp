@@ -75,6 +75,9 @@ TEST(Bildschirmgroesse, KleineBildschirmeMitRollbalken) {
             EXPECT_TRUE(Erreichbar(*w, element))
                 << fall.toStdString() << ": " << element->objectName().toStdString();
         }
+        // "Aktueller Schirm" copies what the window shows below its menu.
+        EXPECT_EQ(w->Schirmbereich().size(), w->size() - QSize(0, w->menuBar()->height() - 1))
+            << fall.toStdString();
         // A run button scrolled into view still works.
         w->Button_TagSimulationStarten->click();
         EXPECT_TRUE(w->SimulationLaeuft);
@@ -94,6 +97,8 @@ TEST(Bildschirmgroesse, GrosserBildschirmOhneRollbalken) {
     EXPECT_FALSE(w->ScrollBox_Client->horizontalScrollBar()->isVisible());
     EXPECT_FALSE(w->ScrollBox_Client->verticalScrollBar()->isVisible());
     EXPECT_EQ(w->Client->mapTo(w.Fenster.get(), QPoint(0, 0)), QPoint(0, w->menuBar()->height()));
+    // "Aktueller Schirm" copies the whole client area from one pixel above it.
+    EXPECT_EQ(w->Schirmbereich(), QRect(0, w->menuBar()->height() - 1, 1016, 695));
 }
 
 TEST(Bildschirmgroesse, SystemmenueUndMinimierenOhneMaximieren) {
