@@ -45,21 +45,6 @@ bool StreckeBeschneiden(int& x0, int& y0, int& x1, int& y1, int breite, int hoeh
     return true;
 }
 
-// A polygon edge that is not horizontal, from its upper end o down to its lower end u.
-struct TKante {
-    long long ox, oy, ux, uy;
-    int richtung; // +1 drawn downwards, -1 upwards
-};
-
-// Where an edge crosses a pixel row: the first and last pixel column at or right of / at or
-// left of the exact crossing, the crossing itself for sorting, and the edge's direction.
-struct TKreuzung {
-    double x;
-    long long ab;  // ceil of the crossing
-    long long bis; // floor of the crossing
-    int richtung;
-};
-
 // Corners held within +-2^28 keep the crossing arithmetic inside 64 bits; drawn scenes stay
 // within +-10^7.
 long long Begrenzt(int v) {
@@ -70,6 +55,38 @@ long long Begrenzt(int v) {
 long long GanzAbgerundet(long long zaehler, long long nenner) {
     const long long q = zaehler / nenner;
     return (zaehler % nenner != 0 && (zaehler < 0) != (nenner < 0)) ? q - 1 : q;
+}
+
+// A polygon edge that is not horizontal, from its upper end o down to its lower end u, and
+// where it crosses the current pixel row, exactly: x = ganz + rest / nenner, 0 <= rest < nenner.
+struct TKante {
+    long long ox, oy, ux, uy;
+    int richtung; // +1 drawn downwards, -1 upwards
+    long long nenner = 1, ganz = 0, rest = 0;
+    long long schrittGanz = 0, schrittRest = 0; // x gained per row, split the same way
+
+    void AufZeile(long long y) {
+        nenner = uy - oy;
+        const long long zaehler = ox * nenner + (y - oy) * (ux - ox);
+        ganz = GanzAbgerundet(zaehler, nenner);
+        rest = zaehler - ganz * nenner;
+        schrittGanz = GanzAbgerundet(ux - ox, nenner);
+        schrittRest = (ux - ox) - schrittGanz * nenner;
+    }
+    void NaechsteZeile() {
+        ganz += schrittGanz;
+        rest += schrittRest;
+        if (rest >= nenner) {
+            rest -= nenner;
+            ++ganz;
+        }
+    }
+    long long Ab() const { return rest == 0 ? ganz : ganz + 1; } // first column at or right
+    long long Bis() const { return ganz; }                       // last column at or left
+};
+
+bool WeiterLinks(const TKante* a, const TKante* b) {
+    return a->ganz != b->ganz ? a->ganz < b->ganz : a->rest * b->nenner < b->rest * a->nenner;
 }
 
 } // namespace
@@ -192,50 +209,46 @@ void TZeichenflaeche::Innenflaeche(std::span<const QPoint> punkte) {
     const QRgb farbe = QFarbe(pinselfarbe_).rgb();
     const QBrush pinsel = Pinselobjekt();
     const long long breite = bild_.width();
-    std::vector<const TKante*> aktiv;
-    std::vector<TKreuzung> kreuzungen;
+    std::vector<TKante*> aktiv;
     std::size_t naechste = 0;
     for (long long y = von; y <= bis; ++y) {
         while (naechste < kanten.size() && kanten[naechste].oy <= y) {
-            aktiv.push_back(&kanten[naechste++]);
+            if (kanten[naechste].uy > y) {
+                kanten[naechste].AufZeile(y);
+                aktiv.push_back(&kanten[naechste]);
+            }
+            ++naechste;
         }
         std::erase_if(aktiv, [y](const TKante* k) { return k->uy <= y; });
-        kreuzungen.clear();
-        for (const TKante* k : aktiv) {
-            // x = ox + (y - oy) * (ux - ox) / (uy - oy), exact in 64 bits.
-            const long long nenner = k->uy - k->oy;
-            const long long zaehler = k->ox * nenner + (y - k->oy) * (k->ux - k->ox);
-            const long long unten = GanzAbgerundet(zaehler, nenner);
-            kreuzungen.push_back({static_cast<double>(zaehler) / static_cast<double>(nenner),
-                                  zaehler % nenner == 0 ? unten : unten + 1, unten, k->richtung});
-        }
-        std::sort(kreuzungen.begin(), kreuzungen.end(),
-                  [](const TKreuzung& p, const TKreuzung& q) { return p.x < q.x; });
+        std::sort(aktiv.begin(), aktiv.end(), WeiterLinks);
         int windung = 0;
         long long anfang = 0;
-        for (const TKreuzung& k : kreuzungen) {
+        for (const TKante* k : aktiv) {
             const int vorher = windung;
-            windung += k.richtung;
+            windung += k->richtung;
             if (vorher == 0) {
-                anfang = k.ab;
+                anfang = k->Ab();
                 continue;
             }
             if (windung != 0) {
                 continue;
             }
             const long long x0 = std::max(anfang, 0LL);
-            const long long x1 = std::min(k.bis, breite - 1);
+            const long long x1 = std::min(k->Bis(), breite - 1);
             if (x0 > x1) {
                 continue;
             }
             const int zeile = static_cast<int>(y);
             if (voll) {
-                QRgb* punkte = reinterpret_cast<QRgb*>(bild_.scanLine(zeile));
-                std::fill(punkte + x0, punkte + x1 + 1, farbe);
+                QRgb* pixel = reinterpret_cast<QRgb*>(bild_.scanLine(zeile));
+                std::fill(pixel + x0, pixel + x1 + 1, farbe);
             } else {
                 maler_.fillRect(
                     QRect(static_cast<int>(x0), zeile, static_cast<int>(x1 - x0 + 1), 1), pinsel);
             }
+        }
+        for (TKante* k : aktiv) {
+            k->NaechsteZeile();
         }
     }
 }
