@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <numbers>
 #include <utility>
 
@@ -173,31 +174,45 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     return e;
 }
 
-std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
-    std::vector<TPunkt2D> pool;
+namespace {
+
+// Step 1 into p, which has room for the bound 6 (nT - 2) (nS - 2); returns the pool's size.
+int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
     const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
     if (nT < 3 || nS < 3) {
-        return pool;
+        return 0;
     }
-    pool.reserve(static_cast<std::size_t>(6 * (nT - 2) * (nS - 2)));
+    int n = 0;
     for (int i = 1; i <= nT - 2; ++i) {
         for (int j = 1; j <= nS - 2; ++j) {
             const TDreieckSchnitt d = DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
             for (int k = 0; k < d.Anzahl; ++k) {
                 const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
                 bool schonDa = false;
-                for (const TPunkt2D& q : pool) {
-                    if (std::fabs(q.u - p.u) < 1e-3 && std::fabs(q.v - p.v) < 1e-3) {
+                for (int m = 0; m < n; ++m) {
+                    if (std::fabs(pool[m].u - p.u) < 1e-3 && std::fabs(pool[m].v - p.v) < 1e-3) {
                         schonDa = true;
                         break;
                     }
                 }
                 if (!schonDa) {
-                    pool.push_back(p);
+                    pool[n++] = p;
                 }
             }
         }
     }
+    return n;
+}
+
+std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
+    return nT < 3 || nS < 3 ? 0 : 6 * (nT - 2) * (nS - 2);
+}
+
+} // namespace
+
+std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    std::vector<TPunkt2D> pool(Poolgrenze(T.size(), S.size()));
+    pool.resize(static_cast<std::size_t>(EckenpoolIn(T, S, pool.data())));
     return pool;
 }
 
@@ -205,28 +220,24 @@ bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D
     return DoppelteFlaeche(a, b, c) < 1e-4;
 }
 
-// Marks every point that PunktImDreieck finds strictly inside a triangle of three other pooled
-// points. This is the innermost loop of the whole evaluation (fourth order in the pool size), so
-// the triangle's terms are computed once per triple with exactly PunktImDreieck's expressions,
-// points already marked are not tried again, and the sign of each quotient is read before it
-// is divided out. None of this changes which points get marked.
 namespace {
 
 // Convex hull corners of a large pool by the monotone chain, kept in pool order. The literal
 // filter is of fourth order; element outlines never pool more than a few dozen corners, but
 // polygons from damaged input could pool thousands and would not finish.
-void GrosseHuelle(std::vector<TPunkt2D>& pool) {
-    std::vector<std::size_t> index(pool.size());
-    for (std::size_t i = 0; i < index.size(); ++i) {
+int GrosseHuelle(TPunkt2D* pool, int anzahl) {
+    const std::size_t n = static_cast<std::size_t>(anzahl);
+    std::vector<std::size_t> index(n);
+    for (std::size_t i = 0; i < n; ++i) {
         index[i] = i;
     }
-    std::sort(index.begin(), index.end(), [&pool](std::size_t a, std::size_t b) {
+    std::sort(index.begin(), index.end(), [pool](std::size_t a, std::size_t b) {
         return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
     });
-    const auto kreuz = [&pool](std::size_t o, std::size_t a, std::size_t b) {
+    const auto kreuz = [pool](std::size_t o, std::size_t a, std::size_t b) {
         return Kreuz(pool[o], pool[a], pool[b]);
     };
-    std::vector<std::size_t> h(2 * index.size());
+    std::vector<std::size_t> h(2 * n);
     std::size_t k = 0;
     for (const std::size_t i : index) {
         while (k >= 2 && kreuz(h[k - 2], h[k - 1], i) <= 0) {
@@ -234,39 +245,41 @@ void GrosseHuelle(std::vector<TPunkt2D>& pool) {
         }
         h[k++] = i;
     }
-    for (std::size_t j = index.size() - 1, t = k + 1; j > 0; --j) {
+    for (std::size_t j = n - 1, t = k + 1; j > 0; --j) {
         while (k >= t && kreuz(h[k - 2], h[k - 1], index[j - 1]) <= 0) {
             --k;
         }
         h[k++] = index[j - 1];
     }
-    std::vector<char> ecke(pool.size(), 0);
+    std::vector<char> ecke(n, 0);
     for (std::size_t i = 0; i + 1 < k; ++i) {
         ecke[h[i]] = 1;
     }
-    std::size_t z = 0;
-    for (std::size_t i = 0; i < pool.size(); ++i) {
+    int z = 0;
+    for (std::size_t i = 0; i < n; ++i) {
         if (ecke[i]) {
             pool[z++] = pool[i];
         }
     }
-    pool.resize(z);
+    return z;
 }
 
-} // namespace
-
-void Huellenfilter(std::vector<TPunkt2D>& pool) {
-    const std::size_t n = pool.size();
-    if (n > GrosserPool) {
-        GrosseHuelle(pool);
-        return;
+// Step 2 on the first n points of pool; returns how many remain. Marks every point that
+// PunktImDreieck finds strictly inside a triangle of three other pooled points. The triangle's
+// terms are computed once per triple with exactly PunktImDreieck's expressions, points already
+// marked are not tried again, and the sign of each quotient is read before it is divided out.
+// None of this changes which points get marked.
+int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
+    if (static_cast<std::size_t>(anzahl) > GrosserPool) {
+        return GrosseHuelle(pool, anzahl);
     }
-    std::vector<char> innen(n, 0);
-    for (std::size_t a = 0; a < n; ++a) {
+    const int n = anzahl;
+    char innen[GrosserPool] = {};
+    for (int a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
-        for (std::size_t b = a + 1; b < n; ++b) {
+        for (int b = a + 1; b < n; ++b) {
             const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
-            for (std::size_t c = b + 1; c < n; ++c) {
+            for (int c = b + 1; c < n; ++c) {
                 const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
                 if (bxax * cyay == byay * cxax ||
                     HuellendreieckEntartet(pool[a], pool[b], pool[c])) {
@@ -274,7 +287,7 @@ void Huellenfilter(std::vector<TPunkt2D>& pool) {
                 }
                 const double nennerP = bxax * cyay - byay * cxax;
                 const double nennerQ = cxax * byay - cyay * bxax;
-                for (std::size_t d = 0; d < n; ++d) {
+                for (int d = 0; d < n; ++d) {
                     if (innen[d] || d == a || d == b || d == c) {
                         continue;
                     }
@@ -299,13 +312,70 @@ void Huellenfilter(std::vector<TPunkt2D>& pool) {
             }
         }
     }
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < n; ++i) {
+    int k = 0;
+    for (int i = 0; i < n; ++i) {
         if (!innen[i]) {
             pool[k++] = pool[i];
         }
     }
-    pool.resize(k);
+    return k;
+}
+
+// Step 6 on the first n points; returns how many remain.
+int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
+    int k = 0;
+    while (k < n) {
+        const TPunkt2D& prev = h[(k + n - 1) % n];
+        const TPunkt2D& cur = h[k];
+        const TPunkt2D& next = h[(k + 1) % n];
+        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
+            1e-4) {
+            std::copy(h + k + 1, h + n, h + k);
+            --n;
+        } else {
+            ++k;
+        }
+    }
+    return n;
+}
+
+// Inputs that are whole numbers this small have exact cross products in StreckenSchnitt and
+// PunktImDreieck (differences below 2^21, products below 2^43), so their tests decide as exact
+// arithmetic would.
+constexpr double ExakteGrenze = 1 << 20;
+
+struct TKasten {
+    double umin, umax, vmin, vmax;
+    bool ganz; // every coordinate a whole number within ExakteGrenze
+};
+
+TKasten Kasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        k.ganz = k.ganz && std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze &&
+                 q.u == std::nearbyint(q.u) && q.v == std::nearbyint(q.v);
+    }
+    return k;
+}
+
+// True when the two polygons' boxes are apart and the segment and inside tests are exact:
+// then no triangle pair has an edge crossing or a corner inside the other, the pool stays
+// empty and so does the result.
+bool SicherGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    const TKasten a = Kasten(T), b = Kasten(S);
+    return a.ganz && b.ganz &&
+           (a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin);
+}
+
+} // namespace
+
+void Huellenfilter(std::vector<TPunkt2D>& pool) {
+    pool.resize(
+        static_cast<std::size_t>(HuellenfilterIn(pool.data(), static_cast<int>(pool.size()))));
 }
 
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
@@ -314,27 +384,42 @@ void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
 }
 
 void GeradeEckenEntfernen(std::vector<TPunkt2D>& h) {
-    std::size_t k = 0;
-    while (k < h.size()) {
-        const std::size_t m = h.size();
-        const TPunkt2D& prev = h[(k + m - 1) % m];
-        const TPunkt2D& cur = h[k];
-        const TPunkt2D& next = h[(k + 1) % m];
-        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
-            1e-4) {
-            h.erase(h.begin() + static_cast<std::ptrdiff_t>(k));
-        } else {
-            ++k;
-        }
+    h.resize(
+        static_cast<std::size_t>(GeradeEckenEntfernenIn(h.data(), static_cast<int>(h.size()))));
+}
+
+TPunkt2D* TPolygonSchnittPuffer::Bereitstellen(std::size_t n) {
+    if (n <= Lokal) {
+        ecken_ = std::launder(reinterpret_cast<TPunkt2D*>(lokaleEcken_));
+        winkel_ = lokaleWinkel_;
+    } else {
+        grosseEcken_.resize(n);
+        grosseWinkel_.resize(n);
+        ecken_ = grosseEcken_.data();
+        winkel_ = grosseWinkel_.data();
     }
+    return ecken_;
 }
 
 std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
-    std::vector<TPunkt2D> punkte = Eckenpool(T, S);
-    Huellenfilter(punkte);
-    NachWinkelOrdnen(punkte);
-    GeradeEckenEntfernen(punkte);
-    return punkte;
+    std::vector<TPunkt2D> ergebnis;
+    TPolygonSchnittPuffer puffer;
+    const int n = PolygonSchnitt(T, S, puffer);
+    ergebnis.assign(puffer.Ecken(), puffer.Ecken() + n);
+    return ergebnis;
+}
+
+int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
+                   TPolygonSchnittPuffer& puffer) {
+    const std::size_t grenze = Poolgrenze(T.size(), S.size());
+    if (grenze == 0 || SicherGetrennt(T, S)) {
+        return 0;
+    }
+    TPunkt2D* p = puffer.Bereitstellen(grenze);
+    int n = EckenpoolIn(T, S, p);
+    n = HuellenfilterIn(p, n);
+    NachWinkelOrdnen(p, puffer.Winkel(), n);
+    return GeradeEckenEntfernenIn(p, n);
 }
 
 } // namespace umbrarix

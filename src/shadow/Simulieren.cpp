@@ -17,13 +17,25 @@ TPunkt Simulieren(TSzene& s, int N, double t) {
     s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
 
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
-        const TPunkt ursprung{0, 0, 0};
+        // Only casters that the shares or the views read are thrown: the valance is read under
+        // the overhang's switch and under its own. The others keep their shadows of an earlier
+        // instant, which nothing reads while they are off; switching one on goes through an
+        // evaluation before anything is drawn.
+        const TEmpfangsebene wand(s.Wandneigung, e.anz_Himmelsrichtung, s.Wand.Polygon,
+                                  s.Fenster.Polygon);
+        const TEmpfangsebene boden(180, e.anz_Himmelsrichtung, s.Boden.Polygon, s.Terrasse.Polygon);
+        const TPunkt oben{0, 0, 1};
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
-        for (TVerschattendesElement* w : werfer) {
-            ProjiziereAufWandebene(*w, sonne, n, ursprung, s);
-        }
-        for (TVerschattendesElement* w : werfer) {
-            ProjiziereAufBodenebene(*w, sonne, TPunkt{0, 0, 1}, ursprung, s);
+        const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang || e.CheckBox_Volant,
+                           e.CheckBox_MauerLinks, e.CheckBox_MauerRechts};
+        using W = TVerschattendesElement;
+        for (int i = 0; i < 4; ++i) {
+            if (an[i]) {
+                SchattenWerfen(*werfer[i], sonne, n, wand, &W::SchattenWandebene, &W::SchattenWand,
+                               &W::SchattenFenster);
+                SchattenWerfen(*werfer[i], sonne, oben, boden, &W::SchattenBodenebene,
+                               &W::SchattenBoden, &W::SchattenTerrasse);
+            }
         }
     }
     Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
