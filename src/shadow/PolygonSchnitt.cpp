@@ -264,31 +264,150 @@ int GrosseHuelle(TPunkt2D* pool, int anzahl) {
     return z;
 }
 
-// Step 2 on the first n points of pool; returns how many remain. Marks every point that
-// PunktImDreieck finds strictly inside a triangle of three other pooled points. The triangle's
-// terms are computed once per triple with exactly PunktImDreieck's expressions, points already
-// marked are not tried again, and the sign of each quotient is read before it is divided out.
-// None of this changes which points get marked.
+// The literal test of the hull filter for one triple in pool order and a fourth point.
+bool InnenWoertlich(const TPunkt2D* pool, int a, int b, int c, int d) {
+    return !HuellendreieckEntartet(pool[a], pool[b], pool[c]) &&
+           PunktImDreieck(pool[a], pool[b], pool[c], pool[d]);
+}
+
+bool InnenInSortiertem(const TPunkt2D* pool, int x, int y, int z, int d) {
+    if (x > y) {
+        std::swap(x, y);
+    }
+    if (y > z) {
+        std::swap(y, z);
+    }
+    if (x > y) {
+        std::swap(x, y);
+    }
+    return InnenWoertlich(pool, x, y, z, d);
+}
+
+// Corners of the pool's convex hull, counter-clockwise, by the monotone chain over indices.
+// Only a guide: what it finds is confirmed below with margins or with the literal test.
+int HuellenEcken(const TPunkt2D* pool, int n, int* h) {
+    int index[GrosserPool];
+    for (int i = 0; i < n; ++i) {
+        index[i] = i;
+    }
+    std::sort(index, index + n, [pool](int a, int b) {
+        return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
+    });
+    int k = 0;
+    for (int j = 0; j < n; ++j) {
+        while (k >= 2 && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j]]) <= 0) {
+            --k;
+        }
+        h[k++] = index[j];
+    }
+    for (int j = n - 1, t = k + 1; j > 0; --j) {
+        while (k >= t && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j - 1]]) <= 0) {
+            --k;
+        }
+        h[k++] = index[j - 1];
+    }
+    return k - 1;
+}
+
+// Step 2 on the first n points of pool; returns how many remain.
+//
+// A point is removed when PunktImDreieck finds it strictly inside a non-degenerate triangle of
+// three other pooled points (taken in pool order). Trying every triple for every point is of
+// fourth order, so the clear cases are decided first:
+// - a corner of the pool's hull that stands out from the line through its two hull neighbours
+//   by more than Huellenmarge: every triangle of other points lies beyond that line, and the
+//   rounding of PunktImDreieck (at most about 1e-10 D^3 for a pool of diameter D, as the
+//   triangles have a doubled area of at least 1e-4) cannot bring it inside one; it stays;
+// - a point that the literal test finds inside a fan triangle of hull corners: it goes, exactly
+//   as the literal filter would remove it.
+// Points left open (on a hull edge or nearly so, where the tolerances decide) get the literal
+// test against every triple, with the triangle's terms computed once per triple with exactly
+// PunktImDreieck's expressions and the sign of each quotient read before it is divided out.
 int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
     if (static_cast<std::size_t>(anzahl) > GrosserPool) {
         return GrosseHuelle(pool, anzahl);
     }
     const int n = anzahl;
-    char innen[GrosserPool] = {};
-    for (int a = 0; a < n; ++a) {
+    if (n < 4) {
+        return n; // no point has three others
+    }
+    enum : char { Offen, Innen, Ecke };
+    char stand[GrosserPool] = {};
+
+    double umin = pool[0].u, umax = umin, vmin = pool[0].v, vmax = vmin;
+    for (int i = 1; i < n; ++i) {
+        umin = std::min(umin, pool[i].u);
+        umax = std::max(umax, pool[i].u);
+        vmin = std::min(vmin, pool[i].v);
+        vmax = std::max(vmax, pool[i].v);
+    }
+    const double D = std::hypot(umax - umin, vmax - vmin);
+    // Twenty times the rounding bound; beyond 1e5 cm the bound is not worth trusting at all.
+    const double Huellenmarge = D < 1e5 ? 1e-8 * D * D * D + 1e-10 * D + 1e-12 : INFINITY;
+
+    int h[2 * GrosserPool];
+    const int m = HuellenEcken(pool, n, h);
+    for (int k = 0; m >= 3 && k < m; ++k) {
+        const TPunkt2D& vor = pool[h[(k + m - 1) % m]];
+        const TPunkt2D& d = pool[h[k]];
+        const TPunkt2D& nach = pool[h[(k + 1) % m]];
+        // Outward normal of the chord from the previous to the next hull corner.
+        const double wu = nach.v - vor.v, wv = vor.u - nach.u;
+        const double laenge = std::hypot(wu, wv);
+        if (!(laenge > 0)) {
+            continue;
+        }
+        double abstand = INFINITY;
+        for (int x = 0; x < n; ++x) {
+            if (x != h[k]) {
+                abstand =
+                    std::min(abstand, (wu * (d.u - pool[x].u) + wv * (d.v - pool[x].v)) / laenge);
+            }
+        }
+        if (abstand > Huellenmarge) {
+            stand[h[k]] = Ecke;
+        }
+    }
+
+    int offen[GrosserPool];
+    int anzahlOffen = 0;
+    for (int d = 0; d < n; ++d) {
+        if (stand[d] == Ecke) {
+            continue;
+        }
+        for (int f = 0; f < 2 && f < m && stand[d] == Offen; ++f) {
+            for (int k = 1; k + 1 < m; ++k) {
+                const int x = h[f], y = h[(f + k) % m], z = h[(f + k + 1) % m];
+                if (x != d && y != d && z != d && InnenInSortiertem(pool, x, y, z, d)) {
+                    stand[d] = Innen;
+                    break;
+                }
+            }
+        }
+        if (stand[d] == Offen) {
+            offen[anzahlOffen++] = d;
+        }
+    }
+
+    // The literal test for the open points. Per triple, with X = (c - a)u (b - a)v and
+    // Y = (b - a)u (c - a)v: PunktImDreieck's denominators are Y - X and X - Y, its collinearity
+    // test is X == Y and the doubled area of the degeneracy test is |X - Y|, all bit for bit,
+    // so one difference decides both skips.
+    int rest = anzahlOffen;
+    for (int a = 0; a < n && rest > 0; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
-        for (int b = a + 1; b < n; ++b) {
+        for (int b = a + 1; b < n && rest > 0; ++b) {
             const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
-            for (int c = b + 1; c < n; ++c) {
+            for (int c = b + 1; c < n && rest > 0; ++c) {
                 const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
-                if (bxax * cyay == byay * cxax ||
-                    HuellendreieckEntartet(pool[a], pool[b], pool[c])) {
+                const double nennerQ = cxax * byay - cyay * bxax;
+                if (!(std::fabs(nennerQ) >= 1e-4)) {
                     continue;
                 }
-                const double nennerP = bxax * cyay - byay * cxax;
-                const double nennerQ = cxax * byay - cyay * bxax;
-                for (int d = 0; d < n; ++d) {
-                    if (innen[d] || d == a || d == b || d == c) {
+                const double nennerP = -nennerQ;
+                for (int o = 0; o < anzahlOffen; ++o) {
+                    const int d = offen[o];
+                    if (stand[d] != Offen || d == a || d == b || d == c) {
                         continue;
                     }
                     const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
@@ -306,7 +425,8 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
                     }
                     const double q = zaehlerQ / nennerQ;
                     if (q > 0 && q < 1 && p + q < 0.9999999999999) {
-                        innen[d] = 1;
+                        stand[d] = Innen;
+                        --rest;
                     }
                 }
             }
@@ -314,7 +434,7 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
     }
     int k = 0;
     for (int i = 0; i < n; ++i) {
-        if (!innen[i]) {
+        if (stand[i] != Innen) {
             pool[k++] = pool[i];
         }
     }
