@@ -61,7 +61,10 @@ void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt
                     TPolygon TVerschattendesElement::*aufElement) {
     const TPunkt P0{0, 0, 0};
     e.*projiziert = Projizieren(e.Polygon, sonne, n, P0);
-    e.*aufFlaeche = Zuschneiden(ebene.Flaeche, ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung);
+    if (aufFlaeche != nullptr) {
+        e.*aufFlaeche =
+            Zuschneiden(ebene.Flaeche, ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung);
+    }
     e.*aufElement = Zuschneiden(ebene.Element, ebene.ElementAnzahl, e.*projiziert, ebene.Drehung);
 }
 

@@ -35,7 +35,7 @@ struct TEmpfangsebene {
 
 // Throws the element's outline along the sun direction onto the plane (normal n through the
 // origin) and clips it to both receiving outlines: the same polygons as the two functions
-// below give.
+// below give. Without aufFlaeche (nullptr) the clip to the whole surface is left out.
 void SchattenWerfen(TVerschattendesElement& element, const TPunkt& sonne, const TPunkt& n,
                     const TEmpfangsebene& ebene, TPolygon TVerschattendesElement::*projiziert,
                     TPolygon TVerschattendesElement::*aufFlaeche,

@@ -8,7 +8,10 @@
 
 namespace umbrarix {
 
-TPunkt Simulieren(TSzene& s, int N, double t) {
+namespace {
+
+// flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
+TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
     const TEingabedaten& e = s.Eingaben;
     const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
     // Written as "not above" so that a vector without a valid height also counts as night.
@@ -31,16 +34,26 @@ TPunkt Simulieren(TSzene& s, int N, double t) {
         using W = TVerschattendesElement;
         for (int i = 0; i < 4; ++i) {
             if (an[i]) {
-                SchattenWerfen(*werfer[i], sonne, n, wand, &W::SchattenWandebene, &W::SchattenWand,
-                               &W::SchattenFenster);
+                SchattenWerfen(*werfer[i], sonne, n, wand, &W::SchattenWandebene,
+                               flaechen ? &W::SchattenWand : nullptr, &W::SchattenFenster);
                 SchattenWerfen(*werfer[i], sonne, oben, boden, &W::SchattenBodenebene,
-                               &W::SchattenBoden, &W::SchattenTerrasse);
+                               flaechen ? &W::SchattenBoden : nullptr, &W::SchattenTerrasse);
             }
         }
     }
     Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
     Verschattungsanteil_berechnen(s, s.Terrasse, 0);
     return sonne;
+}
+
+} // namespace
+
+TPunkt Simulieren(TSzene& s, int N, double t) {
+    return Auswerten(s, N, t, true);
+}
+
+TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
+    return Auswerten(s, N, t, false);
 }
 
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
@@ -140,6 +153,10 @@ double Zeitpunkt_Sonnenzeit(const TSzene& s, int tag, int uhrzeitPosition) {
 
 TPunkt Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
     return Simulieren(s, tag, Zeitpunkt_Sonnenzeit(s, tag, uhrzeitPosition));
+}
+
+TPunkt Zeitpunkt_Anteile_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
+    return Anteile_Simulieren(s, tag, Zeitpunkt_Sonnenzeit(s, tag, uhrzeitPosition));
 }
 
 } // namespace umbrarix
