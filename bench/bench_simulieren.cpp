@@ -18,6 +18,8 @@ namespace {
 using TAuswertung = TPunkt (*)(TSzene&, int, int);
 constexpr TAuswertung Neu = &Zeitpunkt_Simulieren;
 constexpr TAuswertung Bisher = &bisher::Zeitpunkt_Simulieren_Bisher;
+// What a table or a grid evaluates: the shares, without the shadows on the whole surfaces.
+constexpr TAuswertung NurAnteile = &Zeitpunkt_Anteile_Simulieren;
 
 template <TAuswertung Auswerten> void Zeitpunkt_Vorgabeszene(benchmark::State& state) {
     TSzene s = SzeneAusEingaben({});
@@ -54,20 +56,28 @@ template <TAuswertung Auswerten> void Jahr(benchmark::State& state, const TSzene
     state.SetItemsProcessed(state.iterations() * 8760);
 }
 void Jahr_Stuendlich(benchmark::State& state) {
+    Jahr<NurAnteile>(state, AlleElementeAn());
+}
+void Jahr_Stuendlich_Vollstaendig(benchmark::State& state) {
     Jahr<Neu>(state, AlleElementeAn());
 }
 void Jahr_Stuendlich_Bisher(benchmark::State& state) {
     Jahr<Bisher>(state, AlleElementeAn());
 }
 void Jahr_Stuendlich_Vorgabeszene(benchmark::State& state) {
+    Jahr<NurAnteile>(state, SzeneAusEingaben({}));
+}
+void Jahr_Stuendlich_Vorgabeszene_Vollstaendig(benchmark::State& state) {
     Jahr<Neu>(state, SzeneAusEingaben({}));
 }
 void Jahr_Stuendlich_Vorgabeszene_Bisher(benchmark::State& state) {
     Jahr<Bisher>(state, SzeneAusEingaben({}));
 }
 BENCHMARK(Jahr_Stuendlich_Vorgabeszene)->Unit(benchmark::kMillisecond);
+BENCHMARK(Jahr_Stuendlich_Vorgabeszene_Vollstaendig)->Unit(benchmark::kMillisecond);
 BENCHMARK(Jahr_Stuendlich_Vorgabeszene_Bisher)->Unit(benchmark::kMillisecond);
 BENCHMARK(Jahr_Stuendlich)->Unit(benchmark::kMillisecond);
+BENCHMARK(Jahr_Stuendlich_Vollstaendig)->Unit(benchmark::kMillisecond);
 BENCHMARK(Jahr_Stuendlich_Bisher)->Unit(benchmark::kMillisecond);
 
 // The year in ten-minute steps of the default scene, both shares of every instant kept by
@@ -89,7 +99,7 @@ template <TAuswertung Auswerten> void Raster_ZehnMinuten(benchmark::State& state
     }
     state.SetItemsProcessed(state.iterations() * Anzahl);
 }
-BENCHMARK(Raster_ZehnMinuten<Neu>)
+BENCHMARK(Raster_ZehnMinuten<NurAnteile>)
     ->Name("Raster_ZehnMinuten")
     ->Arg(1)
     ->Arg(2)

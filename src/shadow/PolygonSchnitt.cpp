@@ -1,7 +1,9 @@
 #include "shadow/PolygonSchnitt.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <new>
 #include <numbers>
 #include <utility>
@@ -309,6 +311,82 @@ int HuellenEcken(const TPunkt2D* pool, int n, int* h) {
     return k - 1;
 }
 
+// The literal test for the open points. PunktImDreieck's numerators for apex a and point d
+// are Z(a, c, d) for p and Z(a, b, d) for q, with Z(a, x, d) = (d - a)u (x - a)v - (d - a)v (x -
+// a)u, and its denominators are Y - X and X - Y for X = (c - a)u (b - a)v and Y = (b - a)u (c -
+// a)v; the doubled area of the degeneracy test is |X - Y| and the collinearity test X == Y, all bit
+// for bit. So p > 0 and q > 0 together need Z(a, b, d) and Z(a, c, d) to be non-zero with
+// opposite signs: the signs are tabled once per pair, and a triple is computed only for the
+// points it can contain.
+void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahlOffen, char* stand,
+                       char innen) {
+    using TMaske = std::uint64_t;
+    TMaske positiv[GrosserPool][GrosserPool], negativ[GrosserPool][GrosserPool];
+    for (int a = 0; a < n; ++a) {
+        const double ax = pool[a].u, ay = pool[a].v;
+        for (int x = a + 1; x < n; ++x) {
+            const double xxax = pool[x].u - ax, xyay = pool[x].v - ay;
+            TMaske pos = 0, neg = 0;
+            for (int o = 0; o < anzahlOffen; ++o) {
+                const TPunkt2D& d = pool[offen[o]];
+                const double z = (d.u - ax) * xyay - (d.v - ay) * xxax;
+                pos |= TMaske{z > 0} << o;
+                neg |= TMaske{z < 0} << o;
+            }
+            positiv[a][x] = pos;
+            negativ[a][x] = neg;
+        }
+    }
+    TMaske noch = anzahlOffen == 64 ? ~TMaske{0} : (TMaske{1} << anzahlOffen) - 1;
+    for (int a = 0; a < n && noch != 0; ++a) {
+        const double ax = pool[a].u, ay = pool[a].v;
+        for (int b = a + 1; b < n && noch != 0; ++b) {
+            const TMaske bPos = positiv[a][b] & noch, bNeg = negativ[a][b] & noch;
+            if ((bPos | bNeg) == 0) {
+                continue;
+            }
+            const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
+            for (int c = b + 1; c < n; ++c) {
+                TMaske kandidaten = (bPos & negativ[a][c]) | (bNeg & positiv[a][c]);
+                if (kandidaten == 0) {
+                    continue;
+                }
+                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
+                const double nennerQ = cxax * byay - cyay * bxax;
+                if (!(std::fabs(nennerQ) >= 1e-4)) {
+                    continue;
+                }
+                const double nennerP = -nennerQ;
+                for (; kandidaten != 0; kandidaten &= kandidaten - 1) {
+                    const int o = std::countr_zero(kandidaten);
+                    const int d = offen[o];
+                    if ((noch >> o & 1) == 0) {
+                        continue;
+                    }
+                    const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
+                    const double zaehlerP = pxax * cyay - pyay * cxax;
+                    if (zaehlerP == 0 || (zaehlerP < 0) != (nennerP < 0)) {
+                        continue; // p <= 0
+                    }
+                    const double p = zaehlerP / nennerP;
+                    if (!(p > 0 && p < 1)) {
+                        continue;
+                    }
+                    const double zaehlerQ = pxax * byay - pyay * bxax;
+                    if (zaehlerQ == 0 || (zaehlerQ < 0) != (nennerQ < 0)) {
+                        continue; // q <= 0
+                    }
+                    const double q = zaehlerQ / nennerQ;
+                    if (q > 0 && q < 1 && p + q < 0.9999999999999) {
+                        stand[d] = innen;
+                        noch &= ~(TMaske{1} << o);
+                    }
+                }
+            }
+        }
+    }
+}
+
 // Step 2 on the first n points of pool; returns how many remain.
 //
 // A point is removed when PunktImDreieck finds it strictly inside a non-degenerate triangle of
@@ -389,48 +467,8 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         }
     }
 
-    // The literal test for the open points. Per triple, with X = (c - a)u (b - a)v and
-    // Y = (b - a)u (c - a)v: PunktImDreieck's denominators are Y - X and X - Y, its collinearity
-    // test is X == Y and the doubled area of the degeneracy test is |X - Y|, all bit for bit,
-    // so one difference decides both skips.
-    int rest = anzahlOffen;
-    for (int a = 0; a < n && rest > 0; ++a) {
-        const double ax = pool[a].u, ay = pool[a].v;
-        for (int b = a + 1; b < n && rest > 0; ++b) {
-            const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
-            for (int c = b + 1; c < n && rest > 0; ++c) {
-                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
-                const double nennerQ = cxax * byay - cyay * bxax;
-                if (!(std::fabs(nennerQ) >= 1e-4)) {
-                    continue;
-                }
-                const double nennerP = -nennerQ;
-                for (int o = 0; o < anzahlOffen; ++o) {
-                    const int d = offen[o];
-                    if (stand[d] != Offen || d == a || d == b || d == c) {
-                        continue;
-                    }
-                    const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
-                    const double zaehlerP = pxax * cyay - pyay * cxax;
-                    if (zaehlerP == 0 || (zaehlerP < 0) != (nennerP < 0)) {
-                        continue; // p <= 0
-                    }
-                    const double p = zaehlerP / nennerP;
-                    if (!(p > 0 && p < 1)) {
-                        continue;
-                    }
-                    const double zaehlerQ = pxax * byay - pyay * bxax;
-                    if (zaehlerQ == 0 || (zaehlerQ < 0) != (nennerQ < 0)) {
-                        continue; // q <= 0
-                    }
-                    const double q = zaehlerQ / nennerQ;
-                    if (q > 0 && q < 1 && p + q < 0.9999999999999) {
-                        stand[d] = Innen;
-                        --rest;
-                    }
-                }
-            }
-        }
+    if (anzahlOffen > 0) {
+        LiteralFuerOffene(pool, n, offen, anzahlOffen, stand, Innen);
     }
     int k = 0;
     for (int i = 0; i < n; ++i) {
