@@ -419,7 +419,7 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         vmin = std::min(vmin, pool[i].v);
         vmax = std::max(vmax, pool[i].v);
     }
-    const double D = std::hypot(umax - umin, vmax - vmin);
+    const double D = std::sqrt((umax - umin) * (umax - umin) + (vmax - vmin) * (vmax - vmin));
     // Twenty times the rounding bound; beyond 1e5 cm the bound is not worth trusting at all.
     const double Huellenmarge = D < 1e5 ? 1e-8 * D * D * D + 1e-10 * D + 1e-12 : INFINITY;
 
@@ -431,18 +431,17 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         const TPunkt2D& nach = pool[h[(k + 1) % m]];
         // Outward normal of the chord from the previous to the next hull corner.
         const double wu = nach.v - vor.v, wv = vor.u - nach.u;
-        const double laenge = std::hypot(wu, wv);
+        const double laenge = std::sqrt(wu * wu + wv * wv);
         if (!(laenge > 0)) {
             continue;
         }
-        double abstand = INFINITY;
-        for (int x = 0; x < n; ++x) {
-            if (x != h[k]) {
-                abstand =
-                    std::min(abstand, (wu * (d.u - pool[x].u) + wv * (d.v - pool[x].v)) / laenge);
-            }
+        // Every other point at least Huellenmarge behind the parallel to the chord through d.
+        const double schwelle = Huellenmarge * laenge;
+        bool abgesetzt = true;
+        for (int x = 0; x < n && abgesetzt; ++x) {
+            abgesetzt = x == h[k] || wu * (d.u - pool[x].u) + wv * (d.v - pool[x].v) > schwelle;
         }
-        if (abstand > Huellenmarge) {
+        if (abgesetzt) {
             stand[h[k]] = Ecke;
         }
     }
