@@ -83,6 +83,10 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         a.Befehl = TStapelauftrag::Drucken;
     } else if (befehl == "ansicht") {
         a.Befehl = TStapelauftrag::Ansicht;
+    } else if (befehl == "jahresuebersicht") {
+        a.Befehl = TStapelauftrag::Jahresuebersicht;
+    } else if (befehl == "sonnenstunden") {
+        a.Befehl = TStapelauftrag::Sonnenstunden;
     } else {
         return fehler("Unbekannter Befehl: " + befehl);
     }
@@ -102,7 +106,14 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         const std::string& w = arg[++i];
         if (o == "-o") {
             a.Ausgabe = w;
-        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken) {
+        } else if (a.Befehl == TStapelauftrag::Sonnenstunden &&
+                   (o == "--zeitraum" || o == "--uhrzeit")) {
+            if (const std::optional<std::string> f =
+                    o == "--zeitraum" ? TageLesen(w, a.Zeitraum) : UhrzeitenLesen(w, a.Zeitraum)) {
+                return fehler(*f);
+            }
+        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken &&
+                   a.Befehl != TStapelauftrag::Sonnenstunden) {
             if (w != "fenster" && w != "terrasse") {
                 return fehler("--ziel ist fenster oder terrasse, nicht " + w);
             }
@@ -119,25 +130,29 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
                 return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
             }
             artGesetzt = true;
-        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora) {
+        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora &&
+                   a.Befehl != TStapelauftrag::Sonnenstunden) {
             const std::optional<int> n = TagAusText(w);
             if (!n) {
                 return fehler(
                     "--tag ist ein Tag des Jahres 1..365 oder ein Datum wie 21.06., nicht " + w);
             }
             a.Tag = *n;
-        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora) {
+        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora &&
+                   a.Befehl != TStapelauftrag::Sonnenstunden) {
             const std::optional<int> p = ZeitpositionAusText(w);
             if (!p) {
                 return fehler("--uhrzeit ist eine Uhrzeit wie 14:30, nicht " + w);
             }
             a.Zeitposition = *p;
         } else if (o == "--inhalt" && a.Befehl == TStapelauftrag::Drucken) {
-            if (w != "alles" && w != "datenblatt" && w != "grafiken") {
-                return fehler("--inhalt ist alles, datenblatt oder grafiken, nicht " + w);
+            if (w != "alles" && w != "datenblatt" && w != "grafiken" && w != "jahresuebersicht") {
+                return fehler(
+                    "--inhalt ist alles, datenblatt, grafiken oder jahresuebersicht, nicht " + w);
             }
-            a.MitDatenblatt = w != "grafiken";
-            a.MitGrafiken = w != "datenblatt";
+            a.MitJahresuebersicht = w == "jahresuebersicht";
+            a.MitDatenblatt = w != "grafiken" && !a.MitJahresuebersicht;
+            a.MitGrafiken = w != "datenblatt" && !a.MitJahresuebersicht;
             inhaltGesetzt = true;
         } else if (o == "--ansprechpartner" && a.Befehl == TStapelauftrag::Drucken) {
             a.Ansprechpartnerdatei = w;
@@ -164,13 +179,15 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     if (a.Ausgabe.empty()) {
         return fehler("Keine Ausgabedatei angegeben (-o DATEI).");
     }
-    const bool textdatei =
-        a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora;
+    const bool textdatei = a.Befehl == TStapelauftrag::Tabelle ||
+                           a.Befehl == TStapelauftrag::Velumora ||
+                           a.Befehl == TStapelauftrag::Sonnenstunden;
     if (a.Ausgabe == "-" && !textdatei) {
         return fehler(
             "Nur Textdateien können mit -o - auf die Standardausgabe geschrieben werden.");
     }
-    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora) &&
+    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora ||
+         a.Befehl == TStapelauftrag::Jahresuebersicht) &&
         !zielGesetzt) {
         return fehler("--ziel fenster oder --ziel terrasse fehlt.");
     }
@@ -178,7 +195,7 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         return fehler("--art tag, jahr oder uhrzeit fehlt.");
     }
     if (a.Befehl == TStapelauftrag::Drucken && !inhaltGesetzt) {
-        return fehler("--inhalt alles, datenblatt oder grafiken fehlt.");
+        return fehler("--inhalt alles, datenblatt, grafiken oder jahresuebersicht fehlt.");
     }
     if (a.Befehl == TStapelauftrag::Ansicht && a.Ansichtsname.empty()) {
         return fehler("--ansicht fehlt.");
@@ -197,7 +214,8 @@ std::string StapelHilfe() {
            "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr -o jahr.dat\n"
            "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
            "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
-           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken [--tag N] [--uhrzeit HH:MM] "
+           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken|jahresuebersicht [--tag N] "
+           "[--uhrzeit HH:MM] "
            "[--ansprechpartner DATEI] [--beschreibung DATEI] -o DATEI.pdf\n"
            "      umbrarix-batch drucken kunde.dat --inhalt alles --ansprechpartner schatten.usr "
            "-o kunde.pdf\n"
@@ -205,9 +223,19 @@ std::string StapelHilfe() {
            "jahresdiagramm [--tag N] [--uhrzeit HH:MM] [--ziel fenster|terrasse] -o DATEI.png\n"
            "      umbrarix-batch ansicht kunde.dat --ansicht seite --tag 21.06. --uhrzeit 15:00 "
            "-o seite.png\n"
+           "  jahresuebersicht PROJEKT.dat --ziel fenster|terrasse [--tag N] [--uhrzeit HH:MM] "
+           "-o DATEI.png\n"
+           "      umbrarix-batch jahresuebersicht kunde.dat --ziel terrasse -o terrasse.png\n"
+           "  sonnenstunden PROJEKT.dat [--zeitraum TT.MM.-TT.MM.] [--uhrzeit HH:MM-HH:MM] "
+           "-o DATEI\n"
+           "      umbrarix-batch sonnenstunden kunde.dat --zeitraum 01.06.-31.08. --uhrzeit "
+           "12:00-16:00 -o -\n"
            "\n"
            "--tag: Tag des Jahres 1..365 oder Datum wie 21.06. (Vorgabe 172 = 21. Juni)\n"
            "--uhrzeit: HH:MM, auf 10 Minuten abgerundet (Vorgabe 12:00)\n"
+           "--zeitraum, --uhrzeit bei sonnenstunden: Tage beide eingeschlossen (über Neujahr, "
+           "wenn der erste nach dem zweiten liegt), Uhrzeiten in Zehnminutenschritten bis "
+           "ausschließlich; Vorgabe das ganze Jahr, 00:00-24:00\n"
            "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
            "\n"
            "Rückgabewert: 0 erfolgreich, 1 Projektdatei unlesbar oder Schreibfehler, 2 falscher "

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auswertung/Zeitraum.h"
 #include "io/Verschattungstabelle.h"
 
 #include <optional>
@@ -10,7 +11,15 @@ namespace umbrarix {
 
 // One call of umbrarix-batch, read from its arguments.
 struct TStapelauftrag {
-    enum TBefehl { Tabelle, Velumora, Drucken, Ansicht, Hilfe } Befehl = Hilfe;
+    enum TBefehl {
+        Tabelle,
+        Velumora,
+        Drucken,
+        Ansicht,
+        Hilfe,
+        Jahresuebersicht,
+        Sonnenstunden
+    } Befehl = Hilfe;
     std::string Projekt;   // the project file
     std::string Ausgabe;   // -o; "-" is standard output (text files only)
     bool Terrasse = false; // --ziel terrasse
@@ -22,6 +31,8 @@ struct TStapelauftrag {
     std::string Ansprechpartnerdatei; // contact-person lines for the data sheet
     std::string Beschreibungsdatei;   // description lines instead of the project's
     std::string Ansichtsname;         // 3d, seite, fenster, terrasse, kompass, tagesdiagramm, ...
+    bool MitJahresuebersicht = false; // drucken --inhalt jahresuebersicht
+    TZeitraum Zeitraum = GanzesJahr;  // sonnenstunden --zeitraum / --uhrzeit
 };
 
 // The arguments read, or the German reason why they are not a valid call.

@@ -1,0 +1,163 @@
+// The year overview's batch commands: reading their calls, and the program's files compared
+// with the core's own results for the same project.
+
+#include "auswertung/Sonnenstundendatei.h"
+#include "batch/Stapelauftrag.h"
+#include "io/Dateizugriff.h"
+#include "io/Projektuebernahme.h"
+#include "shadow/Simulieren.h"
+#include "views/Jahreskarte.h"
+
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace umbrarix {
+namespace {
+
+using V = std::vector<std::string>;
+
+TEST(Jahresuebersichtsauftrag, AufrufeLesen) {
+    const TStapelLesen ganz = StapelauftragLesen(V{"sonnenstunden", "p.dat", "-o", "-"});
+    ASSERT_TRUE(ganz.Auftrag) << ganz.Fehler;
+    EXPECT_EQ(ganz.Auftrag->Befehl, TStapelauftrag::Sonnenstunden);
+    EXPECT_EQ(ganz.Auftrag->Zeitraum, GanzesJahr);
+
+    const TStapelLesen teil =
+        StapelauftragLesen(V{"sonnenstunden", "p.dat", "--zeitraum", "01.12.-28.02.", "--uhrzeit",
+                             "09:00-11:30", "-o", "x.txt"});
+    ASSERT_TRUE(teil.Auftrag) << teil.Fehler;
+    EXPECT_EQ(teil.Auftrag->Zeitraum, (TZeitraum{335, 59, 54, 69}));
+
+    const TStapelLesen karte =
+        StapelauftragLesen(V{"jahresuebersicht", "p.dat", "--ziel", "terrasse", "--tag", "21.03.",
+                             "--uhrzeit", "10:00", "-o", "k.png"});
+    ASSERT_TRUE(karte.Auftrag) << karte.Fehler;
+    EXPECT_EQ(karte.Auftrag->Befehl, TStapelauftrag::Jahresuebersicht);
+    EXPECT_TRUE(karte.Auftrag->Terrasse);
+    EXPECT_EQ(karte.Auftrag->Tag, 80);
+    EXPECT_EQ(karte.Auftrag->Zeitposition, 60);
+
+    const TStapelLesen druck =
+        StapelauftragLesen(V{"drucken", "p.dat", "--inhalt", "jahresuebersicht", "-o", "x.pdf"});
+    ASSERT_TRUE(druck.Auftrag) << druck.Fehler;
+    EXPECT_TRUE(druck.Auftrag->MitJahresuebersicht);
+    EXPECT_FALSE(druck.Auftrag->MitDatenblatt);
+    EXPECT_FALSE(druck.Auftrag->MitGrafiken);
+    const TStapelLesen alles =
+        StapelauftragLesen(V{"drucken", "p.dat", "--inhalt", "alles", "-o", "x.pdf"});
+    ASSERT_TRUE(alles.Auftrag);
+    EXPECT_FALSE(alles.Auftrag->MitJahresuebersicht);
+
+    for (const V& falsch : {
+             V{"sonnenstunden", "p.dat", "--zeitraum", "31.02.-01.03.", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--zeitraum", "01.06.", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--uhrzeit", "25:00-26:00", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--uhrzeit", "16:00-12:00", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--uhrzeit", "12:00", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--ziel", "fenster", "-o", "-"},
+             V{"sonnenstunden", "p.dat", "--tag", "3", "-o", "-"},
+             V{"sonnenstunden", "p.dat"},
+             V{"jahresuebersicht", "p.dat", "-o", "k.png"},
+             V{"jahresuebersicht", "p.dat", "--ziel", "fenster", "-o", "-"},
+             V{"jahresuebersicht", "p.dat", "--ziel", "fenster", "--zeitraum", "01.06.-31.08.",
+               "-o", "k.png"},
+             V{"drucken", "p.dat", "--inhalt", "jahr", "-o", "x.pdf"},
+         }) {
+        const TStapelLesen r = StapelauftragLesen(falsch);
+        EXPECT_FALSE(r.Auftrag.has_value()) << falsch[2] << " " << falsch.back();
+        EXPECT_FALSE(r.Fehler.empty());
+    }
+    const std::string hilfe = StapelHilfe();
+    for (const char* befehl : {"jahresuebersicht", "sonnenstunden"}) {
+        EXPECT_NE(hilfe.find(std::string("umbrarix-batch ") + befehl), std::string::npos) << befehl;
+    }
+}
+
+struct TLauf {
+    int Rueckgabe = -1;
+    QByteArray Aus, Fehler;
+};
+
+TLauf Stapel(const QStringList& argumente) {
+    QProcess p;
+    p.start(QStringLiteral(UMBRARIX_BATCH), argumente);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// A project with both wall projections on a south-east facade, written to disk.
+struct TProjekt {
+    QTemporaryDir Ordner;
+    QString Pfad = Ordner.filePath(QStringLiteral("projekt.dat"));
+    TProjektdaten Texte;
+    TSzene Szene;
+
+    TProjekt() {
+        TProjektdaten p = Startprojekt();
+        p.MauerLinks = p.MauerRechts = true;
+        p.Felder["anz_Himmelsrichtung"] = "40";
+        p.Felder["anz_ml_ausfall"] = "150";
+        EXPECT_EQ(DateiSchreiben(Pfad.toStdString(), ProjektdateiSchreiben(p)), std::nullopt);
+        const TProjektLesen gelesen =
+            ProjektdateiLesen(DateiLesen(Pfad.toStdString()).Bytes, Startprojekt());
+        EXPECT_TRUE(gelesen.Gelesen) << gelesen.Fehler;
+        Texte = ProjektUebernehmen(gelesen.Daten, Szene);
+    }
+};
+
+TEST(Jahresuebersichtsprogramm, DateienWieDerKern) {
+    TProjekt p;
+    const TJahresraster r = *JahresrasterBerechnen(p.Szene);
+
+    const TZeitraum z{335, 59, 54, 69};
+    const TLauf stunden =
+        Stapel({QStringLiteral("sonnenstunden"), p.Pfad, QStringLiteral("--zeitraum"),
+                QStringLiteral("01.12.-28.02."), QStringLiteral("--uhrzeit"),
+                QStringLiteral("09:00-11:30"), QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(stunden.Rueckgabe, 0) << stunden.Fehler.toStdString();
+    EXPECT_TRUE(stunden.Fehler.isEmpty());
+    EXPECT_EQ(stunden.Aus.toStdString(), Sonnenstundendatei(p.Texte, SonnenstundenBerechnen(r), z,
+                                                            BeschattungsgradAusRaster(r, z)));
+    EXPECT_TRUE(stunden.Aus.contains("Zeitraum: 01.12. bis 28.02., 09:00 bis 11:30 Uhr\r\n"));
+
+    const TLauf jahr = Stapel(
+        {QStringLiteral("sonnenstunden"), p.Pfad, QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(jahr.Rueckgabe, 0);
+    EXPECT_TRUE(jahr.Aus.contains("Zeitraum: 01.01. bis 31.12., 00:00 bis 24:00 Uhr\r\n"));
+
+    const QString png = p.Ordner.filePath(QStringLiteral("karte.png"));
+    const TLauf karte =
+        Stapel({QStringLiteral("jahresuebersicht"), p.Pfad, QStringLiteral("--ziel"),
+                QStringLiteral("terrasse"), QStringLiteral("--tag"), QStringLiteral("100"),
+                QStringLiteral("-o"), png});
+    ASSERT_EQ(karte.Rueckgabe, 0) << karte.Fehler.toStdString();
+    const QImage bild = QImage(png).convertToFormat(QImage::Format_RGB32);
+    const QImage erwartet = Jahreskarte_Zeichnen(r.Terrasse, QStringLiteral("Terrasse"), 100, 72)
+                                .convertToFormat(QImage::Format_RGB32);
+    EXPECT_EQ(bild, erwartet);
+
+    const QString pdf = p.Ordner.filePath(QStringLiteral("uebersicht.pdf"));
+    const TLauf druck = Stapel({QStringLiteral("drucken"), p.Pfad, QStringLiteral("--inhalt"),
+                                QStringLiteral("jahresuebersicht"), QStringLiteral("-o"), pdf});
+    ASSERT_EQ(druck.Rueckgabe, 0) << druck.Fehler.toStdString();
+    const QString inhalt =
+        QString::fromLatin1(QByteArray::fromStdString(DateiLesen(pdf.toStdString()).Bytes));
+    EXPECT_EQ(inhalt.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))), 1);
+
+    // A wrong period is a wrong call, with the German reason and nothing written.
+    const QString nichts = p.Ordner.filePath(QStringLiteral("nichts.txt"));
+    const TLauf falsch =
+        Stapel({QStringLiteral("sonnenstunden"), p.Pfad, QStringLiteral("--uhrzeit"),
+                QStringLiteral("16:00-12:00"), QStringLiteral("-o"), nichts});
+    EXPECT_EQ(falsch.Rueckgabe, 2);
+    EXPECT_TRUE(falsch.Fehler.contains("Uhrzeit bis muss nach der Uhrzeit von"));
+    EXPECT_FALSE(QFile::exists(nichts));
+}
+
+} // namespace
+} // namespace umbrarix
