@@ -112,7 +112,7 @@ QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& t
     }
     p.setPen(Qt::black);
     p.drawRect(xs - 1, yl, Skalenbreite + 1, 13);
-    p.drawText(QRect(xs + Skalenbreite + 4, yl, 130, 14), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRect(xs + Skalenbreite + 8, yl, 126, 14), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("100 % verschattet"));
     const struct {
         double anteil;
