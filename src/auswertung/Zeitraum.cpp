@@ -52,9 +52,10 @@ std::string UhrzeitKurz(int schritt) {
     return Zweistellig(schritt / 6) + ":" + Zweistellig(schritt % 6 * 10);
 }
 
-// Sum of the shares over the lit steps, in the period's order so that both ways of computing
-// add in the same sequence.
-std::optional<double> Mittel(const std::vector<double>& anteile) {
+} // namespace
+
+// Added in the period's order, so that both ways of computing give the same bits.
+std::optional<double> MittelDerBesonnten(std::span<const double> anteile) {
     double summe = 0;
     int besonnt = 0;
     for (const double a : anteile) {
@@ -68,8 +69,6 @@ std::optional<double> Mittel(const std::vector<double>& anteile) {
     }
     return summe / besonnt;
 }
-
-} // namespace
 
 std::vector<int> ZeitraumTage(const TZeitraum& z) {
     std::vector<int> tage;
@@ -98,7 +97,7 @@ TBeschattungsgrad BeschattungsgradAusRaster(const TJahresraster& r, const TZeitr
         fenster.push_back(r.Fenster[static_cast<size_t>(i)]);
         terrasse.push_back(r.Terrasse[static_cast<size_t>(i)]);
     }
-    return {Mittel(fenster), Mittel(terrasse)};
+    return {MittelDerBesonnten(fenster), MittelDerBesonnten(terrasse)};
 }
 
 std::optional<TBeschattungsgrad> BeschattungsgradBerechnen(const TSzene& szene, const TZeitraum& z,
@@ -119,7 +118,7 @@ std::optional<TBeschattungsgrad> BeschattungsgradBerechnen(const TSzene& szene, 
     if (!fertig) {
         return std::nullopt;
     }
-    return TBeschattungsgrad{Mittel(fenster), Mittel(terrasse)};
+    return TBeschattungsgrad{MittelDerBesonnten(fenster), MittelDerBesonnten(terrasse)};
 }
 
 std::string ZeitraumText(const TZeitraum& z) {

@@ -5,6 +5,7 @@
 #include "auswertung/Jahresraster.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,10 @@ struct TBeschattungsgrad {
     std::optional<double> Fenster;
     std::optional<double> Terrasse;
 };
+
+// The mean of the lit shares in the order given (the Beschattungsgrad of these steps), or
+// nothing when none is lit.
+std::optional<double> MittelDerBesonnten(std::span<const double> anteile);
 
 // From an evaluated grid.
 TBeschattungsgrad BeschattungsgradAusRaster(const TJahresraster& raster, const TZeitraum& z);
