@@ -1,5 +1,6 @@
 #include "batch/Stapelausfuehrung.h"
 
+#include "auswertung/Dimensionierungsdatei.h"
 #include "auswertung/Sonnenstundendatei.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
@@ -143,6 +144,23 @@ int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& 
     return Schreiben(a, datei, aus, fehler) ? 0 : 1;
 }
 
+// The candidates' table; with --projekt also the project file of the proposal (or of the best
+// candidate when none reaches the requirement).
+int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
+                   std::ostream& fehler) {
+    const TDimensionierung d = *Dimensionieren(s.Szene, a.Frage);
+    if (!a.NeuesProjekt.empty() && d.Vorschlag >= 0) {
+        const TProjektdaten neu =
+            KandidatenProjekt(s.Texte, d.Kandidaten[static_cast<size_t>(d.Vorschlag)]);
+        if (const std::optional<std::string> f =
+                DateiSchreiben(a.NeuesProjekt, ProjektdateiSchreiben(neu))) {
+            fehler << "umbrarix-batch: " << *f << ": " << a.NeuesProjekt << "\n";
+            return 1;
+        }
+    }
+    return Schreiben(a, Dimensionierungsdatei(s.Texte, a.Frage, d), aus, fehler) ? 0 : 1;
+}
+
 int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
     TDruckdaten d;
     d.Projekt = s.Texte;
@@ -258,6 +276,8 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
         return Jahresuebersicht(a, s, aus, fehler);
     case TStapelauftrag::Sonnenstunden:
         return Sonnenstunden(a, s, aus, fehler);
+    case TStapelauftrag::Dimensionieren:
+        return Dimensionieren(a, s, aus, fehler);
     case TStapelauftrag::Hilfe:
         break;
     }

@@ -1,10 +1,12 @@
 // The year overview's batch commands: reading their calls, and the program's files compared
 // with the core's own results for the same project.
 
+#include "auswertung/Dimensionierungsdatei.h"
 #include "auswertung/Sonnenstundendatei.h"
 #include "batch/Stapelauftrag.h"
 #include "io/Dateizugriff.h"
 #include "io/Projektuebernahme.h"
+#include "model/Zahltext.h"
 #include "shadow/Simulieren.h"
 #include "ui/Form_Haupt.h"
 #include "ui/Form_Jahresuebersicht.h"
@@ -83,6 +85,56 @@ TEST(Jahresuebersichtsauftrag, AufrufeLesen) {
     }
 }
 
+TEST(Dimensionierungsauftrag, AufrufeLesen) {
+    const V Grund{"dimensionieren", "p.dat",     "--ziel",      "terrasse",     "--zeitraum",
+                  "01.06.-31.08.",  "--uhrzeit", "12:00-16:00", "--mindestens", "80"};
+    const auto mit = [&Grund](const V& mehr) {
+        V v = Grund;
+        v.insert(v.end(), mehr.begin(), mehr.end());
+        return StapelauftragLesen(v);
+    };
+    const TStapelLesen einfach = mit({"-o", "-"});
+    ASSERT_TRUE(einfach.Auftrag) << einfach.Fehler;
+    const TDimensionierungsfrage& f = einfach.Auftrag->Frage;
+    EXPECT_EQ(einfach.Auftrag->Befehl, TStapelauftrag::Dimensionieren);
+    EXPECT_TRUE(f.Terrasse);
+    EXPECT_EQ(f.Zeitraum, TZeitraum{});
+    EXPECT_DOUBLE_EQ(f.Mindestgrad, 0.8);
+    EXPECT_EQ(f.Ausfall, (TBereich{0, 400, 10}));
+    EXPECT_FALSE(f.Breite);
+    EXPECT_FALSE(f.Neigung);
+
+    const TStapelLesen voll = mit({"--ausfall", "100-300:25", "--breite", "400-700:100",
+                                   "--neigung", "0-20:5", "--projekt", "neu.dat", "-o", "x"});
+    ASSERT_TRUE(voll.Auftrag) << voll.Fehler;
+    EXPECT_EQ(voll.Auftrag->Frage.Ausfall, (TBereich{100, 300, 25}));
+    EXPECT_EQ(voll.Auftrag->Frage.Breite, (TBereich{400, 700, 100}));
+    EXPECT_EQ(voll.Auftrag->Frage.Neigung, (TBereich{0, 20, 5}));
+    EXPECT_EQ(voll.Auftrag->NeuesProjekt, "neu.dat");
+
+    for (const V& falsch :
+         {V{"--ausfall", "0-500:10", "-o", "-"}, V{"--ausfall", "0-400:0", "-o", "-"},
+          V{"--ausfall", "300-100:10", "-o", "-"}, V{"--ausfall", "0-400", "-o", "-"},
+          V{"--breite", "10-700:10", "-o", "-"}, V{"--neigung", "0-91:1", "-o", "-"},
+          V{"--neigung", "a-b:c", "-o", "-"}, V{"--mindestens", "101", "-o", "-"},
+          V{"--mindestens", "-1", "-o", "-"}, V{"--mindestens", "x", "-o", "-"},
+          V{"--ausfall", "0-400:1", "--breite", "15-700:1", "-o", "-"},
+          V{"--tag", "3", "-o", "-"}}) {
+        const TStapelLesen r = mit(falsch);
+        EXPECT_FALSE(r.Auftrag.has_value()) << falsch[0] << " " << falsch[1];
+        EXPECT_FALSE(r.Fehler.empty());
+    }
+    for (const V& ohne : {V{"dimensionieren", "p.dat", "--ziel", "fenster", "--uhrzeit",
+                            "12:00-16:00", "--mindestens", "80", "-o", "-"},
+                          V{"dimensionieren", "p.dat", "--zeitraum", "01.06.-31.08.", "--uhrzeit",
+                            "12:00-16:00", "--mindestens", "80", "-o", "-"},
+                          V{"dimensionieren", "p.dat", "--ziel", "fenster", "--zeitraum",
+                            "01.06.-31.08.", "--uhrzeit", "12:00-16:00", "-o", "-"}}) {
+        EXPECT_FALSE(StapelauftragLesen(ohne).Auftrag.has_value());
+    }
+    EXPECT_NE(StapelHilfe().find("umbrarix-batch dimensionieren"), std::string::npos);
+}
+
 struct TLauf {
     int Rueckgabe = -1;
     QByteArray Aus, Fehler;
@@ -158,6 +210,39 @@ TEST(Jahresuebersichtsprogramm, DateienWieDerKern) {
     EXPECT_EQ(falsch.Rueckgabe, 2);
     EXPECT_TRUE(falsch.Fehler.contains("Uhrzeit bis muss nach der Uhrzeit von"));
     EXPECT_FALSE(QFile::exists(nichts));
+}
+
+// The candidates' file and the proposal's project file as the core gives them; the project
+// file opens with the proposal in its fields.
+TEST(Jahresuebersichtsprogramm, Dimensionieren) {
+    TProjekt p;
+    const QString neu = p.Ordner.filePath(QStringLiteral("neu.dat"));
+    const TLauf lauf = Stapel(
+        {QStringLiteral("dimensionieren"), p.Pfad, QStringLiteral("--ziel"),
+         QStringLiteral("terrasse"), QStringLiteral("--zeitraum"), QStringLiteral("01.06.-10.06."),
+         QStringLiteral("--uhrzeit"), QStringLiteral("12:00-16:00"), QStringLiteral("--mindestens"),
+         QStringLiteral("40"), QStringLiteral("--ausfall"), QStringLiteral("150-350:50"),
+         QStringLiteral("--projekt"), neu, QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
+    TDimensionierungsfrage f;
+    f.Terrasse = true;
+    f.Zeitraum = {152, 161, 72, 96};
+    f.Mindestgrad = 0.4;
+    f.Ausfall = {150, 350, 50};
+    const TDimensionierung d = *Dimensionieren(p.Szene, f);
+    EXPECT_EQ(lauf.Aus.toStdString(), Dimensionierungsdatei(p.Texte, f, d));
+    ASSERT_GE(d.Vorschlag, 0);
+    const TKandidat& v = d.Kandidaten[static_cast<size_t>(d.Vorschlag)];
+    const TProjektLesen gelesen =
+        ProjektdateiLesen(DateiLesen(neu.toStdString()).Bytes, Startprojekt());
+    ASSERT_TRUE(gelesen.Gelesen) << gelesen.Fehler;
+    EXPECT_EQ(gelesen.Daten.Felder.at("anz_Vordachlaenge"), std::to_string(v.Ausfall));
+    EXPECT_TRUE(gelesen.Daten.Ueberhang);
+    TSzene s;
+    const TProjektdaten offen = ProjektUebernehmen(gelesen.Daten, s);
+    EXPECT_EQ(offen.Felder.at("anz_Durchgangshoehe"), GanzzahlText(v.Durchgangshoehe));
+    EXPECT_EQ(*BeschattungsgradBerechnen(s, f.Zeitraum)->Terrasse, *v.Grad.Terrasse)
+        << "the file gives back the proposal's scene";
 }
 
 // The window's saved table and picture are the batch program's, byte for byte, for the same
