@@ -6,13 +6,11 @@
 #include "model/Kalender.h"
 #include "print/Jahresuebersichtsseite.h"
 #include "print/Seitenflaeche_Qt.h"
+#include "ui/Zeitraumfelder.h"
 #include "views/Jahreskarte.h"
 
 #include <QBuffer>
-#include <QComboBox>
-#include <QDateEdit>
 #include <QGridLayout>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -26,44 +24,6 @@
 namespace umbrarix {
 
 namespace {
-
-// The fields show a date of a year without 29 February, so that no day outside the 365-day
-// year can be chosen.
-constexpr int Kalenderjahr = 2025;
-
-QDate AlsDatum(int tag) {
-    const TDatum d = TagImJahrZuDatum(tag);
-    return QDate(Kalenderjahr, d.Monat, d.Tag);
-}
-
-int AlsTag(const QDate& d) {
-    return d.dayOfYear();
-}
-
-QString Uhrzeittext(int schritt) {
-    return QStringLiteral("%1:%2")
-        .arg(schritt / 6, 2, 10, QLatin1Char('0'))
-        .arg(schritt % 6 * 10, 2, 10, QLatin1Char('0'));
-}
-
-QDateEdit* Datumsfeld(QWidget* eltern, const char* name) {
-    auto* f = new QDateEdit(eltern);
-    f->setObjectName(QString::fromUtf8(name));
-    f->setDisplayFormat(QStringLiteral("dd.MM."));
-    f->setDateRange(QDate(Kalenderjahr, 1, 1), QDate(Kalenderjahr, 12, 31));
-    f->setWrapping(true);
-    return f;
-}
-
-// Start times 00:00 .. 23:50, end times 00:10 .. 24:00.
-QComboBox* Uhrzeitfeld(QWidget* eltern, const char* name, int erster) {
-    auto* f = new QComboBox(eltern);
-    f->setObjectName(QString::fromUtf8(name));
-    for (int k = erster; k < erster + 144; ++k) {
-        f->addItem(Uhrzeittext(k), k);
-    }
-    return f;
-}
 
 QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
     auto* k = new QPushButton(text, eltern);
@@ -139,27 +99,19 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     Tabelle_Sonnenstunden->setFixedSize(breite, hoehe);
     rechts->addWidget(Tabelle_Sonnenstunden);
 
-    auto* gruppe = new QGroupBox(QStringLiteral("Zeitraum"), inhalt);
-    auto* gitter = new QGridLayout(gruppe);
-    anz_VonDatum = Datumsfeld(gruppe, "anz_VonDatum");
-    anz_BisDatum = Datumsfeld(gruppe, "anz_BisDatum");
-    anz_VonUhrzeit = Uhrzeitfeld(gruppe, "anz_VonUhrzeit", 0);
-    anz_BisUhrzeit = Uhrzeitfeld(gruppe, "anz_BisUhrzeit", 1);
-    gitter->addWidget(new QLabel(QStringLiteral("Von:"), gruppe), 0, 0);
-    gitter->addWidget(anz_VonDatum, 0, 1);
-    gitter->addWidget(new QLabel(QStringLiteral("Bis:"), gruppe), 0, 2);
-    gitter->addWidget(anz_BisDatum, 0, 3);
-    gitter->addWidget(new QLabel(QStringLiteral("Uhrzeit von:"), gruppe), 1, 0);
-    gitter->addWidget(anz_VonUhrzeit, 1, 1);
-    gitter->addWidget(new QLabel(QStringLiteral("bis:"), gruppe), 1, 2);
-    gitter->addWidget(anz_BisUhrzeit, 1, 3);
-    anz_Beschattungsgrad_f = new QLabel(gruppe);
+    Zeitraumfelder = new TZeitraumfelder(inhalt);
+    anz_VonDatum = Zeitraumfelder->anz_VonDatum;
+    anz_BisDatum = Zeitraumfelder->anz_BisDatum;
+    anz_VonUhrzeit = Zeitraumfelder->anz_VonUhrzeit;
+    anz_BisUhrzeit = Zeitraumfelder->anz_BisUhrzeit;
+    auto* gitter = static_cast<QGridLayout*>(Zeitraumfelder->layout());
+    anz_Beschattungsgrad_f = new QLabel(Zeitraumfelder);
     anz_Beschattungsgrad_f->setObjectName(QStringLiteral("anz_Beschattungsgrad_f"));
-    anz_Beschattungsgrad_t = new QLabel(gruppe);
+    anz_Beschattungsgrad_t = new QLabel(Zeitraumfelder);
     anz_Beschattungsgrad_t->setObjectName(QStringLiteral("anz_Beschattungsgrad_t"));
     gitter->addWidget(anz_Beschattungsgrad_f, 2, 0, 1, 4);
     gitter->addWidget(anz_Beschattungsgrad_t, 3, 0, 1, 4);
-    rechts->addWidget(gruppe);
+    rechts->addWidget(Zeitraumfelder);
 
     Button_BildFenster =
         Knopf(inhalt, "Button_BildFenster", QStringLiteral("Bild Fenster speichern ..."));
@@ -188,13 +140,8 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     }
     resize(gewuenscht);
 
-    SetzeZeitraum(TZeitraum{});
-    for (QDateEdit* f : {anz_VonDatum, anz_BisDatum}) {
-        connect(f, &QDateEdit::dateChanged, this, [this, f] { ZeitraumGeaendert(f); });
-    }
-    for (QComboBox* f : {anz_VonUhrzeit, anz_BisUhrzeit}) {
-        connect(f, &QComboBox::currentIndexChanged, this, [this, f] { ZeitraumGeaendert(f); });
-    }
+    Zeitraumfelder->BeiAenderung = [this] { ZeitraumGeaendert(); };
+    ZeitraumGeaendert();
     connect(Button_BildFenster, &QPushButton::clicked, this, [this] { BildSpeichernClick(false); });
     connect(Button_BildTerrasse, &QPushButton::clicked, this, [this] { BildSpeichernClick(true); });
     connect(Button_Tabelle, &QPushButton::clicked, this, [this] { TabelleSpeichernClick(); });
@@ -203,36 +150,14 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
 }
 
 TZeitraum TForm_Jahresuebersicht::Zeitraum() const {
-    return {AlsTag(anz_VonDatum->date()), AlsTag(anz_BisDatum->date()),
-            anz_VonUhrzeit->currentData().toInt(), anz_BisUhrzeit->currentData().toInt()};
+    return Zeitraumfelder->Zeitraum();
 }
 
 void TForm_Jahresuebersicht::SetzeZeitraum(const TZeitraum& z) {
-    setzen_ = true;
-    anz_VonDatum->setDate(AlsDatum(z.VonTag));
-    anz_BisDatum->setDate(AlsDatum(z.BisTag));
-    anz_VonUhrzeit->setCurrentIndex(std::clamp(z.VonSchritt, 0, 143));
-    anz_BisUhrzeit->setCurrentIndex(std::clamp(z.BisSchritt - 1, 0, 143));
-    setzen_ = false;
-    ZeitraumGeaendert(nullptr);
+    Zeitraumfelder->SetzeZeitraum(z);
 }
 
-void TForm_Jahresuebersicht::ZeitraumGeaendert(QObject* sender) {
-    if (setzen_) {
-        return;
-    }
-    // An end time at or before the start time moves the other field along, so that the
-    // period always holds at least one step.
-    const int von = anz_VonUhrzeit->currentIndex(), bis = anz_BisUhrzeit->currentIndex() + 1;
-    if (bis <= von) {
-        setzen_ = true;
-        if (sender == anz_BisUhrzeit) {
-            anz_VonUhrzeit->setCurrentIndex(bis - 1);
-        } else {
-            anz_BisUhrzeit->setCurrentIndex(von);
-        }
-        setzen_ = false;
-    }
+void TForm_Jahresuebersicht::ZeitraumGeaendert() {
     const TBeschattungsgrad g = BeschattungsgradAusRaster(raster_, Zeitraum());
     anz_Beschattungsgrad_f->setText(
         QString::fromStdString("Beschattungsgrad Fenster: " + BeschattungsgradText(g.Fenster)));

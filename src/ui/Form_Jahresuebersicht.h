@@ -19,6 +19,10 @@ class QPushButton;
 class QTableWidget;
 
 namespace umbrarix {
+class TZeitraumfelder;
+}
+
+namespace umbrarix {
 
 class TForm_Jahresuebersicht : public QDialog {
 public:
@@ -39,16 +43,16 @@ public:
     QImage BildFenster, BildTerrasse;
     QLabel *Image_Fenster, *Image_Terrasse;
     QTableWidget* Tabelle_Sonnenstunden;
-    QDateEdit *anz_VonDatum, *anz_BisDatum;
+    TZeitraumfelder* Zeitraumfelder;
+    QDateEdit *anz_VonDatum, *anz_BisDatum; // the fields of Zeitraumfelder
     QComboBox *anz_VonUhrzeit, *anz_BisUhrzeit;
     QLabel *anz_Beschattungsgrad_f, *anz_Beschattungsgrad_t;
     QPushButton *Button_BildFenster, *Button_BildTerrasse, *Button_Tabelle, *Button_Drucken,
         *Button_Schliessen;
 
 private:
-    // Called on every change of the period: keeps the end time after the start time and
-    // shows the Beschattungsgrad at once.
-    void ZeitraumGeaendert(QObject* sender);
+    // Called on every change of the period: shows the Beschattungsgrad at once.
+    void ZeitraumGeaendert();
     void Speichern(const QString& pfad, const std::string& bytes);
 
     TPlattform& plattform_;
@@ -56,7 +60,6 @@ private:
     TSonnenstundenUebersicht stunden_;
     TDruckdaten druck_;
     QString ordner_;
-    bool setzen_ = false; // the fields are being set by the program
 };
 
 } // namespace umbrarix
