@@ -19,6 +19,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -126,6 +127,9 @@ public:
     // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)
     void VerschattungsdatenSpeichernClick(QObject* sender);
     void VelumoraExportClick(QObject* sender);
+
+    // ---- Evaluations over many instants (Haupt_Auswertung.cpp)
+    void JahresuebersichtClick();
 
     // ---- Printing (Haupt_Drucken.cpp)
     void DruckenClick(QObject* sender);
@@ -283,6 +287,8 @@ public:
     // Menu
     QAction *Neu1, *ffnen1, *Speichern1, *Sperichernunter1, *N_VelumoraTrenner;
     QMenu* VELUMORAExport1 = nullptr;
+    QMenu* Auswertung1 = nullptr;
+    QAction* Jahresuebersicht1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;
     QAction *Fenster1, *Terrasse1, *Fenster2, *Terrasse2, *Fenster3, *Terrasse3;
@@ -310,6 +316,7 @@ private:
     void DiagrammseiteAufbauen(QWidget* panel, bool tag);
     void UntereLeisteAufbauen();
     void MenueAufbauen();
+    void AuswertungsmenueAufbauen(QMenuBar* leiste);
     TFormShape* Marker(QWidget* panel, const char* name, TFormShape::TForm form, bool gefuellt);
     void MarkerSetzen(TFormShape* marker, const QRect& r);
 

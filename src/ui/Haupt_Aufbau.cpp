@@ -715,6 +715,7 @@ void TForm_Haupt::MenueAufbauen() {
     fest->setObjectName(QStringLiteral("JahreswerteSpeichernfesteUhrzeit1"));
     Fenster3 = eintrag(fest, "Fenster3", QStringLiteral("Fenster"));
     Terrasse3 = eintrag(fest, "Terrasse3", QStringLiteral("Terrasse"));
+    AuswertungsmenueAufbauen(leiste);
 
     QMenu* drucken = leiste->addMenu(QStringLiteral("D&rucken"));
     DatenblattAusgabe1 =
