@@ -69,7 +69,7 @@ struct TAnsichten {
 };
 
 TAnsichten AnsichtenZeichnen(const TStapelszene& s) {
-    const TFarbset farben;
+    const TFarbset& farben = s.Texte.Farben; // the colours the project file states
     const QImage vorlage = Vorlage_Ansicht();
     return {Ansicht3D_Zeichnen(s.Szene, farben, T3DBlick{}),
             Seitenansicht_Zeichnen(s.Szene, farben, vorlage, s.Sonne, PersonStartLinks).Bild,
@@ -81,7 +81,7 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
     QImage bild;
     const TEingabedaten& e = s.Szene.Eingaben;
     if (a.Ansichtsname == "kompass") {
-        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, TFarbset{},
+        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, s.Texte.Farben,
                               Vorlage_Kompass())
                    .Bild;
     } else if (a.Ansichtsname == "tagesdiagramm" || a.Ansichtsname == "jahresdiagramm") {
