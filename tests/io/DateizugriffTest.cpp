@@ -26,6 +26,12 @@ std::string Inhalt(const std::string& pfad) {
     return d.Gelesen ? d.Bytes : std::string("<nicht lesbar>");
 }
 
+struct stat Status(const std::string& pfad) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(pfad.c_str(), &info), 0) << pfad;
+    return info;
+}
+
 int DateienIn(const QString& ordner) {
     return static_cast<int>(QDir(ordner).entryList(QDir::Files | QDir::Hidden).size());
 }
@@ -49,6 +55,15 @@ TEST(Dateizugriff, VollesGeraetUndAbgebrochenesSchreiben) {
     // A full device reports its German message.
     EXPECT_EQ(DateiSchreiben("/dev/full", "Daten\r\n"),
               std::optional<std::string>("Nicht genügend Speicherplatz auf dem Datenträger"));
+
+    // A pipe is written as it is, never replaced; without a reader it fails at once instead of
+    // waiting for one forever.
+    QTemporaryDir rohr;
+    const std::string fifo = rohr.filePath("rohr").toStdString();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_EQ(DateiSchreiben(fifo, "Daten\r\n"),
+              std::optional<std::string>(Dateifehlertext(ENXIO)));
+    EXPECT_TRUE(S_ISFIFO(Status(fifo).st_mode));
 
     // A write that breaks off midway leaves the earlier file as it was: limit the file size
     // the process may write (this holds for every user, root included).
@@ -87,12 +102,6 @@ TEST(Dateizugriff, SchreibgeschuetzterOrdner) {
         EXPECT_EQ(fehler, std::nullopt);
         EXPECT_TRUE(DateiSchreiben("/proc/umbrarix.dat", "x").has_value());
     }
-}
-
-struct stat Status(const std::string& pfad) {
-    struct stat info {};
-    EXPECT_EQ(::lstat(pfad.c_str(), &info), 0) << pfad;
-    return info;
 }
 
 // Runs f as the unprivileged user "nobody" in a child process when the tests run as root, so
