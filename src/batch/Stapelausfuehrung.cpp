@@ -34,14 +34,15 @@ struct TStapelszene {
     TPunkt Sonne;
 };
 
-// Lines of a Windows-1252 text file (contact person, description).
+// Lines of a text file (contact person, description): Windows-1252, or UTF-8 as an editor
+// saves it.
 std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
     const TDateiinhalt d = DateiLesen(pfad);
     if (!d.Gelesen) {
         fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& aus,

@@ -288,9 +288,16 @@ TEST(Einstellungen, ArbeitsverzeichnisUndAnsprechpartner) {
     EXPECT_EQ(Inhalt(ordner + "schatten.usr"),
               "Hans M\xFCller\r\nSonnenschutz GmbH\r\n\r\nTel. 0221/1234\r\n");
     EXPECT_EQ(AnsprechpartnerLesen(ordner), std::optional(zeilen));
-    // Any line ends are accepted.
+    // Any line ends are accepted, and a file an editor saved as UTF-8.
     ASSERT_EQ(DateiSchreiben(ordner + "schatten.usr", "a\nb"), std::nullopt);
     EXPECT_EQ(AnsprechpartnerLesen(ordner), (std::optional<std::vector<std::string>>({"a", "b"})));
+    ASSERT_EQ(DateiSchreiben(ordner + "schatten.usr", "Hans M\xC3\xBCller\n"), std::nullopt);
+    EXPECT_EQ(AnsprechpartnerLesen(ordner),
+              (std::optional<std::vector<std::string>>({"Hans Müller"})));
+    // Saving the default again keeps a private file private.
+    ::chmod((ordner + "schatten.usr").c_str(), 0600);
+    ASSERT_EQ(AnsprechpartnerSchreiben(ordner, zeilen), std::nullopt);
+    EXPECT_EQ(Status(ordner + "schatten.usr").st_mode & 07777, 0600u);
 }
 
 } // namespace
