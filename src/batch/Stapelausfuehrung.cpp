@@ -38,14 +38,15 @@ struct TStapelszene {
     TPunkt Sonne;
 };
 
-// Lines of a Windows-1252 text file (contact person, description).
+// Lines of a text file (contact person, description): Windows-1252, or UTF-8 as an editor
+// saves it.
 std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
     const TDateiinhalt d = DateiLesen(pfad);
     if (!d.Gelesen) {
         fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& aus,
@@ -73,7 +74,7 @@ struct TAnsichten {
 };
 
 TAnsichten AnsichtenZeichnen(const TStapelszene& s) {
-    const TFarbset farben;
+    const TFarbset& farben = s.Texte.Farben; // the colours the project file states
     const QImage vorlage = Vorlage_Ansicht();
     return {Ansicht3D_Zeichnen(s.Szene, farben, T3DBlick{}),
             Seitenansicht_Zeichnen(s.Szene, farben, vorlage, s.Sonne, PersonStartLinks).Bild,
@@ -85,7 +86,7 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
     QImage bild;
     const TEingabedaten& e = s.Szene.Eingaben;
     if (a.Ansichtsname == "kompass") {
-        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, TFarbset{},
+        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, s.Texte.Farben,
                               Vorlage_Kompass())
                    .Bild;
     } else if (a.Ansichtsname == "tagesdiagramm" || a.Ansichtsname == "jahresdiagramm") {

@@ -122,6 +122,7 @@ public:
     // The project as the fields, switches, description and colours show it.
     TProjektdaten ProjektErfassen() const;
     void ProjektAnwenden(const TProjektdaten& projekt);
+    bool ProjektSpeichern(const QString& pfad); // false after showing the message
     void EinstellungenLesen();
 
     // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)
@@ -341,6 +342,9 @@ private:
     int fokusSperre_ = 0; // focus changes made by the program itself end no edit
     bool gezeigt_ = false;
     bool abbau_ = false; // the window is being destroyed: no more handlers
+    // A whole project is being put into the fields ("&Öffnen ...", "&Neu"): the element
+    // switches change on the way, but the fields keep the values the project states.
+    bool projektWirdGesetzt_ = false;
     std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
     QMetaObject::Connection fokusVerbindung_;
 };
