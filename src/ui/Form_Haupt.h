@@ -34,6 +34,7 @@ class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
 class TForm_Projektbeschreibung;
 class TForm_Ansprechpartner;
+class TRollflaeche;
 struct TProjektdaten;
 
 // The main window: inputs, views, compass, results and the date and time scales. It owns the
@@ -60,6 +61,9 @@ public:
     // ---- Start-up (Haupt_Start.cpp)
     void FormShow();
     void Timer_InfoTimer();
+    // Places the window on a screen of that size: at the top and centred where it fits, else
+    // across the screen, resizable, with the working surface scrolled inside it.
+    void Fenster_Platzieren(QSize bildschirm);
 
     // ---- Date and time (Haupt_DatumZeit.cpp)
     void TrackBar_Datum_UhrzeitChange(TTrackBar* sender);
@@ -157,7 +161,8 @@ public:
     void shape_HimmelsrichtungMouseUp(TFormShape* sender, QMouseEvent* e);
 
     // ---- Components
-    QWidget* Client = nullptr; // the 1016 x 694 client area
+    QWidget* Client = nullptr;                // the 1016 x 694 client area
+    TRollflaeche* ScrollBox_Client = nullptr; // holds Client; scrolls it on small screens
 
     QWidget* Panel_DatenEingaben = nullptr;
     QWidget* PageControl1 = nullptr;

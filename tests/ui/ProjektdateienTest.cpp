@@ -319,14 +319,26 @@ TEST(Einstellungen, AnsprechpartnerUndZeilenregel) {
     memo->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10"));
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return); // with 10 lines a new one can still be started
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 0);
+    // Now 11 lines, the last one empty: neither a letter nor another line gets in.
     QTest::keyClick(memo, Qt::Key_X);
-    EXPECT_EQ(memo->Zeilen().size(), 11u);
-    EXPECT_EQ(memo->Zeilen().back(), "x");
-    QTest::keyClick(memo, Qt::Key_Y);
-    EXPECT_EQ(memo->Zeilen().back(), "x");
-    EXPECT_EQ(w.Plattform.Signaltoene, 1);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 2);
     QTest::keyClick(memo, Qt::Key_Backspace);
-    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("10\n"))) << "the x is gone";
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10"));
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Y); // back at 10 lines: typing works again
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n1y"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 2);
+    // Lines that arrive by loading are not limited, but typing into them is.
+    d->Memo2->SetzeZeilen({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"});
+    EXPECT_EQ(d->Memo2->Zeilen().size(), 12u);
+    d->Memo2->moveCursor(QTextCursor::End);
+    QTest::keyClick(d->Memo2, Qt::Key_Z);
+    EXPECT_EQ(d->Memo2->Zeilen().size(), 12u);
+    EXPECT_EQ(w.Plattform.Signaltoene, 3);
 }
 
 } // namespace
