@@ -75,6 +75,11 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         e.Auftrag = a;
         return e;
     }
+    if (befehl == "--version") {
+        a.Befehl = TStapelauftrag::Version;
+        e.Auftrag = a;
+        return e;
+    }
     if (befehl == "tabelle") {
         a.Befehl = TStapelauftrag::Tabelle;
     } else if (befehl == "velumora") {
@@ -119,6 +124,11 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
                 return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
             }
             artGesetzt = true;
+        } else if (o == "--format" && a.Befehl == TStapelauftrag::Tabelle) {
+            if (w != "text" && w != "csv") {
+                return fehler("--format ist text oder csv, nicht " + w);
+            }
+            a.Csv = w == "csv";
         } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora) {
             const std::optional<int> n = TagAusText(w);
             if (!n) {
@@ -193,8 +203,10 @@ std::string StapelHilfe() {
            "\n"
            "Befehle:\n"
            "  tabelle PROJEKT.dat --ziel fenster|terrasse --art tag|jahr|uhrzeit [--tag N] "
-           "[--uhrzeit HH:MM] -o DATEI\n"
+           "[--uhrzeit HH:MM] [--format text|csv] -o DATEI\n"
            "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr -o jahr.dat\n"
+           "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr --format csv -o "
+           "jahr.csv\n"
            "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
            "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
            "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken [--tag N] [--uhrzeit HH:MM] "
@@ -208,10 +220,16 @@ std::string StapelHilfe() {
            "\n"
            "--tag: Tag des Jahres 1..365 oder Datum wie 21.06. (Vorgabe 172 = 21. Juni)\n"
            "--uhrzeit: HH:MM, auf 10 Minuten abgerundet (Vorgabe 12:00)\n"
+           "--format csv: Tabelle für Tabellenkalkulationen (Semikolon, Dezimalkomma, UTF-8)\n"
            "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
+           "--version: zeigt die Version des Programms\n"
            "\n"
            "Rückgabewert: 0 erfolgreich, 1 Projektdatei unlesbar oder Schreibfehler, 2 falscher "
            "Aufruf.\n";
+}
+
+std::string StapelVersion() {
+    return std::string("umbrarix-batch ") + UMBRARIX_VERSION + "\n";
 }
 
 } // namespace umbrarix

@@ -10,11 +10,12 @@ namespace umbrarix {
 
 // One call of umbrarix-batch, read from its arguments.
 struct TStapelauftrag {
-    enum TBefehl { Tabelle, Velumora, Drucken, Ansicht, Hilfe } Befehl = Hilfe;
+    enum TBefehl { Tabelle, Velumora, Drucken, Ansicht, Hilfe, Version } Befehl = Hilfe;
     std::string Projekt;   // the project file
     std::string Ausgabe;   // -o; "-" is standard output (text files only)
     bool Terrasse = false; // --ziel terrasse
     TTabellenart Art = TTabellenart::Tag;
+    bool Csv = false;          // --format csv: the table for spreadsheets
     int Tag = 172;             // day of the year
     int Zeitposition = 72;     // clock time in 10-minute steps
     bool MitDatenblatt = true; // --inhalt
@@ -38,5 +39,7 @@ std::optional<int> ZeitpositionAusText(const std::string& text);
 
 // The help text: every command with one example.
 std::string StapelHilfe();
+// "umbrarix-batch 1.0" and a line end: what --version prints.
+std::string StapelVersion();
 
 } // namespace umbrarix

@@ -104,6 +104,21 @@ TEST_P(StapelprogrammVergleich, TabellenUndVelumoraByteFuerByte) {
         EXPECT_TRUE(lauf.Fehler.isEmpty()) << lauf.Fehler.toStdString();
         EXPECT_EQ(lauf.Aus.toStdString(), v.Fenstertabelle(f.eintrag)) << f.ziel << " " << f.art;
     }
+    // The spreadsheet form: the window picks it by the name, the batch by --format.
+    {
+        const TLauf lauf =
+            Stapel(QStringList{QStringLiteral("tabelle"), v.Projekt, QStringLiteral("--ziel"),
+                               QStringLiteral("fenster"), QStringLiteral("--art"),
+                               QStringLiteral("uhrzeit"), QStringLiteral("--format"),
+                               QStringLiteral("csv"), QStringLiteral("-o"), QStringLiteral("-")} +
+                   v.Zeit());
+        ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
+        const QString datei = v.w.Ordner.filePath(QStringLiteral("fenster.csv"));
+        v.w.Plattform.Dateiantworten.push_back(datei);
+        v.w->Fenster3->trigger();
+        EXPECT_TRUE(lauf.Aus.startsWith("\xEF\xBB\xBFTag;Monat;Verschattung Fenster\r\n"));
+        EXPECT_EQ(lauf.Aus.toStdString(), Inhalt(datei));
+    }
     for (const bool terrasse : {false, true}) {
         const QString datei = v.w.Ordner.filePath(QStringLiteral("velumora.dat"));
         v.w.Plattform.Dateiantworten.push_back(datei);
@@ -189,6 +204,12 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
     const TLauf hilfe = Stapel({QStringLiteral("--help")});
     EXPECT_EQ(hilfe.Rueckgabe, 0);
     EXPECT_TRUE(hilfe.Aus.contains("umbrarix-batch tabelle"));
+    const TLauf version = Stapel({QStringLiteral("--version")});
+    EXPECT_EQ(version.Rueckgabe, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^umbrarix-batch \\d+\\.\\d+(\\.\\d+)?\\n$"))
+                    .match(QString::fromUtf8(version.Aus))
+                    .hasMatch())
+        << version.Aus.toStdString();
 
     const TLauf ohne = Stapel({});
     EXPECT_EQ(ohne.Rueckgabe, 2);
@@ -207,11 +228,11 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
     ASSERT_EQ(DateiSchreiben(falsch.toStdString(),
                              "Verschattungssimulation:\r\n=\r\nVersion 2005 / 02\r\n"),
               std::nullopt);
-    const TLauf version =
+    const TLauf falscheVersion =
         Stapel({QStringLiteral("velumora"), falsch, QStringLiteral("--ziel"),
                 QStringLiteral("fenster"), QStringLiteral("-o"), QStringLiteral("-")});
-    EXPECT_EQ(version.Rueckgabe, 1);
-    EXPECT_TRUE(QString::fromUtf8(version.Fehler)
+    EXPECT_EQ(falscheVersion.Rueckgabe, 1);
+    EXPECT_TRUE(QString::fromUtf8(falscheVersion.Fehler)
                     .contains(QStringLiteral("Falsches / unbekanntes Datenformat!")));
 
     const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
