@@ -2,6 +2,7 @@
 
 #include "ui/Form_Haupt.h"
 #include "ui/Plattform.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Umbrarix"));
+    umbrarix::DeutscheQtTexteLaden(app);
     umbrarix::TQtPlattform plattform;
     const QString programmordner =
         QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
