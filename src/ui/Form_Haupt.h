@@ -75,6 +75,10 @@ public:
     void StartDimensionAendern(QObject* sender);
     void DimensionslisteClick(int index);
     void DimensionslisteDblClick();
+    // Keyboard use of the pick list (Haupt_Tastatur.cpp): the arrow keys move the selection
+    // and pick as a click does, Escape closes the list and puts the texts back.
+    void DimensionslisteBewegen(int schritt);
+    void DimensionslisteAbbrechen();
     void CheckBox_UeberhangClick();
     void UeberhangAktivieren(bool an);
     void MauerLinksAktivieren(bool an);
@@ -301,6 +305,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     // Building the window (Haupt_Aufbau.cpp)
@@ -328,6 +333,10 @@ private:
     void Laufschritt(bool tag);
     void LaufBeenden(bool tag);
     void ElementgriffZiehen(TFormShape* sender, QMouseEvent* e);
+    // Keyboard (Haupt_Tastatur.cpp): page shortcuts and the pick list's keys.
+    void TastaturEinrichten();
+    void SeiteWechseln(int schritt);
+    bool Listentaste(QKeyEvent* e);
     void GriffeVerbinden();
 
     TPlattform& plattform_;
@@ -335,6 +344,9 @@ private:
     bool gezeigt_ = false;
     bool abbau_ = false; // the window is being destroyed: no more handlers
     std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
+    // The field that opened the pick list and the location texts before it opened (Escape).
+    QWidget* listenFeld_ = nullptr;
+    QStringList listenTexte_;
     QMetaObject::Connection fokusVerbindung_;
 };
 

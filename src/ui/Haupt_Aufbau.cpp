@@ -122,6 +122,7 @@ void TForm_Haupt::Aufbauen() {
     UntereLeisteAufbauen();
     MenueAufbauen();
     GriffeVerbinden();
+    TastaturEinrichten();
 
     Timer_TagSimulieren = new QTimer(this);
     Timer_TagSimulieren->setInterval(200);
@@ -198,6 +199,7 @@ void TForm_Haupt::EingabeseitenAufbauen() {
     for (int i = 0; i < 6; ++i) {
         auto* knopf = new QPushButton(seitennamen[i], PageControl1);
         knopf->setCheckable(true);
+        // No focus by a mouse click; the keyboard reaches the page shown (Haupt_Tastatur).
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setGeometry((i % 2) * 130, (i / 2) * 24, 130, 23);
         gruppe->addButton(knopf, i);
