@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Einstellungen.h"
 #include "model/Farbset.h"
 #include "model/Szene.h"
 #include "print/Druckseiten.h"
@@ -40,8 +41,10 @@ struct TProjektdaten;
 // Components carry their German names; handlers live in files by concern (Haupt_*.cpp).
 class TForm_Haupt : public QMainWindow {
 public:
-    // programmordner: folder of the settings files, with a trailing separator.
-    TForm_Haupt(TPlattform& plattform, QString programmordner);
+    // programmordner: the program's folder, with a trailing separator; benutzerordner: the
+    // user's configuration folder for the settings files when the program folder cannot be
+    // written (empty: the system's, ~/.config/umbrarix/).
+    TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner = {});
     ~TForm_Haupt() override;
 
     // ---- Scene and program-wide state
@@ -51,6 +54,10 @@ public:
     bool SimulationLaeuft = false;
     bool DiagrammLaeuft = false;
     QString Programmordner;
+    TEinstellungsorte Einstellungsorte; // where "schatten.ini" and "schatten.usr" live
+    // Where file dialogs start without a working folder: the program folder, or the home
+    // folder when the program folder cannot be written (an installed program).
+    QString Startordner;
     QString Projektdatei = QStringLiteral("unbenannt.dat");
     // The file dialogs' remembered settings: project open/save, shading tables, VELUMORA.
     TDateiDialog Opendialog1, SaveDialog1, SaveDialog2, SaveDialog_Velumora;

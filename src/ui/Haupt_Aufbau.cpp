@@ -146,10 +146,10 @@ void TForm_Haupt::Aufbauen() {
 
     Form_Info = new TForm_Info(this);
     Form_Farbauswahl = new TForm_Farbauswahl(this, plattform_);
-    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(this, plattform_, Programmordner,
-                                                           Opendialog1.Ordner, SaveDialog1.Ordner);
+    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(
+        this, plattform_, Einstellungsorte, Startordner, Opendialog1.Ordner, SaveDialog1.Ordner);
     Form_Projektbeschreibung = new TForm_Projektbeschreibung(this, plattform_);
-    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Programmordner);
+    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Einstellungsorte);
     const std::pair<QAction*, void (TForm_Haupt::*)()> befehle[] = {
         {Neu1, &TForm_Haupt::Neu1Click},
         {ffnen1, &TForm_Haupt::ffnen1Click},

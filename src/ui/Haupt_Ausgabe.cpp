@@ -64,7 +64,7 @@ void TForm_Haupt::VerschattungsdatenSpeichernClick(QObject* sender) {
 
 void TForm_Haupt::VelumoraExportClick(QObject* sender) {
     SaveDialog_Velumora.Dateiname.clear();
-    SaveDialog_Velumora.Ordner = Programmordner;
+    SaveDialog_Velumora.Ordner = Startordner;
     SaveDialog_Velumora.Filter = QStringLiteral("VELUMORA-Datendatei (*.dat)|*.dat");
     SaveDialog_Velumora.Endung = QStringLiteral("dat");
     const QString pfad = plattform_.DateiSpeichern(this, SaveDialog_Velumora);
