@@ -6,7 +6,7 @@ UMBRARIX_PAKETE=(
     fonts-liberation2
     xvfb xauth
     poppler-utils
-    desktop-file-utils appstream dpkg-dev
+    desktop-file-utils appstream dpkg-dev man-db
     clang libclang-rt-14-dev
 )
 
