@@ -2,6 +2,7 @@
 
 #include "ui/Form_Haupt.h"
 #include "ui/Plattform.h"
+#include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QDir>
@@ -14,6 +15,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Umbrarix"));
+    umbrarix::DeutscheQtTexteLaden(app);
     umbrarix::TQtPlattform plattform;
     const QString programmordner =
         QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();

@@ -3,6 +3,7 @@
 #include "auswertung/Dimensionierungsdatei.h"
 #include "auswertung/Sonnenstundendatei.h"
 #include "io/Cp1252.h"
+#include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
 #include "io/Projektuebernahme.h"
 #include "io/Velumora.h"
@@ -260,13 +261,13 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     s.Sonne = Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
 
     switch (a.Befehl) {
-    case TStapelauftrag::Tabelle:
-        return Schreiben(
-                   a,
-                   Verschattungstabelle(s.Texte, s.Szene, a.Art, a.Terrasse, a.Tag, a.Zeitposition),
-                   aus, fehler)
+    case TStapelauftrag::Tabelle: {
+        const std::string tabelle =
+            Verschattungstabelle(s.Texte, s.Szene, a.Art, a.Terrasse, a.Tag, a.Zeitposition);
+        return Schreiben(a, a.Csv ? CsvTabelle(tabelle, a.Art, a.Terrasse) : tabelle, aus, fehler)
                    ? 0
                    : 1;
+    }
     case TStapelauftrag::Velumora:
         return Schreiben(a, VelumoraDatei(s.Szene, a.Terrasse), aus, fehler) ? 0 : 1;
     case TStapelauftrag::Ansicht:
@@ -280,6 +281,7 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     case TStapelauftrag::Dimensionieren:
         return Dimensionieren(a, s, aus, fehler);
     case TStapelauftrag::Hilfe:
+    case TStapelauftrag::Version:
         break;
     }
     aus << StapelHilfe();

@@ -35,6 +35,10 @@ int main(int argc, char** argv) {
         std::cout << umbrarix::StapelHilfe();
         return 0;
     }
+    if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Version) {
+        std::cout << umbrarix::StapelVersion();
+        return 0;
+    }
     // Never a window: drawing and printing run on the offscreen platform.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
     qInstallMessageHandler(QtMeldungenVerwerfen);

@@ -8,6 +8,7 @@
 #include <QFontMetricsF>
 #include <QPrinter>
 
+#include <cmath>
 #include <unistd.h>
 
 namespace umbrarix {
@@ -92,6 +93,14 @@ QSizeF TQtSeitenflaeche::DruckbereichMm() const {
     return drucker_.pageLayout().paintRect(QPageLayout::Millimeter).size();
 }
 
+QRect Geraetepixel(const QRectF& r) {
+    // Both edges rounded, so that boxes side by side stay side by side.
+    const int links = static_cast<int>(std::lround(r.left()));
+    const int oben = static_cast<int>(std::lround(r.top()));
+    return QRect(QPoint(links, oben), QPoint(static_cast<int>(std::lround(r.right())) - 1,
+                                             static_cast<int>(std::lround(r.bottom())) - 1));
+}
+
 QPointF TQtSeitenflaeche::Punkt(int x, int y) const {
     return QPointF(x * Einheit(), -y * Einheit());
 }
@@ -141,12 +150,26 @@ void TQtSeitenflaeche::Kasten(int x1, int y1, int x2, int y2, TFarbe fuellung) {
 
 void TQtSeitenflaeche::Bild(int x, int y, int breite, int hoehe, const QImage& bild) {
     const QPointF p = Punkt(x, y);
-    maler_.drawImage(QRectF(p, QSizeF(breite * Einheit(), hoehe * Einheit())), bild);
+    ScharfZeichnen(Geraetepixel(QRectF(p, QSizeF(breite * Einheit(), hoehe * Einheit()))), bild);
 }
 
 void TQtSeitenflaeche::Schirmbild(const QImage& bild) {
     const QRect seite = drucker_.pageLayout().paintRectPixels(drucker_.resolution());
-    maler_.drawImage(Schirmbildrechteck(seite.size(), bild.size()), bild);
+    ScharfZeichnen(Schirmbildrechteck(seite.size(), bild.size()), bild);
+}
+
+void TQtSeitenflaeche::ScharfZeichnen(const QRect& ziel, const QImage& bild) {
+    if (ziel.isEmpty() || bild.isNull()) {
+        return;
+    }
+    // Enlarged here, pixel by pixel, to the device pixels of the box: every image pixel
+    // covers whole device pixels, so grid lines and text stay sharp whatever the viewer or
+    // printer does; and stored losslessly (the PDF writer would otherwise use JPEG).
+    maler_.setRenderHint(QPainter::LosslessImageRendering, true);
+    maler_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    maler_.drawImage(ziel.topLeft(),
+                     bild.convertToFormat(QImage::Format_RGB32)
+                         .scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace umbrarix

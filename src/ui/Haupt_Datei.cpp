@@ -108,15 +108,15 @@ void TForm_Haupt::ProjektAnwenden(const TProjektdaten& p) {
 }
 
 void TForm_Haupt::EinstellungenLesen() {
-    const std::string ordner = Programmordner.toStdString();
+    const std::string ordner = Einstellungsorte.Leseordner(EinstellungsdateiName);
     if (const std::optional<std::string> arbeitsordner = ArbeitsverzeichnisLesen(ordner)) {
         Opendialog1.Ordner = Q(*arbeitsordner);
         SaveDialog1.Ordner = Q(*arbeitsordner);
     } else {
-        Opendialog1.Ordner = Programmordner;
-        SaveDialog1.Ordner = Programmordner;
+        Opendialog1.Ordner = Startordner;
+        SaveDialog1.Ordner = Startordner;
     }
-    SaveDialog2.Ordner = Programmordner;
+    SaveDialog2.Ordner = Startordner;
     Form_Ansprechpartner->VorgabeOderLeer();
 }
 
@@ -149,7 +149,7 @@ void TForm_Haupt::Neu1Click() {
     Projektdatei = QStringLiteral("unbenannt.dat");
     for (TDateiDialog* d : {&SaveDialog1, &SaveDialog2, &Opendialog1}) {
         d->Dateiname.clear();
-        d->Ordner = Programmordner;
+        d->Ordner = Startordner;
     }
     Form_Projektbeschreibung->Memo1->clear();
     Form_Ansprechpartner->VorgabeOderLeer();

@@ -152,6 +152,10 @@ void TForm_Haupt::EndeDimensionAendern(QObject* sender, bool fokusInDieListe) {
 }
 
 void TForm_Haupt::StartDimensionAendern(QObject* sender) {
+    // What Escape in the list puts back.
+    listenFeld_ = qobject_cast<QWidget*>(sender);
+    listenTexte_ = {anz_Breitengrad->text(), anz_Laengengrad->text(), anz_Zeitzone->text(),
+                    anz_ort->text(), anz_Himmelsrichtung->Text()};
     Dimensionsliste->clear();
     Dimensionswerte.clear();
     Hintergrund(anz_Himmelsrichtung->Eingabe(), nullptr);

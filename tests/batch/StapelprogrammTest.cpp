@@ -7,7 +7,11 @@
 
 #include "hilfen/Hauptfenster.h"
 
+#include "print/Seitenflaeche.h"
+
 #include <QCheckBox>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -128,6 +132,21 @@ TEST_P(StapelprogrammVergleich, TabellenUndVelumoraByteFuerByte) {
         ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
         EXPECT_TRUE(lauf.Fehler.isEmpty()) << lauf.Fehler.toStdString();
         EXPECT_EQ(lauf.Aus.toStdString(), v.Fenstertabelle(f.eintrag)) << f.ziel << " " << f.art;
+    }
+    // The spreadsheet form: the window picks it by the name, the batch by --format.
+    {
+        const TLauf lauf =
+            Stapel(QStringList{QStringLiteral("tabelle"), v.Projekt, QStringLiteral("--ziel"),
+                               QStringLiteral("fenster"), QStringLiteral("--art"),
+                               QStringLiteral("uhrzeit"), QStringLiteral("--format"),
+                               QStringLiteral("csv"), QStringLiteral("-o"), QStringLiteral("-")} +
+                   v.Zeit());
+        ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
+        const QString datei = v.w.Ordner.filePath(QStringLiteral("fenster.csv"));
+        v.w.Plattform.Dateiantworten.push_back(datei);
+        v.w->Fenster3->trigger();
+        EXPECT_TRUE(lauf.Aus.startsWith("\xEF\xBB\xBFTag;Monat;Verschattung Fenster\r\n"));
+        EXPECT_EQ(lauf.Aus.toStdString(), Inhalt(datei));
     }
     for (const bool terrasse : {false, true}) {
         const QString datei = v.w.Ordner.filePath(QStringLiteral("velumora.dat"));
@@ -278,11 +297,112 @@ TEST(Stapelprogramm, ZieldateienBleibenHeil) {
     }
 }
 
+TLauf Werkzeug(const QString& programm, const QStringList& argumente) {
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// The printed views and diagrams: stored losslessly, enlarged pixel by pixel to the device
+// pixels of their boxes, and at their places on the page.
+TEST(Stapelprogramm, DruckbilderVerlustfreiUndPixelgenau) {
+    THauptfenster w;
+    const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
+    w.Plattform.Dateiantworten.push_back(projekt);
+    w->Sperichernunter1Click();
+    const QString pdf = w.Ordner.filePath(QStringLiteral("grafiken.pdf"));
+    ASSERT_EQ(Stapel({QStringLiteral("drucken"), projekt, QStringLiteral("--inhalt"),
+                      QStringLiteral("grafiken"), QStringLiteral("-o"), pdf})
+                  .Rueckgabe,
+              0);
+
+    // pdfimages -list: page num type width height color comp bpc enc interp ...
+    const TLauf liste = Werkzeug(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    ASSERT_EQ(liste.Rueckgabe, 0) << "pdfimages (poppler-utils) missing";
+    QList<QStringList> bilder;
+    for (const QByteArray& zeile : liste.Aus.split('\n')) {
+        const QStringList f = QString::fromUtf8(zeile).split(u' ', Qt::SkipEmptyParts);
+        if (f.size() > 9 && f[2] == QStringLiteral("image")) {
+            bilder.push_back(f);
+        }
+    }
+    ASSERT_EQ(bilder.size(), 8);
+    constexpr double Pixel = 1200.0 / 254; // device pixels per 0.1 mm
+    for (int i = 0; i < bilder.size(); ++i) {
+        const QStringList& f = bilder[i];
+        EXPECT_NE(f[8].toStdString(), "jpeg") << i;
+        EXPECT_EQ(f[9].toStdString(), "no") << "not smoothed by the viewer";
+        // Views 1400 units wide, diagrams 400 high (659 wide).
+        const double breite = i < 4 ? 1400 * Pixel : 659 * Pixel;
+        EXPECT_NEAR(f[3].toDouble(), breite, 1.0) << i;
+        if (i >= 4) {
+            EXPECT_NEAR(f[4].toDouble(), 400 * Pixel, 1.0) << i;
+        }
+    }
+
+    // Page 1 drawn at 600 dpi, about five page pixels to an image pixel: the centre of every
+    // image pixel of the 3D view shows that pixel's colour, at the place the layout gives.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    const QRectF druckbereich = drucker.pageLayout().paintRect(QPageLayout::Millimeter);
+    const TTextbereich t = Textbereich(druckbereich.width(), druckbereich.height());
+    constexpr double Seitenpixel = 600.0 / 254; // page pixels per 0.1 mm
+    const int ausschnittX = static_cast<int>((druckbereich.left() * 10 + t.L) * Seitenpixel);
+    const int ausschnittY = static_cast<int>((druckbereich.top() * 10 + t.T + 600) * Seitenpixel);
+    const QString png = w.Ordner.filePath(QStringLiteral("seite"));
+    ASSERT_EQ(Werkzeug(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-f"),
+                        QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                        QStringLiteral("-x"), QString::number(ausschnittX), QStringLiteral("-y"),
+                        QString::number(ausschnittY), QStringLiteral("-W"),
+                        QString::number(static_cast<int>(1700 * Seitenpixel)), QStringLiteral("-H"),
+                        QString::number(static_cast<int>(900 * Seitenpixel)),
+                        QStringLiteral("-png"), pdf, png})
+                  .Rueckgabe,
+              0);
+    const QImage seite(png + QStringLiteral("-1.png"));
+    ASSERT_FALSE(seite.isNull());
+    const QString bild3d = w.Ordner.filePath(QStringLiteral("3d.png"));
+    ASSERT_EQ(Stapel({QStringLiteral("ansicht"), projekt, QStringLiteral("--ansicht"),
+                      QStringLiteral("3d"), QStringLiteral("-o"), bild3d})
+                  .Rueckgabe,
+              0);
+    const QImage ansicht(bild3d);
+    ASSERT_EQ(ansicht.size(), QSize(701, 361));
+    // The box at (L + 100, T + 660), 1400 units wide, in page pixels of the cut-out.
+    const double links = (druckbereich.left() * 10 + t.L + 100) * Seitenpixel - ausschnittX;
+    const double oben = (druckbereich.top() * 10 + t.T + 660) * Seitenpixel - ausschnittY;
+    const double schritt = 1400.0 / 701 * Seitenpixel;
+    int abweichend = 0, geprueft = 0;
+    for (int y = 0; y < ansicht.height(); y += 3) {
+        for (int x = 0; x < ansicht.width(); x += 3) {
+            const QColor soll = ansicht.pixelColor(x, y);
+            const QColor ist = seite.pixelColor(static_cast<int>(links + (x + 0.5) * schritt),
+                                                static_cast<int>(oben + (y + 0.5) * schritt));
+            ++geprueft;
+            if (std::abs(soll.red() - ist.red()) > 2 || std::abs(soll.green() - ist.green()) > 2 ||
+                std::abs(soll.blue() - ist.blue()) > 2) {
+                ++abweichend;
+            }
+        }
+    }
+    EXPECT_EQ(abweichend, 0) << "of " << geprueft << " pixels";
+}
+
 TEST(Stapelprogramm, FehlerUndAufruf) {
     THauptfenster w;
     const TLauf hilfe = Stapel({QStringLiteral("--help")});
     EXPECT_EQ(hilfe.Rueckgabe, 0);
     EXPECT_TRUE(hilfe.Aus.contains("umbrarix-batch tabelle"));
+    const TLauf version = Stapel({QStringLiteral("--version")});
+    EXPECT_EQ(version.Rueckgabe, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^umbrarix-batch \\d+\\.\\d+(\\.\\d+)?\\n$"))
+                    .match(QString::fromUtf8(version.Aus))
+                    .hasMatch())
+        << version.Aus.toStdString();
 
     const TLauf ohne = Stapel({});
     EXPECT_EQ(ohne.Rueckgabe, 2);
@@ -301,11 +421,11 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
     ASSERT_EQ(DateiSchreiben(falsch.toStdString(),
                              "Verschattungssimulation:\r\n=\r\nVersion 2005 / 02\r\n"),
               std::nullopt);
-    const TLauf version =
+    const TLauf falscheVersion =
         Stapel({QStringLiteral("velumora"), falsch, QStringLiteral("--ziel"),
                 QStringLiteral("fenster"), QStringLiteral("-o"), QStringLiteral("-")});
-    EXPECT_EQ(version.Rueckgabe, 1);
-    EXPECT_TRUE(QString::fromUtf8(version.Fehler)
+    EXPECT_EQ(falscheVersion.Rueckgabe, 1);
+    EXPECT_TRUE(QString::fromUtf8(falscheVersion.Fehler)
                     .contains(QStringLiteral("Falsches / unbekanntes Datenformat!")));
 
     const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));

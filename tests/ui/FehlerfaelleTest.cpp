@@ -176,11 +176,13 @@ TEST(Fehlerfaelle, SchreibschutzVerknuepfungUndRechteDerZieldatei) {
 }
 
 TEST(Fehlerfaelle, Einstellungsdateien) {
-    // A program folder that does not exist: neither settings file can be written.
+    // A program folder that does not exist and a configuration folder that cannot be made:
+    // neither settings file can be written.
     THauptfenster w;
-    const QString fehlt = w.Ordner.filePath(QStringLiteral("fehlt/"));
-    TForm_Arbeitsverzeichnis arbeit(nullptr, w.Plattform, fehlt, w->Opendialog1.Ordner,
-                                    w->SaveDialog1.Ordner);
+    const TEinstellungsorte fehlt{w.Ordner.filePath(QStringLiteral("fehlt/")).toStdString(),
+                                  "/proc/umbrarix/"};
+    TForm_Arbeitsverzeichnis arbeit(nullptr, w.Plattform, fehlt, w->Programmordner,
+                                    w->Opendialog1.Ordner, w->SaveDialog1.Ordner);
     arbeit.anz_Arbeitsverzeichnis->setText(w.Ordner.path());
     arbeit.BitBtn1Click();
     EXPECT_TRUE(w.Plattform.Meldungen.back().startsWith(
@@ -196,7 +198,7 @@ TEST(Fehlerfaelle, Einstellungsdateien) {
     EXPECT_FALSE(partner.Memo2->IstGrau());
 
     // A full device: the earlier default stays as it was.
-    TForm_Ansprechpartner richtig(nullptr, w.Plattform, w->Programmordner);
+    TForm_Ansprechpartner richtig(nullptr, w.Plattform, w->Einstellungsorte);
     richtig.Memo2->SetzeZeilen({"Anna"});
     richtig.Button1Click();
     const QString usr = w.Ordner.filePath(QStringLiteral("schatten.usr"));
@@ -206,8 +208,8 @@ TEST(Fehlerfaelle, Einstellungsdateien) {
     EXPECT_EQ(w.Plattform.Meldungen.back(),
               QStringLiteral("Daten konnten nicht gespeichert werden!"));
     EXPECT_EQ(Inhalt(usr), "Anna\r\n");
-    TForm_Arbeitsverzeichnis ini(nullptr, w.Plattform, w->Programmordner, w->Opendialog1.Ordner,
-                                 w->SaveDialog1.Ordner);
+    TForm_Arbeitsverzeichnis ini(nullptr, w.Plattform, w->Einstellungsorte, w->Programmordner,
+                                 w->Opendialog1.Ordner, w->SaveDialog1.Ordner);
     const QString lang = w.Ordner.filePath(QString(150, u'a'));
     ASSERT_TRUE(QDir().mkpath(lang));
     ini.anz_Arbeitsverzeichnis->setText(lang);
