@@ -130,6 +130,7 @@ void TForm_Haupt::Aufbauen() {
     UntereLeisteAufbauen();
     MenueAufbauen();
     GriffeVerbinden();
+    TastaturEinrichten();
 
     Timer_TagSimulieren = new QTimer(this);
     Timer_TagSimulieren->setInterval(200);
@@ -153,10 +154,10 @@ void TForm_Haupt::Aufbauen() {
 
     Form_Info = new TForm_Info(this);
     Form_Farbauswahl = new TForm_Farbauswahl(this, plattform_);
-    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(this, plattform_, Programmordner,
-                                                           Opendialog1.Ordner, SaveDialog1.Ordner);
+    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(
+        this, plattform_, Einstellungsorte, Startordner, Opendialog1.Ordner, SaveDialog1.Ordner);
     Form_Projektbeschreibung = new TForm_Projektbeschreibung(this, plattform_);
-    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Programmordner);
+    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Einstellungsorte);
     const std::pair<QAction*, void (TForm_Haupt::*)()> befehle[] = {
         {Neu1, &TForm_Haupt::Neu1Click},
         {ffnen1, &TForm_Haupt::ffnen1Click},
@@ -206,6 +207,7 @@ void TForm_Haupt::EingabeseitenAufbauen() {
     for (int i = 0; i < 6; ++i) {
         auto* knopf = new QPushButton(seitennamen[i], PageControl1);
         knopf->setCheckable(true);
+        // No focus by a mouse click; the keyboard reaches the page shown (Haupt_Tastatur).
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setGeometry((i % 2) * 130, (i / 2) * 24, 130, 23);
         gruppe->addButton(knopf, i);
@@ -725,6 +727,7 @@ void TForm_Haupt::MenueAufbauen() {
     fest->setObjectName(QStringLiteral("JahreswerteSpeichernfesteUhrzeit1"));
     Fenster3 = eintrag(fest, "Fenster3", QStringLiteral("Fenster"));
     Terrasse3 = eintrag(fest, "Terrasse3", QStringLiteral("Terrasse"));
+    AuswertungsmenueAufbauen(leiste);
 
     QMenu* drucken = leiste->addMenu(QStringLiteral("D&rucken"));
     DatenblattAusgabe1 =

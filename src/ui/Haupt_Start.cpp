@@ -7,9 +7,11 @@
 #include "views/Zeichenflaeche.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace umbrarix {
@@ -34,8 +36,16 @@ void SkalaZeichnen(TBildflaeche* skala, std::initializer_list<int> linien) {
 
 } // namespace
 
-TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner)
+TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner)
     : Programmordner(std::move(programmordner)), plattform_(plattform) {
+    if (benutzerordner.isEmpty()) {
+        benutzerordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/umbrarix/");
+    }
+    Einstellungsorte = {Programmordner.toStdString(), benutzerordner.toStdString()};
+    Startordner = OrdnerBeschreibbar(Einstellungsorte.Programmordner)
+                      ? Programmordner
+                      : QDir::homePath() + QStringLiteral("/");
     Aufbauen();
     fokusVerbindung_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
