@@ -76,8 +76,12 @@ void InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
 
 } // namespace
 
-bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3, const TPunkt2D& P4,
-                     TPunkt2D& punkt) {
+namespace {
+
+// The two tests in the open, so that DreieckSchnitt, which calls them fifteen times, can take
+// them in line.
+inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
+                                  const TPunkt2D& P4, TPunkt2D& punkt) {
     const double x1 = P1.u, y1 = P1.v, x2 = P2.u, y2 = P2.v;
     const double x3 = P3.u, y3 = P3.v, x4 = P4.u, y4 = P4.v;
     const double den = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
@@ -91,7 +95,8 @@ bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
     return s >= 0 && s <= 1 && t >= 0 && t <= 1;
 }
 
-bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, const TPunkt2D& P) {
+inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C,
+                                 const TPunkt2D& P) {
     const double ax = A.u, ay = A.v, bx = B.u, by = B.v, cx = C.u, cy = C.v;
     if ((bx - ax) * (cy - ay) == (by - ay) * (cx - ax)) {
         return false;
@@ -102,6 +107,17 @@ bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, con
     const double q = ((px - ax) * (by - ay) - (py - ay) * (bx - ax)) /
                      ((cx - ax) * (by - ay) - (cy - ay) * (bx - ax));
     return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+}
+
+} // namespace
+
+bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3, const TPunkt2D& P4,
+                     TPunkt2D& punkt) {
+    return StreckenSchnittIntern(P1, P2, P3, P4, punkt);
+}
+
+bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, const TPunkt2D& P) {
+    return PunktImDreieckIntern(A, B, C, P);
 }
 
 TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
@@ -119,9 +135,9 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     bool innenB[3], innenA[3];
     int kB = 0, kA = 0;
     for (int i = 0; i < 3; ++i) {
-        innenB[i] = PunktImDreieck(A[0], A[1], A[2], B[i]);
+        innenB[i] = PunktImDreieckIntern(A[0], A[1], A[2], B[i]);
         kB += innenB[i] ? 1 : 0;
-        innenA[i] = PunktImDreieck(B[0], B[1], B[2], A[i]);
+        innenA[i] = PunktImDreieckIntern(B[0], B[1], B[2], A[i]);
         kA += innenA[i] ? 1 : 0;
     }
     InnereNachVorn(A, innenA);
@@ -144,7 +160,7 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             TPunkt2D p;
-            if (StreckenSchnitt(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3], p)) {
+            if (StreckenSchnittIntern(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3], p)) {
                 treffer[n++] = p;
             }
         }
