@@ -76,8 +76,12 @@ void InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
 
 } // namespace
 
-bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3, const TPunkt2D& P4,
-                     TPunkt2D& punkt) {
+namespace {
+
+// The two tests in the open, so that DreieckSchnitt, which calls them fifteen times, can take
+// them in line.
+inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
+                                  const TPunkt2D& P4, TPunkt2D& punkt) {
     const double x1 = P1.u, y1 = P1.v, x2 = P2.u, y2 = P2.v;
     const double x3 = P3.u, y3 = P3.v, x4 = P4.u, y4 = P4.v;
     const double den = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
@@ -91,7 +95,8 @@ bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
     return s >= 0 && s <= 1 && t >= 0 && t <= 1;
 }
 
-bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, const TPunkt2D& P) {
+inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C,
+                                 const TPunkt2D& P) {
     const double ax = A.u, ay = A.v, bx = B.u, by = B.v, cx = C.u, cy = C.v;
     if ((bx - ax) * (cy - ay) == (by - ay) * (cx - ax)) {
         return false;
@@ -102,6 +107,17 @@ bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, con
     const double q = ((px - ax) * (by - ay) - (py - ay) * (bx - ax)) /
                      ((cx - ax) * (by - ay) - (cy - ay) * (bx - ax));
     return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+}
+
+} // namespace
+
+bool StreckenSchnitt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3, const TPunkt2D& P4,
+                     TPunkt2D& punkt) {
+    return StreckenSchnittIntern(P1, P2, P3, P4, punkt);
+}
+
+bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, const TPunkt2D& P) {
+    return PunktImDreieckIntern(A, B, C, P);
 }
 
 TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
@@ -119,9 +135,9 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     bool innenB[3], innenA[3];
     int kB = 0, kA = 0;
     for (int i = 0; i < 3; ++i) {
-        innenB[i] = PunktImDreieck(A[0], A[1], A[2], B[i]);
+        innenB[i] = PunktImDreieckIntern(A[0], A[1], A[2], B[i]);
         kB += innenB[i] ? 1 : 0;
-        innenA[i] = PunktImDreieck(B[0], B[1], B[2], A[i]);
+        innenA[i] = PunktImDreieckIntern(B[0], B[1], B[2], A[i]);
         kA += innenA[i] ? 1 : 0;
     }
     InnereNachVorn(A, innenA);
@@ -144,7 +160,7 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
             TPunkt2D p;
-            if (StreckenSchnitt(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3], p)) {
+            if (StreckenSchnittIntern(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3], p)) {
                 treffer[n++] = p;
             }
         }
@@ -178,15 +194,62 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
 
 namespace {
 
+// Inputs that are whole numbers this small have exact cross products in StreckenSchnitt and
+// PunktImDreieck (differences below 2^21, products below 2^43), so their tests decide as exact
+// arithmetic would.
+constexpr double ExakteGrenze = 1 << 20;
+
+struct TKasten {
+    double umin, umax, vmin, vmax;
+    bool ganz; // every coordinate a whole number within ExakteGrenze
+};
+
+TKasten Kasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        k.ganz = k.ganz && std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze &&
+                 q.u == std::nearbyint(q.u) && q.v == std::nearbyint(q.v);
+    }
+    return k;
+}
+
+// Boxes apart: with exact tests, two figures in them have no edge crossing and no corner
+// inside the other, so their triangle pairs add nothing to the pool.
+bool Getrennt(const TKasten& a, const TKasten& b) {
+    return a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin;
+}
+
+TKasten Dreieckskasten(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2) {
+    return {std::min({p0.u, p1.u, p2.u}), std::max({p0.u, p1.u, p2.u}),
+            std::min({p0.v, p1.v, p2.v}), std::max({p0.v, p1.v, p2.v}), true};
+}
+
 // Step 1 into p, which has room for the bound 6 (nT - 2) (nS - 2); returns the pool's size.
-int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
+// exakt: both inputs are whole numbers within ExakteGrenze, so triangle pairs whose boxes are
+// apart can be passed over.
+int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool,
+                bool exakt) {
     const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
     if (nT < 3 || nS < 3) {
         return 0;
     }
+    TKasten sKasten[TPolygon::Kapazitaet];
+    if (exakt) {
+        for (int j = 1; j <= nS - 2 && j < TPolygon::Kapazitaet; ++j) {
+            sKasten[j] = Dreieckskasten(S[0], S[j], S[j + 1]);
+        }
+    }
     int n = 0;
     for (int i = 1; i <= nT - 2; ++i) {
+        const TKasten tKasten = exakt ? Dreieckskasten(T[0], T[i], T[i + 1]) : TKasten{};
         for (int j = 1; j <= nS - 2; ++j) {
+            if (exakt && j < TPolygon::Kapazitaet && Getrennt(tKasten, sKasten[j])) {
+                continue;
+            }
             const TDreieckSchnitt d = DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
             for (int k = 0; k < d.Anzahl; ++k) {
                 const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
@@ -214,7 +277,8 @@ std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
 
 std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     std::vector<TPunkt2D> pool(Poolgrenze(T.size(), S.size()));
-    pool.resize(static_cast<std::size_t>(EckenpoolIn(T, S, pool.data())));
+    const bool exakt = pool.size() > 0 && Kasten(T).ganz && Kasten(S).ganz;
+    pool.resize(static_cast<std::size_t>(EckenpoolIn(T, S, pool.data(), exakt)));
     return pool;
 }
 
@@ -496,38 +560,6 @@ int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
     return n;
 }
 
-// Inputs that are whole numbers this small have exact cross products in StreckenSchnitt and
-// PunktImDreieck (differences below 2^21, products below 2^43), so their tests decide as exact
-// arithmetic would.
-constexpr double ExakteGrenze = 1 << 20;
-
-struct TKasten {
-    double umin, umax, vmin, vmax;
-    bool ganz; // every coordinate a whole number within ExakteGrenze
-};
-
-TKasten Kasten(std::span<const TPunkt2D> p) {
-    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
-    for (const TPunkt2D& q : p) {
-        k.umin = std::min(k.umin, q.u);
-        k.umax = std::max(k.umax, q.u);
-        k.vmin = std::min(k.vmin, q.v);
-        k.vmax = std::max(k.vmax, q.v);
-        k.ganz = k.ganz && std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze &&
-                 q.u == std::nearbyint(q.u) && q.v == std::nearbyint(q.v);
-    }
-    return k;
-}
-
-// True when the two polygons' boxes are apart and the segment and inside tests are exact:
-// then no triangle pair has an edge crossing or a corner inside the other, the pool stays
-// empty and so does the result.
-bool SicherGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
-    const TKasten a = Kasten(T), b = Kasten(S);
-    return a.ganz && b.ganz &&
-           (a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin);
-}
-
 } // namespace
 
 void Huellenfilter(std::vector<TPunkt2D>& pool) {
@@ -569,11 +601,16 @@ std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<cons
 int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer) {
     const std::size_t grenze = Poolgrenze(T.size(), S.size());
-    if (grenze == 0 || SicherGetrennt(T, S)) {
+    if (grenze == 0) {
         return 0;
     }
+    const TKasten t = Kasten(T), s = Kasten(S);
+    const bool exakt = t.ganz && s.ganz;
+    if (exakt && Getrennt(t, s)) {
+        return 0; // no triangle pair can add a corner
+    }
     TPunkt2D* p = puffer.Bereitstellen(grenze);
-    int n = EckenpoolIn(T, S, p);
+    int n = EckenpoolIn(T, S, p, exakt);
     n = HuellenfilterIn(p, n);
     NachWinkelOrdnen(p, puffer.Winkel(), n);
     return GeradeEckenEntfernenIn(p, n);
