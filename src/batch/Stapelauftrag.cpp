@@ -1,5 +1,8 @@
 #include "batch/Stapelauftrag.h"
 
+#include "model/Eingabedaten.h"
+#include "model/Zahltext.h"
+
 #include <array>
 #include <charconv>
 
@@ -59,6 +62,22 @@ std::optional<int> ZeitpositionAusText(const std::string& text) {
     return (*h * 60 + *m) / 10;
 }
 
+std::optional<TBereich> BereichAusText(const std::string& text, double min, double max) {
+    const std::size_t strich = text.find('-');
+    const std::size_t doppelpunkt = text.find(':');
+    if (strich == std::string::npos || doppelpunkt == std::string::npos || doppelpunkt < strich) {
+        return std::nullopt;
+    }
+    const std::string_view t = text;
+    const std::optional<int> von = Ganzzahl(t.substr(0, strich));
+    const std::optional<int> bis = Ganzzahl(t.substr(strich + 1, doppelpunkt - strich - 1));
+    const std::optional<int> schritt = Ganzzahl(t.substr(doppelpunkt + 1));
+    if (!von || !bis || !schritt || *schritt <= 0 || *von > *bis || *von < min || *bis > max) {
+        return std::nullopt;
+    }
+    return TBereich{*von, *bis, *schritt};
+}
+
 TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     TStapelLesen e;
     const auto fehler = [&e](std::string text) {
@@ -88,10 +107,19 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         a.Befehl = TStapelauftrag::Drucken;
     } else if (befehl == "ansicht") {
         a.Befehl = TStapelauftrag::Ansicht;
+    } else if (befehl == "jahresuebersicht") {
+        a.Befehl = TStapelauftrag::Jahresuebersicht;
+    } else if (befehl == "sonnenstunden") {
+        a.Befehl = TStapelauftrag::Sonnenstunden;
+    } else if (befehl == "dimensionieren") {
+        a.Befehl = TStapelauftrag::Dimensionieren;
     } else {
         return fehler("Unbekannter Befehl: " + befehl);
     }
     bool zielGesetzt = false, artGesetzt = false, inhaltGesetzt = false;
+    bool zeitraumGesetzt = false, uhrzeitGesetzt = false, mindestensGesetzt = false;
+    const bool auswertung =
+        a.Befehl == TStapelauftrag::Sonnenstunden || a.Befehl == TStapelauftrag::Dimensionieren;
     for (std::size_t i = 1; i < arg.size(); ++i) {
         const std::string& o = arg[i];
         if (o.rfind("--", 0) != 0 && o != "-o") {
@@ -107,7 +135,40 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         const std::string& w = arg[++i];
         if (o == "-o") {
             a.Ausgabe = w;
-        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken) {
+        } else if (auswertung && (o == "--zeitraum" || o == "--uhrzeit")) {
+            if (const std::optional<std::string> f =
+                    o == "--zeitraum" ? TageLesen(w, a.Zeitraum) : UhrzeitenLesen(w, a.Zeitraum)) {
+                return fehler(*f);
+            }
+            (o == "--zeitraum" ? zeitraumGesetzt : uhrzeitGesetzt) = true;
+        } else if (a.Befehl == TStapelauftrag::Dimensionieren && o == "--mindestens") {
+            const std::optional<double> p = TextZuZahl(w);
+            if (!p || !(*p >= 0 && *p <= 100)) {
+                return fehler("--mindestens ist ein Prozentwert von 0 bis 100, nicht " + w);
+            }
+            a.Frage.Mindestgrad = *p / 100;
+            mindestensGesetzt = true;
+        } else if (a.Befehl == TStapelauftrag::Dimensionieren &&
+                   (o == "--ausfall" || o == "--breite" || o == "--neigung")) {
+            const char* feld = o == "--ausfall"  ? "anz_Vordachlaenge"
+                               : o == "--breite" ? "anz_Vordachbreite"
+                                                 : "anz_Vordach_Neigung";
+            const TSpinfeld* f = SpinfeldMitNamen(feld);
+            const std::optional<TBereich> b = BereichAusText(w, f->Min, f->Max);
+            if (!b) {
+                return fehler(o + " ist VON-BIS:SCHRITT in ganzen Zahlen von " +
+                              GanzzahlText(f->Min) + " bis " + GanzzahlText(f->Max) +
+                              " mit einem Schritt über 0, nicht " + w);
+            }
+            if (o == "--ausfall") {
+                a.Frage.Ausfall = *b;
+            } else {
+                (o == "--breite" ? a.Frage.Breite : a.Frage.Neigung) = *b;
+            }
+        } else if (a.Befehl == TStapelauftrag::Dimensionieren && o == "--projekt") {
+            a.NeuesProjekt = w;
+        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken &&
+                   a.Befehl != TStapelauftrag::Sonnenstunden) {
             if (w != "fenster" && w != "terrasse") {
                 return fehler("--ziel ist fenster oder terrasse, nicht " + w);
             }
@@ -129,25 +190,27 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
                 return fehler("--format ist text oder csv, nicht " + w);
             }
             a.Csv = w == "csv";
-        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora) {
+        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora && !auswertung) {
             const std::optional<int> n = TagAusText(w);
             if (!n) {
                 return fehler(
                     "--tag ist ein Tag des Jahres 1..365 oder ein Datum wie 21.06., nicht " + w);
             }
             a.Tag = *n;
-        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora) {
+        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora && !auswertung) {
             const std::optional<int> p = ZeitpositionAusText(w);
             if (!p) {
                 return fehler("--uhrzeit ist eine Uhrzeit wie 14:30, nicht " + w);
             }
             a.Zeitposition = *p;
         } else if (o == "--inhalt" && a.Befehl == TStapelauftrag::Drucken) {
-            if (w != "alles" && w != "datenblatt" && w != "grafiken") {
-                return fehler("--inhalt ist alles, datenblatt oder grafiken, nicht " + w);
+            if (w != "alles" && w != "datenblatt" && w != "grafiken" && w != "jahresuebersicht") {
+                return fehler(
+                    "--inhalt ist alles, datenblatt, grafiken oder jahresuebersicht, nicht " + w);
             }
-            a.MitDatenblatt = w != "grafiken";
-            a.MitGrafiken = w != "datenblatt";
+            a.MitJahresuebersicht = w == "jahresuebersicht";
+            a.MitDatenblatt = w != "grafiken" && !a.MitJahresuebersicht;
+            a.MitGrafiken = w != "datenblatt" && !a.MitJahresuebersicht;
             inhaltGesetzt = true;
         } else if (o == "--ansprechpartner" && a.Befehl == TStapelauftrag::Drucken) {
             a.Ansprechpartnerdatei = w;
@@ -175,12 +238,15 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         return fehler("Keine Ausgabedatei angegeben (-o DATEI).");
     }
     const bool textdatei =
-        a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora;
+        a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora ||
+        a.Befehl == TStapelauftrag::Sonnenstunden || a.Befehl == TStapelauftrag::Dimensionieren;
     if (a.Ausgabe == "-" && !textdatei) {
         return fehler(
             "Nur Textdateien können mit -o - auf die Standardausgabe geschrieben werden.");
     }
-    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora) &&
+    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora ||
+         a.Befehl == TStapelauftrag::Jahresuebersicht ||
+         a.Befehl == TStapelauftrag::Dimensionieren) &&
         !zielGesetzt) {
         return fehler("--ziel fenster oder --ziel terrasse fehlt.");
     }
@@ -188,10 +254,26 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         return fehler("--art tag, jahr oder uhrzeit fehlt.");
     }
     if (a.Befehl == TStapelauftrag::Drucken && !inhaltGesetzt) {
-        return fehler("--inhalt alles, datenblatt oder grafiken fehlt.");
+        return fehler("--inhalt alles, datenblatt, grafiken oder jahresuebersicht fehlt.");
     }
     if (a.Befehl == TStapelauftrag::Ansicht && a.Ansichtsname.empty()) {
         return fehler("--ansicht fehlt.");
+    }
+    if (a.Befehl == TStapelauftrag::Dimensionieren) {
+        if (!zeitraumGesetzt || !uhrzeitGesetzt || !mindestensGesetzt) {
+            return fehler("dimensionieren braucht --zeitraum, --uhrzeit und --mindestens.");
+        }
+        a.Frage.Terrasse = a.Terrasse;
+        a.Frage.Zeitraum = a.Zeitraum;
+        const auto anzahl = [](const std::optional<TBereich>& b) {
+            return b ? BereichsWerte(*b).size() : size_t{1};
+        };
+        if (BereichsWerte(a.Frage.Ausfall).size() * anzahl(a.Frage.Breite) *
+                anzahl(a.Frage.Neigung) >
+            HoechstzahlKandidaten) {
+            return fehler("Zu viele Kandidaten (höchstens " +
+                          std::to_string(HoechstzahlKandidaten) + "): größere Schritte wählen.");
+        }
     }
     e.Auftrag = a;
     return e;
@@ -209,7 +291,8 @@ std::string StapelHilfe() {
            "jahr.csv\n"
            "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
            "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
-           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken [--tag N] [--uhrzeit HH:MM] "
+           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken|jahresuebersicht [--tag N] "
+           "[--uhrzeit HH:MM] "
            "[--ansprechpartner DATEI] [--beschreibung DATEI] -o DATEI.pdf\n"
            "      umbrarix-batch drucken kunde.dat --inhalt alles --ansprechpartner schatten.usr "
            "-o kunde.pdf\n"
@@ -217,9 +300,26 @@ std::string StapelHilfe() {
            "jahresdiagramm [--tag N] [--uhrzeit HH:MM] [--ziel fenster|terrasse] -o DATEI.png\n"
            "      umbrarix-batch ansicht kunde.dat --ansicht seite --tag 21.06. --uhrzeit 15:00 "
            "-o seite.png\n"
+           "  jahresuebersicht PROJEKT.dat --ziel fenster|terrasse [--tag N] [--uhrzeit HH:MM] "
+           "-o DATEI.png\n"
+           "      umbrarix-batch jahresuebersicht kunde.dat --ziel terrasse -o terrasse.png\n"
+           "  sonnenstunden PROJEKT.dat [--zeitraum TT.MM.-TT.MM.] [--uhrzeit HH:MM-HH:MM] "
+           "-o DATEI\n"
+           "      umbrarix-batch sonnenstunden kunde.dat --zeitraum 01.06.-31.08. --uhrzeit "
+           "12:00-16:00 -o -\n"
+           "  dimensionieren PROJEKT.dat --ziel fenster|terrasse --zeitraum TT.MM.-TT.MM. "
+           "--uhrzeit HH:MM-HH:MM --mindestens PROZENT [--ausfall VON-BIS:SCHRITT] "
+           "[--breite VON-BIS:SCHRITT] [--neigung VON-BIS:SCHRITT] [--projekt NEU.dat] -o DATEI\n"
+           "      umbrarix-batch dimensionieren kunde.dat --ziel terrasse --zeitraum "
+           "01.06.-31.08. --uhrzeit 12:00-16:00 --mindestens 80 -o -\n"
            "\n"
            "--tag: Tag des Jahres 1..365 oder Datum wie 21.06. (Vorgabe 172 = 21. Juni)\n"
            "--uhrzeit: HH:MM, auf 10 Minuten abgerundet (Vorgabe 12:00)\n"
+           "--zeitraum, --uhrzeit bei sonnenstunden: Tage beide eingeschlossen (über Neujahr, "
+           "wenn der erste nach dem zweiten liegt), Uhrzeiten in Zehnminutenschritten bis "
+           "ausschließlich; Vorgabe das ganze Jahr, 00:00-24:00\n"
+           "--ausfall, --breite, --neigung bei dimensionieren: Kandidaten in cm bzw. Grad "
+           "(Vorgabe Ausfall 0-400:10, Breite und Neigung wie im Projekt)\n"
            "--format csv: Tabelle für Tabellenkalkulationen (Semikolon, Dezimalkomma, UTF-8)\n"
            "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
            "--version: zeigt die Version des Programms\n"

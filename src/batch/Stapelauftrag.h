@@ -1,5 +1,7 @@
 #pragma once
 
+#include "auswertung/Dimensionierung.h"
+#include "auswertung/Zeitraum.h"
 #include "io/Verschattungstabelle.h"
 
 #include <optional>
@@ -10,7 +12,17 @@ namespace umbrarix {
 
 // One call of umbrarix-batch, read from its arguments.
 struct TStapelauftrag {
-    enum TBefehl { Tabelle, Velumora, Drucken, Ansicht, Hilfe, Version } Befehl = Hilfe;
+    enum TBefehl {
+        Tabelle,
+        Velumora,
+        Drucken,
+        Ansicht,
+        Hilfe,
+        Jahresuebersicht,
+        Sonnenstunden,
+        Dimensionieren,
+        Version
+    } Befehl = Hilfe;
     std::string Projekt;   // the project file
     std::string Ausgabe;   // -o; "-" is standard output (text files only)
     bool Terrasse = false; // --ziel terrasse
@@ -23,6 +35,10 @@ struct TStapelauftrag {
     std::string Ansprechpartnerdatei; // contact-person lines for the data sheet
     std::string Beschreibungsdatei;   // description lines instead of the project's
     std::string Ansichtsname;         // 3d, seite, fenster, terrasse, kompass, tagesdiagramm, ...
+    bool MitJahresuebersicht = false; // drucken --inhalt jahresuebersicht
+    TZeitraum Zeitraum = GanzesJahr;  // sonnenstunden --zeitraum / --uhrzeit
+    TDimensionierungsfrage Frage;     // dimensionieren (its period is Zeitraum)
+    std::string NeuesProjekt;         // dimensionieren --projekt: the proposal's project file
 };
 
 // The arguments read, or the German reason why they are not a valid call.
@@ -36,6 +52,12 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& argumente);
 std::optional<int> TagAusText(const std::string& text);
 // "HH:MM" as a time position, rounded down to the 10-minute grid, or nothing.
 std::optional<int> ZeitpositionAusText(const std::string& text);
+
+// Most candidates one call of dimensionieren may ask for.
+inline constexpr size_t HoechstzahlKandidaten = 10000;
+
+// "VON-BIS:SCHRITT" of whole numbers within min..max, VON <= BIS, SCHRITT > 0, or nothing.
+std::optional<TBereich> BereichAusText(const std::string& text, double min, double max);
 
 // The help text: every command with one example.
 std::string StapelHilfe();

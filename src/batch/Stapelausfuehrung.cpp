@@ -1,5 +1,7 @@
 #include "batch/Stapelausfuehrung.h"
 
+#include "auswertung/Dimensionierungsdatei.h"
+#include "auswertung/Sonnenstundendatei.h"
 #include "io/Cp1252.h"
 #include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
@@ -7,6 +9,7 @@
 #include "io/Velumora.h"
 #include "model/Kalender.h"
 #include "print/Druckseiten.h"
+#include "print/Jahresuebersichtsseite.h"
 #include "print/Seitenflaeche_Qt.h"
 #include "shadow/Ergebnistext.h"
 #include "shadow/Simulieren.h"
@@ -15,6 +18,7 @@
 #include "views/Ansicht3D.h"
 #include "views/Frontansicht.h"
 #include "views/Horizontalschnitt.h"
+#include "views/Jahreskarte.h"
 #include "views/Kompass.h"
 #include "views/Person.h"
 #include "views/Seitenansicht.h"
@@ -35,14 +39,15 @@ struct TStapelszene {
     TPunkt Sonne;
 };
 
-// Lines of a Windows-1252 text file (contact person, description).
+// Lines of a text file (contact person, description): Windows-1252, or UTF-8 as an editor
+// saves it.
 std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
     const TDateiinhalt d = DateiLesen(pfad);
     if (!d.Gelesen) {
         fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& aus,
@@ -70,7 +75,7 @@ struct TAnsichten {
 };
 
 TAnsichten AnsichtenZeichnen(const TStapelszene& s) {
-    const TFarbset farben;
+    const TFarbset& farben = s.Texte.Farben; // the colours the project file states
     const QImage vorlage = Vorlage_Ansicht();
     return {Ansicht3D_Zeichnen(s.Szene, farben, T3DBlick{}),
             Seitenansicht_Zeichnen(s.Szene, farben, vorlage, s.Sonne, PersonStartLinks).Bild,
@@ -82,7 +87,7 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
     QImage bild;
     const TEingabedaten& e = s.Szene.Eingaben;
     if (a.Ansichtsname == "kompass") {
-        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, TFarbset{},
+        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, s.Texte.Farben,
                               Vorlage_Kompass())
                    .Bild;
     } else if (a.Ansichtsname == "tagesdiagramm" || a.Ansichtsname == "jahresdiagramm") {
@@ -105,6 +110,57 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
     puffer.open(QIODevice::WriteOnly);
     bild.save(&puffer, "PNG");
     return Schreiben(a, png.toStdString(), aus, fehler) ? 0 : 1;
+}
+
+QByteArray AlsPng(const QImage& bild) {
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    bild.save(&puffer, "PNG");
+    return png;
+}
+
+// The year's grid of the scene, evaluated on copies; without a progress callback nothing can
+// cancel the run.
+TJahresraster Raster(const TStapelszene& s) {
+    return *JahresrasterBerechnen(s.Szene);
+}
+
+QImage Karte(const TJahresraster& r, bool terrasse, const TStapelauftrag& a) {
+    return Jahreskarte_Zeichnen(r.Anteile(terrasse),
+                                terrasse ? QStringLiteral("Terrasse") : QStringLiteral("Fenster"),
+                                a.Tag, a.Zeitposition);
+}
+
+int Jahresuebersicht(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
+                     std::ostream& fehler) {
+    const TJahresraster r = Raster(s);
+    return Schreiben(a, AlsPng(Karte(r, a.Terrasse, a)).toStdString(), aus, fehler) ? 0 : 1;
+}
+
+int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
+                  std::ostream& fehler) {
+    const TJahresraster r = Raster(s);
+    const std::string datei = Sonnenstundendatei(s.Texte, SonnenstundenBerechnen(r), a.Zeitraum,
+                                                 BeschattungsgradAusRaster(r, a.Zeitraum));
+    return Schreiben(a, datei, aus, fehler) ? 0 : 1;
+}
+
+// The candidates' table; with --projekt also the project file of the proposal (or of the best
+// candidate when none reaches the requirement).
+int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
+                   std::ostream& fehler) {
+    const TDimensionierung d = *Dimensionieren(s.Szene, a.Frage);
+    if (!a.NeuesProjekt.empty() && d.Vorschlag >= 0) {
+        const TProjektdaten neu =
+            KandidatenProjekt(s.Texte, d.Kandidaten[static_cast<size_t>(d.Vorschlag)]);
+        if (const std::optional<std::string> f =
+                DateiSchreiben(a.NeuesProjekt, ProjektdateiSchreiben(neu))) {
+            fehler << "umbrarix-batch: " << *f << ": " << a.NeuesProjekt << "\n";
+            return 1;
+        }
+    }
+    return Schreiben(a, Dimensionierungsdatei(s.Texte, a.Frage, d), aus, fehler) ? 0 : 1;
 }
 
 int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
@@ -145,6 +201,16 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
     if (!seite.Aktiv()) {
         fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
         return 1;
+    }
+    if (a.MitJahresuebersicht) {
+        const TJahresraster r = Raster(s);
+        TJahresuebersichtsdruck j;
+        j.Fenster = Karte(r, false, a);
+        j.Terrasse = Karte(r, true, a);
+        j.Stunden = SonnenstundenBerechnen(r);
+        j.Zeitraum = TZeitraum{};
+        j.Grad = BeschattungsgradAusRaster(r, j.Zeitraum);
+        Jahresuebersicht_Drucken(seite, d, j);
     }
     if (a.MitDatenblatt) {
         Datenblatt_Drucken(seite, d);
@@ -208,6 +274,12 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
         return Ansicht(a, s, aus, fehler);
     case TStapelauftrag::Drucken:
         return Drucken(a, s, fehler);
+    case TStapelauftrag::Jahresuebersicht:
+        return Jahresuebersicht(a, s, aus, fehler);
+    case TStapelauftrag::Sonnenstunden:
+        return Sonnenstunden(a, s, aus, fehler);
+    case TStapelauftrag::Dimensionieren:
+        return Dimensionieren(a, s, aus, fehler);
     case TStapelauftrag::Hilfe:
     case TStapelauftrag::Version:
         break;

@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -20,6 +21,9 @@ void QtMeldungenVerwerfen(QtMsgType art, const QMessageLogContext&, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
+    // Beyond a file size limit a write then fails with its message instead of killing the
+    // program halfway, which would leave the temporary file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> argumente(argv + 1, argv + argc);
     const umbrarix::TStapelLesen gelesen = umbrarix::StapelauftragLesen(argumente);
     if (!gelesen.Auftrag) {

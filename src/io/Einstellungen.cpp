@@ -77,7 +77,7 @@ std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& 
     if (!d.Gelesen) {
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,

@@ -5,40 +5,35 @@
 #include "views/Zeichenflaeche.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cerrno>
 #include <cmath>
-#include <sys/stat.h>
+#include <unistd.h>
 
 namespace umbrarix {
 
 TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
     if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
         ziel_ = drucker.outputFileName();
-        const QFileInfo ziel(ziel_);
-        struct stat info {};
-        const bool geraet =
-            ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
-        if (!geraet && !ziel.absoluteDir().exists()) {
-            fehler_ = QString::fromStdString(Dateifehlertext(ENOTDIR));
+        // Checked as every save is, before the pages are made: a missing folder, a protected
+        // file, a link (its target is written).
+        const TSchreibziel ziel = SchreibzielPruefen(ziel_.toStdString());
+        if (ziel.Fehler) {
+            fehler_ = QString::fromStdString(*ziel.Fehler);
             return;
         }
         // The job goes to a temporary file first: beside the target, so that a folder that
         // cannot be written shows before the pages are made; for a device (such as /dev/full)
         // in the temporary folder.
-        const QString ordner = geraet ? QDir::tempPath() : ziel.absolutePath();
-        QTemporaryFile tmp(ordner + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
-        tmp.setAutoRemove(false);
-        if (!tmp.open()) {
-            fehler_ = QString::fromStdString(Dateifehlertext(EACCES));
+        const TZwischendatei tmp = ZwischendateiAnlegen(
+            ziel.Geraet ? QDir::tempPath().toStdString() : ziel.Ordner, ".pdf");
+        if (tmp.Fehler) {
+            fehler_ = QString::fromStdString(*tmp.Fehler);
             return;
         }
-        zwischendatei_ = tmp.fileName();
-        tmp.close();
+        ::close(tmp.Deskriptor);
+        zwischendatei_ = QString::fromStdString(tmp.Pfad);
         drucker.setOutputFileName(zwischendatei_);
     }
     if (!maler_.begin(&drucker_)) {
@@ -75,7 +70,8 @@ bool TQtSeitenflaeche::Beenden() {
     const std::string& b = pdf.Bytes;
     const std::size_t ende = b.rfind("%%EOF");
     if (!pdf.Gelesen || ende == std::string::npos || b.size() - ende > 8) {
-        fehler_ = QStringLiteral("Die Druckdatei konnte nicht vollständig geschrieben werden.");
+        // The same words as any other save that breaks off for the same reason.
+        fehler_ = QString::fromStdString(AbbruchGrund(zwischen.toStdString()));
         QFile::remove(zwischen);
         return false;
     }

@@ -1,6 +1,7 @@
 #include "ui/Form_Dialoge.h"
 
 #include "io/Einstellungen.h"
+#include "ui/Schrift.h"
 #include "views/Zeichenflaeche.h"
 
 #include <QDir>
@@ -101,9 +102,11 @@ void TZeilenfeld::Grau(bool grau) {
     setPalette(p);
 }
 
+// Every line the field shows counts, an empty last one too: once there are 11, the 11th can
+// only be taken back.
 void TZeilenfeld::keyPressEvent(QKeyEvent* e) {
     const bool zeichen = !e->text().isEmpty() && e->key() != Qt::Key_Backspace;
-    if (zeichen && Zeilen().size() > 10) {
+    if (zeichen && document()->blockCount() > 10) {
         plattform_.Signalton();
         return;
     }
@@ -116,6 +119,7 @@ TForm_Farbauswahl::TForm_Farbauswahl(QWidget* eltern, TPlattform& plattform)
     : QDialog(eltern, Qt::Tool), plattform_(plattform) {
     setObjectName(QStringLiteral("TForm_Farbauswahl"));
     setWindowTitle(QStringLiteral("Farbauswahl"));
+    setFont(Programmschrift());
     const char* labels[] = {"Farbe des Überhangs / der Markise:",
                             "Farbe der Mauervorsprünge:",
                             "Farbe des Fensters:",
@@ -180,6 +184,7 @@ TForm_Arbeitsverzeichnis::TForm_Arbeitsverzeichnis(QWidget* eltern, TPlattform& 
       oeffnenOrdner_(oeffnenOrdner), speichernOrdner_(speichernOrdner) {
     setObjectName(QStringLiteral("TForm_Arbeitsverzeichnis"));
     setWindowTitle(QStringLiteral("Arebitsverzeichnis"));
+    setFont(Programmschrift());
     auto* l = new QLabel(QStringLiteral("Arbeitsverzeichnis:"), this);
     l->move(16, 16);
     anz_Arbeitsverzeichnis = new QLineEdit(this);
@@ -254,6 +259,7 @@ TForm_Projektbeschreibung::TForm_Projektbeschreibung(QWidget* eltern, TPlattform
     : QDialog(eltern) {
     setObjectName(QStringLiteral("TForm_Projektbeschreibung"));
     setWindowTitle(QStringLiteral("Projektbeschreibung"));
+    setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Projektbeschreibung (max. 10 Zeilen):"), this));
     Memo1 = new TZeilenfeld(this, QStringLiteral("Memo1"), plattform);
@@ -270,6 +276,7 @@ TForm_Ansprechpartner::TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattf
     : QDialog(eltern), plattform_(plattform), orte_(orte) {
     setObjectName(QStringLiteral("TForm_Ansprechpartner"));
     setWindowTitle(QStringLiteral("Ansprechpartner"));
+    setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
         QStringLiteral(

@@ -20,6 +20,7 @@ class QGroupBox;
 class QLabel;
 class QListWidget;
 class QMenu;
+class QMenuBar;
 class QProgressBar;
 class QPushButton;
 class QRadioButton;
@@ -34,6 +35,7 @@ class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
 class TForm_Projektbeschreibung;
 class TForm_Ansprechpartner;
+class TRollflaeche;
 struct TProjektdaten;
 
 // The main window: inputs, views, compass, results and the date and time scales. It owns the
@@ -66,6 +68,9 @@ public:
     // ---- Start-up (Haupt_Start.cpp)
     void FormShow();
     void Timer_InfoTimer();
+    // Places the window on a screen of that size: at the top and centred where it fits, else
+    // across the screen, resizable, with the working surface scrolled inside it.
+    void Fenster_Platzieren(QSize bildschirm);
 
     // ---- Date and time (Haupt_DatumZeit.cpp)
     void TrackBar_Datum_UhrzeitChange(TTrackBar* sender);
@@ -132,11 +137,15 @@ public:
     // The project as the fields, switches, description and colours show it.
     TProjektdaten ProjektErfassen() const;
     void ProjektAnwenden(const TProjektdaten& projekt);
+    bool ProjektSpeichern(const QString& pfad); // false after showing the message
     void EinstellungenLesen();
 
     // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)
     void VerschattungsdatenSpeichernClick(QObject* sender);
     void VelumoraExportClick(QObject* sender);
+
+    // ---- Evaluations over many instants (Haupt_Auswertung.cpp)
+    void JahresuebersichtClick();
 
     // ---- Printing (Haupt_Drucken.cpp)
     void DruckenClick(QObject* sender);
@@ -163,7 +172,8 @@ public:
     void shape_HimmelsrichtungMouseUp(TFormShape* sender, QMouseEvent* e);
 
     // ---- Components
-    QWidget* Client = nullptr; // the 1016 x 694 client area
+    QWidget* Client = nullptr;                // the 1016 x 694 client area
+    TRollflaeche* ScrollBox_Client = nullptr; // holds Client; scrolls it on small screens
 
     QWidget* Panel_DatenEingaben = nullptr;
     QWidget* PageControl1 = nullptr;
@@ -294,6 +304,8 @@ public:
     // Menu
     QAction *Neu1, *ffnen1, *Speichern1, *Sperichernunter1, *N_VelumoraTrenner;
     QMenu* VELUMORAExport1 = nullptr;
+    QMenu* Auswertung1 = nullptr;
+    QAction* Jahresuebersicht1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;
     QAction *Fenster1, *Terrasse1, *Fenster2, *Terrasse2, *Fenster3, *Terrasse3;
@@ -322,6 +334,7 @@ private:
     void DiagrammseiteAufbauen(QWidget* panel, bool tag);
     void UntereLeisteAufbauen();
     void MenueAufbauen();
+    void AuswertungsmenueAufbauen(QMenuBar* leiste);
     TFormShape* Marker(QWidget* panel, const char* name, TFormShape::TForm form, bool gefuellt);
     void MarkerSetzen(TFormShape* marker, const QRect& r);
 
@@ -350,6 +363,9 @@ private:
     int fokusSperre_ = 0; // focus changes made by the program itself end no edit
     bool gezeigt_ = false;
     bool abbau_ = false; // the window is being destroyed: no more handlers
+    // A whole project is being put into the fields ("&Öffnen ...", "&Neu"): the element
+    // switches change on the way, but the fields keep the values the project states.
+    bool projektWirdGesetzt_ = false;
     std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
     // The field that opened the pick list and the location texts before it opened (Escape).
     QWidget* listenFeld_ = nullptr;

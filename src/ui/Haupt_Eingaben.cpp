@@ -327,6 +327,12 @@ void TForm_Haupt::CheckBox_UeberhangClick() {
     for (TFormShape* m : {f_volant_unten, f_volant_links, f_volant_rechts, s_ueberh_volant}) {
         m->setVisible(volant);
     }
+    // While a project is put into the fields, its file states the valance height (a switch
+    // that is still off from the previous scene must not clear it) and the end-of-edit step
+    // after it evaluates the instant.
+    if (projektWirdGesetzt_) {
+        return;
+    }
     // A valance switched off is a valance of height 0.
     if (!volant) {
         anz_VolantHoehe->SetzeText(QStringLiteral("0"));

@@ -98,19 +98,23 @@ void TForm_Haupt::FormShow() {
 void TForm_Haupt::Timer_InfoTimer() {
     const QScreen* bildschirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (bildschirm != nullptr) {
-        const TFensterplatz platz =
-            Fensterplatz(bildschirm->geometry().size(), frameGeometry().size());
-        if (platz.Veraenderbar) {
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            setGeometry(platz.Rahmen);
-        } else {
-            move(platz.Rahmen.topLeft());
-        }
+        Fenster_Platzieren(bildschirm->geometry().size());
     }
     Timer_Info->stop();
     plattform_.NachrichtenVerarbeiten();
     plattform_.ModalZeigen(*Form_Info);
+}
+
+void TForm_Haupt::Fenster_Platzieren(QSize bildschirm) {
+    const TFensterplatz platz = Fensterplatz(bildschirm, frameGeometry().size());
+    if (platz.Veraenderbar) {
+        // The place is the outer frame; title bar and borders come off the inner size.
+        const QSize rand = frameGeometry().size() - size();
+        setMinimumSize(200, 150);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(platz.Rahmen.size() - rand);
+    }
+    move(platz.Rahmen.topLeft());
 }
 
 } // namespace umbrarix

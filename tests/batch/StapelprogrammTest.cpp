@@ -19,6 +19,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace umbrarix {
 namespace {
 
@@ -29,8 +35,18 @@ struct TLauf {
     QByteArray Aus, Fehler;
 };
 
-TLauf Stapel(const QStringList& argumente) {
+// dateigrenze: the largest file the program may write (bytes), 0 for none.
+TLauf Stapel(const QStringList& argumente, rlim_t dateigrenze = 0) {
     QProcess p;
+    if (dateigrenze > 0) {
+        p.setChildProcessModifier([dateigrenze] {
+            std::signal(SIGXFSZ, SIG_DFL); // as a shell with "ulimit -f" starts it
+            rlimit grenze{};
+            getrlimit(RLIMIT_FSIZE, &grenze);
+            grenze.rlim_cur = dateigrenze;
+            setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+    }
     p.start(QStringLiteral(UMBRARIX_BATCH), argumente);
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -56,6 +72,15 @@ struct TVergleich {
             w->anz_ml_ausfall->SetzeText(QStringLiteral("160"));
             w->anz_Himmelsrichtung->SetzeText(QStringLiteral("30"));
             w->EndeDimensionAendern(w->anz_ml_ausfall);
+            // Colours of its own, which the batch program must draw with as well.
+            w->Farben.Markisenfarbe = 0x2050A0;
+            w->Farben.Mauerfarbe = 0x606000;
+            w->Farben.Wandfarbe = 0xC8E0F0;
+            w->Farben.Fensterfarbe = 0xF0B060;
+            w->Farben.Bodenfarbe = 0x90C0A0;
+            w->Farben.Terrassenfarbe = 0x4080C0;
+            w->Farben.Interaktivfarbe = 0x0000C0;
+            w->TrackBar_Datum_UhrzeitChange(nullptr);
         }
         Projekt = w.Ordner.filePath(QStringLiteral("projekt.dat"));
         w.Plattform.Dateiantworten.push_back(Projekt);
@@ -200,6 +225,75 @@ TEST(Stapelprogramm, DruckenAlsPdf) {
                                    ansprechpartner, QStringLiteral("-o"), pdf});
         ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
         EXPECT_EQ(PdfSeiten(pdf), f.seiten) << f.inhalt;
+    }
+}
+
+// The four writing commands of the batch program, each into the given file.
+QStringList Schreibbefehl(int i, const QString& projekt, const QString& ziel) {
+    const QStringList befehle[] = {
+        {QStringLiteral("tabelle"), projekt, QStringLiteral("--ziel"), QStringLiteral("fenster"),
+         QStringLiteral("--art"), QStringLiteral("jahr")},
+        {QStringLiteral("velumora"), projekt, QStringLiteral("--ziel"), QStringLiteral("fenster")},
+        {QStringLiteral("ansicht"), projekt, QStringLiteral("--ansicht"), QStringLiteral("3d")},
+        {QStringLiteral("drucken"), projekt, QStringLiteral("--inhalt"),
+         QStringLiteral("datenblatt")}};
+    return befehle[i] + QStringList{QStringLiteral("-o"), ziel};
+}
+
+int VersteckteDateien(const QString& ordner) {
+    return static_cast<int>(
+        QDir(ordner).entryList({QStringLiteral(".umbrarix-*")}, QDir::Files | QDir::Hidden).size());
+}
+
+TEST(Stapelprogramm, ZieldateienBleibenHeil) {
+    THauptfenster w;
+    const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
+    w.Plattform.Dateiantworten.push_back(projekt);
+    w->Sperichernunter1Click();
+    const QString ziel = w.Ordner.filePath(QStringLiteral("ziel.dat"));
+    const QString link = w.Ordner.filePath(QStringLiteral("link.dat"));
+    ASSERT_EQ(::symlink("ziel.dat", link.toLocal8Bit().constData()), 0);
+    const QByteArray zuGross = QString::fromStdString(Dateifehlertext(EFBIG)).toUtf8();
+    std::string vorher;
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = Schreibbefehl(i, projekt, ziel).front().toStdString();
+        ASSERT_EQ(DateiSchreiben(ziel.toStdString(), "alte Datei\r\n"), std::nullopt);
+        // Under a file size limit (ulimit -f) the write fails with a message instead of the
+        // program being killed; the earlier file stays and nothing is left behind.
+        const TLauf begrenzt = Stapel(Schreibbefehl(i, projekt, ziel), 300);
+        EXPECT_EQ(begrenzt.Rueckgabe, 1) << name;
+        EXPECT_TRUE(begrenzt.Fehler.contains(zuGross)) << name << begrenzt.Fehler.toStdString();
+        EXPECT_EQ(Inhalt(ziel), "alte Datei\r\n") << name;
+        EXPECT_EQ(VersteckteDateien(w.Ordner.path()), 0) << name;
+
+        // A write-protected file is refused.
+        ::chmod(ziel.toLocal8Bit().constData(), 0444);
+        const TLauf geschuetzt = Stapel(Schreibbefehl(i, projekt, ziel));
+        EXPECT_EQ(geschuetzt.Rueckgabe, 1) << name;
+        EXPECT_TRUE(QString::fromUtf8(geschuetzt.Fehler)
+                        .contains(QStringLiteral("Dateizugriff verweigert")))
+            << name << geschuetzt.Fehler.toStdString();
+        EXPECT_EQ(Inhalt(ziel), "alte Datei\r\n") << name;
+
+        // Through a link the target is written and keeps its private mode.
+        ::chmod(ziel.toLocal8Bit().constData(), 0600);
+        const TLauf verknuepft = Stapel(Schreibbefehl(i, projekt, link));
+        EXPECT_EQ(verknuepft.Rueckgabe, 0) << name << verknuepft.Fehler.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(link.toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << name;
+        ASSERT_EQ(::stat(ziel.toLocal8Bit().constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << name;
+        EXPECT_NE(Inhalt(ziel), "alte Datei\r\n") << name;
+        EXPECT_NE(Inhalt(ziel), vorher) << name;
+        vorher = Inhalt(ziel);
+
+        // Where no file can be created, every command says the same.
+        const TLauf proc = Stapel(Schreibbefehl(i, projekt, QStringLiteral("/proc/umbrarix.x")));
+        EXPECT_EQ(proc.Rueckgabe, 1) << name;
+        EXPECT_EQ(QString::fromUtf8(proc.Fehler),
+                  QStringLiteral("umbrarix-batch: Dateizugriff verweigert: /proc/umbrarix.x\n"))
+            << name;
     }
 }
 

@@ -1,0 +1,76 @@
+// Cost of the year overview: the grid of 365 days x 144 ten-minute steps (window and terrace,
+// over the hardware threads), its hours of direct sun and a period's Beschattungsgrad; and one
+// summer period evaluated on its own, as one candidate of the awning sizing; and the sizing
+// scans themselves.
+
+#include "Benchszene.h"
+#include "auswertung/Dimensionierung.h"
+#include "auswertung/Jahresraster.h"
+#include "auswertung/Sonnenstunden.h"
+#include "auswertung/Zeitraum.h"
+
+#include <benchmark/benchmark.h>
+
+namespace umbrarix {
+namespace {
+
+void Uebersicht(benchmark::State& state, const TSzene& s) {
+    for (auto _ : state) {
+        const std::optional<TJahresraster> r = JahresrasterBerechnen(s);
+        const TSonnenstundenUebersicht u = SonnenstundenBerechnen(*r);
+        const TBeschattungsgrad g = BeschattungsgradAusRaster(*r, TZeitraum{});
+        benchmark::DoNotOptimize(u.Jahr.FensterMit);
+        benchmark::DoNotOptimize(g.Fenster);
+    }
+}
+
+void Jahresuebersicht_Vorgabeszene(benchmark::State& state) {
+    Uebersicht(state, SzeneAusEingaben({}));
+}
+BENCHMARK(Jahresuebersicht_Vorgabeszene)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Jahresuebersicht_AlleElemente(benchmark::State& state) {
+    Uebersicht(state, AlleElementeAn());
+}
+BENCHMARK(Jahresuebersicht_AlleElemente)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// June to August, 12:00 to 16:00: 2,208 instants.
+void Beschattungsgrad_Sommernachmittag(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    for (auto _ : state) {
+        const std::optional<TBeschattungsgrad> g = BeschattungsgradBerechnen(s, TZeitraum{});
+        benchmark::DoNotOptimize(g);
+    }
+}
+BENCHMARK(Beschattungsgrad_Sommernachmittag)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Awning sizing: 41 projections 0..400 cm over June to August, 12:00 to 16:00 (90,528 instants).
+void Dimensionieren_41Ausfaelle(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    TDimensionierungsfrage f;
+    f.Terrasse = true;
+    for (auto _ : state) {
+        const std::optional<TDimensionierung> d = Dimensionieren(s, f);
+        benchmark::DoNotOptimize(d->Vorschlag);
+    }
+}
+BENCHMARK(Dimensionieren_41Ausfaelle)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 21 projections x 4 widths over May to September, 7:00 to 11:00 (308,448 instants).
+void Dimensionieren_21Ausfaelle4Breiten(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    TDimensionierungsfrage f;
+    f.Zeitraum = {121, 273, 42, 66};
+    f.Ausfall = {0, 400, 20};
+    f.Breite = TBereich{400, 700, 100};
+    for (auto _ : state) {
+        const std::optional<TDimensionierung> d = Dimensionieren(s, f);
+        benchmark::DoNotOptimize(d->Vorschlag);
+    }
+}
+BENCHMARK(Dimensionieren_21Ausfaelle4Breiten)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace umbrarix
+
+BENCHMARK_MAIN();

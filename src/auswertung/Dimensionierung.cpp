@@ -1,0 +1,146 @@
+#include "auswertung/Dimensionierung.h"
+
+#include "model/Eingabedaten.h"
+#include "model/ElementeAufbauen.h"
+#include "model/MasseZurueckgewinnen.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace umbrarix {
+
+namespace {
+
+double ImFeld(std::string_view name, double wert) {
+    const TSpinfeld* f = SpinfeldMitNamen(name);
+    return std::clamp(std::nearbyint(wert), f->Min, f->Max);
+}
+
+std::vector<int> WerteOderEigener(const std::optional<TBereich>& b, double eigener) {
+    return b ? BereichsWerte(*b) : std::vector<int>{static_cast<int>(eigener)};
+}
+
+} // namespace
+
+std::vector<int> BereichsWerte(const TBereich& b) {
+    std::vector<int> w;
+    if (b.Schritt <= 0) {
+        return w;
+    }
+    for (long long v = b.Von; v <= b.Bis; v += b.Schritt) {
+        w.push_back(static_cast<int>(v));
+    }
+    return w;
+}
+
+TSzene Kandidatenszene(const TSzene& szene, int ausfall, int breite, int neigung) {
+    TSzene s = szene;
+    TEingabedaten& e = s.Eingaben;
+    // Switching the overhang on leaves the valance as it was (off, height 0, when the
+    // overhang had been off).
+    e.CheckBox_Ueberhang = true;
+    e.anz_Vordachlaenge = ImFeld("anz_Vordachlaenge", ausfall);
+    e.anz_Vordachbreite = ImFeld("anz_Vordachbreite", breite);
+    e.anz_Vordach_Neigung = ImFeld("anz_Vordach_Neigung", neigung);
+    if (Daten_auslesen_Geometrie(s)) {
+        Daten_auslesen_Geometrie(s); // the valance switch changed: read everything again
+    }
+    e.anz_Durchgangshoehe = Durchgangshoehe_berechnen(s);
+    return s;
+}
+
+size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& f) {
+    const TEingabedaten& e = szene.Eingaben;
+    return BereichsWerte(f.Ausfall).size() *
+           WerteOderEigener(f.Breite, e.anz_Vordachbreite).size() *
+           WerteOderEigener(f.Neigung, e.anz_Vordach_Neigung).size();
+}
+
+std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimensionierungsfrage& f,
+                                               const std::function<bool(int)>& fortschritt,
+                                               int faeden) {
+    const TEingabedaten& e = szene.Eingaben;
+    TDimensionierung d;
+    for (const int a : BereichsWerte(f.Ausfall)) {
+        for (const int b : WerteOderEigener(f.Breite, e.anz_Vordachbreite)) {
+            for (const int n : WerteOderEigener(f.Neigung, e.anz_Vordach_Neigung)) {
+                d.Kandidaten.push_back({a, b, n, {}, 0});
+            }
+        }
+    }
+    std::vector<TSzene> szenen;
+    szenen.reserve(d.Kandidaten.size());
+    for (TKandidat& c : d.Kandidaten) {
+        szenen.push_back(Kandidatenszene(szene, c.Ausfall, c.Breite, c.Neigung));
+        const TEingabedaten& k = szenen.back().Eingaben;
+        c.Ausfall = static_cast<int>(k.anz_Vordachlaenge);
+        c.Breite = static_cast<int>(k.anz_Vordachbreite);
+        c.Neigung = static_cast<int>(k.anz_Vordach_Neigung);
+        c.Durchgangshoehe = k.anz_Durchgangshoehe;
+    }
+    // All candidates' instants in one run over the threads: a thread's copy of the scene is
+    // replaced when it reaches the next candidate's instants. The start copy has a projection
+    // no candidate has, so the first instant always takes its candidate's scene.
+    const std::vector<int> indizes = ZeitraumIndizes(f.Zeitraum);
+    const size_t n = indizes.size();
+    const size_t anzahl = n * szenen.size();
+    std::vector<double> fenster(anzahl), terrasse(anzahl);
+    TSzene start = szene;
+    start.Eingaben.anz_Vordachlaenge = -1;
+    const auto auswerten = [&](TSzene& s, int j) {
+        const auto u = static_cast<size_t>(j);
+        const TSzene& kandidat = szenen[u / n];
+        const TEingabedaten &e = s.Eingaben, &k = kandidat.Eingaben;
+        if (e.anz_Vordachlaenge != k.anz_Vordachlaenge ||
+            e.anz_Vordachbreite != k.anz_Vordachbreite ||
+            e.anz_Vordach_Neigung != k.anz_Vordach_Neigung) {
+            s = kandidat;
+        }
+        const int i = indizes[u % n];
+        Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+        fenster[u] = s.Fenster.Verschattungsanteil;
+        terrasse[u] = s.Terrasse.Verschattungsanteil;
+    };
+    TFortschritt melden;
+    if (fortschritt) {
+        melden = [&](int erledigt) {
+            return fortschritt(static_cast<int>(static_cast<size_t>(erledigt) / n));
+        };
+    }
+    const bool fertig =
+        ParallelAuswerten(start, static_cast<int>(anzahl), auswerten, melden, faeden);
+    if (!fertig) {
+        return std::nullopt;
+    }
+    for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
+        const std::span<const double> f_(fenster.data() + k * n, n), t_(terrasse.data() + k * n, n);
+        d.Kandidaten[k].Grad = {MittelDerBesonnten(f_), MittelDerBesonnten(t_)};
+    }
+    VorschlagWaehlen(d, f.Terrasse, f.Mindestgrad);
+    return d;
+}
+
+void VorschlagWaehlen(TDimensionierung& d, bool terrasse, double mindestgrad) {
+    d.Vorschlag = -1;
+    d.Erreichbar = false;
+    // The candidates stand in the order of the tie rules, so the first one found wins.
+    for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
+        const std::optional<double> g = d.Kandidaten[k].Zielgrad(terrasse);
+        if (g && *g >= mindestgrad) {
+            d.Vorschlag = static_cast<int>(k);
+            d.Erreichbar = true;
+            return;
+        }
+    }
+    for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
+        const std::optional<double> g = d.Kandidaten[k].Zielgrad(terrasse);
+        const std::optional<double> bester =
+            d.Vorschlag < 0 ? std::nullopt
+                            : d.Kandidaten[static_cast<size_t>(d.Vorschlag)].Zielgrad(terrasse);
+        if (d.Vorschlag < 0 || (g && (!bester || *g > *bester))) {
+            d.Vorschlag = static_cast<int>(k);
+        }
+    }
+}
+
+} // namespace umbrarix

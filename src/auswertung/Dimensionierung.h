@@ -1,0 +1,72 @@
+#pragma once
+
+// Sizing the awning: which projection (and width and slope) shades the window or the terrace
+// over a period at least as much as the customer wants. Every candidate is the scene with its
+// values taken over as an edit of the fields is, the overhang switched on.
+
+#include "auswertung/Zeitraum.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace umbrarix {
+
+// Candidate values VON, VON + SCHRITT, ... up to BIS (whole cm or degrees).
+struct TBereich {
+    int Von = 0;
+    int Bis = 0;
+    int Schritt = 1;
+    bool operator==(const TBereich&) const = default;
+};
+
+std::vector<int> BereichsWerte(const TBereich& b);
+
+struct TDimensionierungsfrage {
+    bool Terrasse = false; // target: the terrace, else the window
+    TZeitraum Zeitraum;
+    double Mindestgrad = 0.8;        // required Beschattungsgrad, 0..1
+    TBereich Ausfall{0, 400, 10};    // anz_Vordachlaenge
+    std::optional<TBereich> Breite;  // anz_Vordachbreite; nothing: the scene's value
+    std::optional<TBereich> Neigung; // anz_Vordach_Neigung; nothing: the scene's value
+};
+
+struct TKandidat {
+    int Ausfall = 0, Breite = 0, Neigung = 0;
+    TBeschattungsgrad Grad;     // over the period, window and terrace
+    double Durchgangshoehe = 0; // clearance under the valance after the rebuild, cm
+
+    std::optional<double> Zielgrad(bool terrasse) const {
+        return terrasse ? Grad.Terrasse : Grad.Fenster;
+    }
+};
+
+struct TDimensionierung {
+    std::vector<TKandidat> Kandidaten; // by projection, then width, then slope
+    int Vorschlag = -1;                // index of the proposal (or of the best candidate)
+    bool Erreichbar = false;           // whether the proposal reaches the required level
+};
+
+// Below this clearance under the valance (cm) the answer points it out.
+inline constexpr double MindestDurchgangshoehe = 200;
+
+// The scene of one candidate: the three values written into the fields, held in their limits
+// and taken over (elements rebuilt, clearance recomputed), the overhang switched on.
+TSzene Kandidatenszene(const TSzene& szene, int ausfall, int breite, int neigung);
+
+// Number of candidates the question asks for.
+size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& frage);
+
+// Evaluates every candidate over the period on copies of the scene. fortschritt receives the
+// number of finished candidates; nothing when it cancelled the scan.
+std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,
+                                               const TDimensionierungsfrage& frage,
+                                               const std::function<bool(int)>& fortschritt = {},
+                                               int faeden = AnzahlRechenfaeden());
+
+// The proposal among evaluated candidates: the first (smallest projection, then width, then
+// slope) whose target Beschattungsgrad reaches the required one unrounded; else the best one
+// (highest Beschattungsgrad, ties as above) with Erreichbar false.
+void VorschlagWaehlen(TDimensionierung& d, bool terrasse, double mindestgrad);
+
+} // namespace umbrarix

@@ -1,0 +1,31 @@
+#include "auswertung/Jahresraster.h"
+
+namespace umbrarix {
+
+TSzene OhneSonnenschutz(TSzene szene) {
+    TEingabedaten& e = szene.Eingaben;
+    e.CheckBox_Ueberhang = e.CheckBox_Volant = e.CheckBox_MauerLinks = e.CheckBox_MauerRechts =
+        false;
+    return szene;
+}
+
+std::optional<TJahresraster> JahresrasterBerechnen(const TSzene& szene,
+                                                   const TFortschritt& fortschritt, int faeden) {
+    TJahresraster r;
+    r.Fenster.assign(RasterZellen, 0.0);
+    r.Terrasse.assign(RasterZellen, 0.0);
+    const bool fertig = ParallelAuswerten(
+        szene, RasterZellen,
+        [&r](TSzene& s, int i) {
+            Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+            r.Fenster[static_cast<size_t>(i)] = s.Fenster.Verschattungsanteil;
+            r.Terrasse[static_cast<size_t>(i)] = s.Terrasse.Verschattungsanteil;
+        },
+        fortschritt, faeden);
+    if (!fertig) {
+        return std::nullopt;
+    }
+    return r;
+}
+
+} // namespace umbrarix

@@ -1,0 +1,54 @@
+#include "auswertung/Sonnenstundendatei.h"
+
+#include "io/Cp1252.h"
+#include "io/Dateizugriff.h"
+#include "io/Verschattungstabelle.h"
+#include "io/Zahlformat.h"
+
+#include <array>
+
+namespace umbrarix {
+
+namespace {
+
+// Left-aligned in five characters ("Mär" is three characters, four UTF-8 bytes).
+constexpr std::array<const char*, 12> Monatskuerzel{"Jan  ", "Feb  ", "Mär  ", "Apr  ",
+                                                    "Mai  ", "Jun  ", "Jul  ", "Aug  ",
+                                                    "Sep  ", "Okt  ", "Nov  ", "Dez  "};
+
+// The legend of the shading tables closes their header: five lines.
+constexpr size_t LegendenZeilen = 5;
+
+std::string Zeile(const char* name, const TSonnenstunden& s) {
+    return name + Festkomma(s.FensterMit, 2, 14) + Festkomma(s.FensterOhne, 2, 15) +
+           Festkomma(s.TerrasseMit, 2, 15) + Festkomma(s.TerrasseOhne, 2, 16);
+}
+
+} // namespace
+
+std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u) {
+    std::vector<std::string> z{
+        "Direkte Sonne in Stunden pro Tag (Mittelwerte):", std::string(47, '-'), "",
+        "Monat   Fenster mit   Fenster ohne   Terrasse mit   Terrasse ohne"};
+    for (size_t m = 0; m < 12; ++m) {
+        z.push_back(Zeile(Monatskuerzel[m], u.Monate[m]));
+    }
+    z.push_back(Zeile("Jahr ", u.Jahr));
+    return z;
+}
+
+std::string Sonnenstundendatei(const TProjektdaten& projekt, const TSonnenstundenUebersicht& u,
+                               const TZeitraum& zeitraum, const TBeschattungsgrad& grad) {
+    std::vector<std::string> z = Tabellenkopf(projekt);
+    z.resize(z.size() - LegendenZeilen);
+    for (std::string& zeile : Sonnenstundentabelle(u)) {
+        z.push_back(std::move(zeile));
+    }
+    z.emplace_back();
+    z.push_back("Zeitraum: " + ZeitraumText(zeitraum));
+    z.push_back("Beschattungsgrad Fenster: " + BeschattungsgradText(grad.Fenster));
+    z.push_back("Beschattungsgrad Terrasse: " + BeschattungsgradText(grad.Terrasse));
+    return NachCp1252(MitCrLf(z));
+}
+
+} // namespace umbrarix

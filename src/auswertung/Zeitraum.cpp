@@ -1,0 +1,192 @@
+#include "auswertung/Zeitraum.h"
+
+#include "io/Zahlformat.h"
+#include "model/Kalender.h"
+
+#include <array>
+#include <charconv>
+#include <cstdio>
+
+namespace umbrarix {
+
+namespace {
+
+constexpr std::array<int, 12> Monatslaenge{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+
+// One or two digits and nothing else.
+std::optional<int> Zahl(std::string_view t) {
+    int wert = 0;
+    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+    if (t.empty() || t.size() > 2 || fehler != std::errc{} || p != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+// "HH:MM" as a step 0..144, on the ten-minute grid.
+std::optional<int> SchrittLesen(std::string_view t) {
+    const std::size_t doppelpunkt = t.find(':');
+    if (doppelpunkt == std::string_view::npos || t.size() - doppelpunkt != 3) {
+        return std::nullopt;
+    }
+    const std::optional<int> h = Zahl(t.substr(0, doppelpunkt));
+    const std::optional<int> m = Zahl(t.substr(doppelpunkt + 1));
+    if (!h || !m || *m > 59 || *m % 10 != 0 || *h > 24 || (*h == 24 && *m != 0)) {
+        return std::nullopt;
+    }
+    return *h * 6 + *m / 10;
+}
+
+std::string Zweistellig(int n) {
+    char puffer[8];
+    std::snprintf(puffer, sizeof puffer, "%02d", n);
+    return puffer;
+}
+
+std::string DatumKurz(int tag) {
+    const TDatum d = TagImJahrZuDatum(tag);
+    return Zweistellig(d.Tag) + "." + Zweistellig(d.Monat) + ".";
+}
+
+std::string UhrzeitKurz(int schritt) {
+    return Zweistellig(schritt / 6) + ":" + Zweistellig(schritt % 6 * 10);
+}
+
+} // namespace
+
+// Added in the period's order, so that both ways of computing give the same bits.
+std::optional<double> MittelDerBesonnten(std::span<const double> anteile) {
+    double summe = 0;
+    int besonnt = 0;
+    for (const double a : anteile) {
+        if (IstBesonnt(a)) {
+            summe += a;
+            ++besonnt;
+        }
+    }
+    if (besonnt == 0) {
+        return std::nullopt;
+    }
+    return summe / besonnt;
+}
+
+std::vector<int> ZeitraumTage(const TZeitraum& z) {
+    std::vector<int> tage;
+    for (int n = z.VonTag;; n = n % RasterTage + 1) {
+        tage.push_back(n);
+        if (n == z.BisTag || tage.size() >= static_cast<size_t>(RasterTage)) {
+            break;
+        }
+    }
+    return tage;
+}
+
+std::vector<int> ZeitraumIndizes(const TZeitraum& z) {
+    std::vector<int> indizes;
+    for (const int n : ZeitraumTage(z)) {
+        for (int k = z.VonSchritt; k < z.BisSchritt; ++k) {
+            indizes.push_back(RasterIndex(n, k));
+        }
+    }
+    return indizes;
+}
+
+TBeschattungsgrad BeschattungsgradAusRaster(const TJahresraster& r, const TZeitraum& z) {
+    std::vector<double> fenster, terrasse;
+    for (const int i : ZeitraumIndizes(z)) {
+        fenster.push_back(r.Fenster[static_cast<size_t>(i)]);
+        terrasse.push_back(r.Terrasse[static_cast<size_t>(i)]);
+    }
+    return {MittelDerBesonnten(fenster), MittelDerBesonnten(terrasse)};
+}
+
+std::optional<TBeschattungsgrad> BeschattungsgradBerechnen(const TSzene& szene, const TZeitraum& z,
+                                                           const TFortschritt& fortschritt,
+                                                           int faeden) {
+    const std::vector<int> indizes = ZeitraumIndizes(z);
+    std::vector<double> fenster(indizes.size()), terrasse(indizes.size());
+    const bool fertig = ParallelAuswerten(
+        szene, static_cast<int>(indizes.size()),
+        [&](TSzene& s, int j) {
+            const auto k = static_cast<size_t>(j);
+            const int i = indizes[k];
+            Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+            fenster[k] = s.Fenster.Verschattungsanteil;
+            terrasse[k] = s.Terrasse.Verschattungsanteil;
+        },
+        fortschritt, faeden);
+    if (!fertig) {
+        return std::nullopt;
+    }
+    return TBeschattungsgrad{MittelDerBesonnten(fenster), MittelDerBesonnten(terrasse)};
+}
+
+std::string ZeitraumText(const TZeitraum& z) {
+    return DatumKurz(z.VonTag) + " bis " + DatumKurz(z.BisTag) + ", " + UhrzeitKurz(z.VonSchritt) +
+           " bis " + UhrzeitKurz(z.BisSchritt) + " Uhr";
+}
+
+std::string BeschattungsgradText(const std::optional<double>& grad) {
+    if (!grad) {
+        return "keine direkte Sonne im Zeitraum";
+    }
+    return Festkomma(100 * *grad, 1) + " %";
+}
+
+std::optional<int> DatumLesen(const std::string& text) {
+    std::string_view t = text;
+    if (!t.empty() && t.back() == '.') {
+        t.remove_suffix(1);
+    }
+    const std::size_t punkt = t.find('.');
+    if (punkt == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::optional<int> tag = Zahl(t.substr(0, punkt));
+    const std::optional<int> monat = Zahl(t.substr(punkt + 1));
+    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1 ||
+        *tag > Monatslaenge[static_cast<size_t>(*monat - 1)]) {
+        return std::nullopt;
+    }
+    int n = *tag;
+    for (int m = 1; m < *monat; ++m) {
+        n += Monatslaenge[static_cast<size_t>(m - 1)];
+    }
+    return n;
+}
+
+std::optional<std::string> TageLesen(const std::string& text, TZeitraum& z) {
+    const std::size_t strich = text.find('-');
+    const std::optional<int> von =
+        strich == std::string::npos ? std::nullopt : DatumLesen(text.substr(0, strich));
+    const std::optional<int> bis =
+        strich == std::string::npos ? std::nullopt : DatumLesen(text.substr(strich + 1));
+    if (!von || !bis) {
+        return "Der Zeitraum ist zwei Daten wie 01.06.-31.08., nicht " + text;
+    }
+    z.VonTag = *von;
+    z.BisTag = *bis;
+    return std::nullopt;
+}
+
+std::optional<std::string> UhrzeitenLesen(const std::string& text, TZeitraum& z) {
+    const std::size_t strich = text.find('-');
+    const std::optional<int> von = strich == std::string::npos
+                                       ? std::nullopt
+                                       : SchrittLesen(std::string_view(text).substr(0, strich));
+    const std::optional<int> bis = strich == std::string::npos
+                                       ? std::nullopt
+                                       : SchrittLesen(std::string_view(text).substr(strich + 1));
+    if (!von || !bis || *von > 143) {
+        return "Die Uhrzeiten sind zwei Zeiten in Zehnminutenschritten wie 12:00-16:00, nicht " +
+               text;
+    }
+    if (*bis <= *von) {
+        return "Die Uhrzeit bis muss nach der Uhrzeit von liegen: " + text;
+    }
+    z.VonSchritt = *von;
+    z.BisSchritt = *bis;
+    return std::nullopt;
+}
+
+} // namespace umbrarix

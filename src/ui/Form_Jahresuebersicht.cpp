@@ -1,0 +1,229 @@
+#include "ui/Form_Jahresuebersicht.h"
+
+#include "auswertung/Sonnenstundendatei.h"
+#include "io/Dateizugriff.h"
+#include "io/Zahlformat.h"
+#include "model/Kalender.h"
+#include "print/Jahresuebersichtsseite.h"
+#include "print/Seitenflaeche_Qt.h"
+#include "ui/Zeitraumfelder.h"
+#include "views/Jahreskarte.h"
+
+#include <QBuffer>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+namespace umbrarix {
+
+namespace {
+
+QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
+    auto* k = new QPushButton(text, eltern);
+    k->setObjectName(QString::fromUtf8(name));
+    k->setAutoDefault(false);
+    return k;
+}
+
+} // namespace
+
+TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plattform,
+                                               TJahresraster raster, TDruckdaten druck, int tag,
+                                               int schritt, QString ordner)
+    : QDialog(eltern), plattform_(plattform), raster_(std::move(raster)),
+      stunden_(SonnenstundenBerechnen(raster_)), druck_(std::move(druck)),
+      ordner_(std::move(ordner)) {
+    setObjectName(QStringLiteral("Form_Jahresuebersicht"));
+    setWindowTitle(QStringLiteral("Jahresübersicht"));
+    BildFenster = Jahreskarte_Zeichnen(raster_.Fenster, QStringLiteral("Fenster"), tag, schritt);
+    BildTerrasse = Jahreskarte_Zeichnen(raster_.Terrasse, QStringLiteral("Terrasse"), tag, schritt);
+
+    auto* inhalt = new QWidget;
+    auto* spalten = new QHBoxLayout(inhalt);
+    auto* karten = new QVBoxLayout;
+    Image_Fenster = new QLabel(inhalt);
+    Image_Fenster->setObjectName(QStringLiteral("Image_Fenster"));
+    Image_Fenster->setPixmap(QPixmap::fromImage(BildFenster));
+    Image_Terrasse = new QLabel(inhalt);
+    Image_Terrasse->setObjectName(QStringLiteral("Image_Terrasse"));
+    Image_Terrasse->setPixmap(QPixmap::fromImage(BildTerrasse));
+    karten->addWidget(Image_Fenster);
+    karten->addWidget(Image_Terrasse);
+    karten->addStretch();
+    spalten->addLayout(karten);
+
+    auto* rechts = new QVBoxLayout;
+    rechts->addWidget(new QLabel(QStringLiteral("Direkte Sonne (Stunden pro Tag)"), inhalt));
+    Tabelle_Sonnenstunden = new QTableWidget(13, 4, inhalt);
+    Tabelle_Sonnenstunden->setObjectName(QStringLiteral("Tabelle_Sonnenstunden"));
+    Tabelle_Sonnenstunden->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Tabelle_Sonnenstunden->setHorizontalHeaderLabels(
+        {QStringLiteral("Fenster mit\nSonnenschutz"), QStringLiteral("Fenster ohne\nSonnenschutz"),
+         QStringLiteral("Terrasse mit\nSonnenschutz"),
+         QStringLiteral("Terrasse ohne\nSonnenschutz")});
+    QStringList zeilen;
+    for (int m = 1; m <= 12; ++m) {
+        const std::string_view name = Monatsname(m);
+        zeilen << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    zeilen << QStringLiteral("Jahr");
+    Tabelle_Sonnenstunden->setVerticalHeaderLabels(zeilen);
+    for (int z = 0; z < 13; ++z) {
+        const TSonnenstunden& h = z < 12 ? stunden_.Monate[static_cast<size_t>(z)] : stunden_.Jahr;
+        const double werte[] = {h.FensterMit, h.FensterOhne, h.TerrasseMit, h.TerrasseOhne};
+        for (int s = 0; s < 4; ++s) {
+            auto* zelle = new QTableWidgetItem(QString::fromStdString(Festkomma(werte[s], 2)));
+            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Tabelle_Sonnenstunden->setItem(z, s, zelle);
+        }
+    }
+    Tabelle_Sonnenstunden->resizeColumnsToContents();
+    Tabelle_Sonnenstunden->resizeRowsToContents();
+    Tabelle_Sonnenstunden->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Tabelle_Sonnenstunden->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    int hoehe = Tabelle_Sonnenstunden->horizontalHeader()->height() + 2;
+    for (int z = 0; z < 13; ++z) {
+        hoehe += Tabelle_Sonnenstunden->rowHeight(z);
+    }
+    int breite = Tabelle_Sonnenstunden->verticalHeader()->width() + 2;
+    for (int s = 0; s < 4; ++s) {
+        breite += Tabelle_Sonnenstunden->columnWidth(s);
+    }
+    Tabelle_Sonnenstunden->setFixedSize(breite, hoehe);
+    rechts->addWidget(Tabelle_Sonnenstunden);
+
+    Zeitraumfelder = new TZeitraumfelder(inhalt);
+    anz_VonDatum = Zeitraumfelder->anz_VonDatum;
+    anz_BisDatum = Zeitraumfelder->anz_BisDatum;
+    anz_VonUhrzeit = Zeitraumfelder->anz_VonUhrzeit;
+    anz_BisUhrzeit = Zeitraumfelder->anz_BisUhrzeit;
+    auto* gitter = static_cast<QGridLayout*>(Zeitraumfelder->layout());
+    anz_Beschattungsgrad_f = new QLabel(Zeitraumfelder);
+    anz_Beschattungsgrad_f->setObjectName(QStringLiteral("anz_Beschattungsgrad_f"));
+    anz_Beschattungsgrad_t = new QLabel(Zeitraumfelder);
+    anz_Beschattungsgrad_t->setObjectName(QStringLiteral("anz_Beschattungsgrad_t"));
+    gitter->addWidget(anz_Beschattungsgrad_f, 2, 0, 1, 4);
+    gitter->addWidget(anz_Beschattungsgrad_t, 3, 0, 1, 4);
+    rechts->addWidget(Zeitraumfelder);
+
+    Button_BildFenster =
+        Knopf(inhalt, "Button_BildFenster", QStringLiteral("Bild Fenster speichern ..."));
+    Button_BildTerrasse =
+        Knopf(inhalt, "Button_BildTerrasse", QStringLiteral("Bild Terrasse speichern ..."));
+    Button_Tabelle = Knopf(inhalt, "Button_Tabelle", QStringLiteral("Tabelle speichern ..."));
+    Button_Drucken = Knopf(inhalt, "Button_Drucken", QStringLiteral("Drucken ..."));
+    Button_Schliessen = Knopf(inhalt, "Button_Schliessen", QStringLiteral("Schließen"));
+    for (QPushButton* k : {Button_BildFenster, Button_BildTerrasse, Button_Tabelle, Button_Drucken,
+                           Button_Schliessen}) {
+        rechts->addWidget(k);
+    }
+    rechts->addStretch();
+    spalten->addLayout(rechts);
+
+    // On a small screen the whole content scrolls instead of running off the screen.
+    auto* rollen = new QScrollArea(this);
+    rollen->setWidget(inhalt);
+    rollen->setFrameShape(QFrame::NoFrame);
+    auto* aussen = new QVBoxLayout(this);
+    aussen->setContentsMargins(0, 0, 0, 0);
+    aussen->addWidget(rollen);
+    QSize gewuenscht = inhalt->sizeHint() + QSize(4, 4);
+    if (const QScreen* schirm = screen()) {
+        gewuenscht = gewuenscht.boundedTo(schirm->availableSize() - QSize(40, 80));
+    }
+    resize(gewuenscht);
+
+    Zeitraumfelder->BeiAenderung = [this] { ZeitraumGeaendert(); };
+    ZeitraumGeaendert();
+    connect(Button_BildFenster, &QPushButton::clicked, this, [this] { BildSpeichernClick(false); });
+    connect(Button_BildTerrasse, &QPushButton::clicked, this, [this] { BildSpeichernClick(true); });
+    connect(Button_Tabelle, &QPushButton::clicked, this, [this] { TabelleSpeichernClick(); });
+    connect(Button_Drucken, &QPushButton::clicked, this, [this] { DruckenClick(); });
+    connect(Button_Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+TZeitraum TForm_Jahresuebersicht::Zeitraum() const {
+    return Zeitraumfelder->Zeitraum();
+}
+
+void TForm_Jahresuebersicht::SetzeZeitraum(const TZeitraum& z) {
+    Zeitraumfelder->SetzeZeitraum(z);
+}
+
+void TForm_Jahresuebersicht::ZeitraumGeaendert() {
+    const TBeschattungsgrad g = BeschattungsgradAusRaster(raster_, Zeitraum());
+    anz_Beschattungsgrad_f->setText(
+        QString::fromStdString("Beschattungsgrad Fenster: " + BeschattungsgradText(g.Fenster)));
+    anz_Beschattungsgrad_t->setText(
+        QString::fromStdString("Beschattungsgrad Terrasse: " + BeschattungsgradText(g.Terrasse)));
+}
+
+void TForm_Jahresuebersicht::Speichern(const QString& pfad, const std::string& bytes) {
+    if (const std::optional<std::string> fehler = DateiSchreiben(pfad.toStdString(), bytes)) {
+        plattform_.Meldung(this, QString::fromStdString(*fehler), TMeldungsart::Fehler);
+    }
+}
+
+void TForm_Jahresuebersicht::BildSpeichernClick(bool terrasse) {
+    TDateiDialog d;
+    d.Titel = terrasse ? QStringLiteral("Bild Terrasse speichern")
+                       : QStringLiteral("Bild Fenster speichern");
+    d.Filter = QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*");
+    d.Endung = QStringLiteral("png");
+    d.Ordner = ordner_;
+    const QString pfad = plattform_.DateiSpeichern(this, d);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    QByteArray png;
+    QBuffer puffer(&png);
+    puffer.open(QIODevice::WriteOnly);
+    (terrasse ? BildTerrasse : BildFenster).save(&puffer, "PNG");
+    Speichern(pfad, png.toStdString());
+}
+
+void TForm_Jahresuebersicht::TabelleSpeichernClick() {
+    TDateiDialog d;
+    d.Titel = QStringLiteral("Tabelle speichern");
+    d.Filter = QStringLiteral("Text-Dateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+    d.Endung = QStringLiteral("txt");
+    d.Ordner = ordner_;
+    const QString pfad = plattform_.DateiSpeichern(this, d);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    const TZeitraum z = Zeitraum();
+    Speichern(pfad, Sonnenstundendatei(druck_.Projekt, stunden_, z,
+                                       BeschattungsgradAusRaster(raster_, z)));
+}
+
+void TForm_Jahresuebersicht::DruckenClick() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Umbrarix"));
+    if (!plattform_.Druckdialog(this, drucker)) {
+        return;
+    }
+    TJahresuebersichtsdruck j;
+    j.Fenster = BildFenster;
+    j.Terrasse = BildTerrasse;
+    j.Stunden = stunden_;
+    j.Zeitraum = Zeitraum();
+    j.Grad = BeschattungsgradAusRaster(raster_, j.Zeitraum);
+    TQtSeitenflaeche seite(drucker);
+    if (seite.Aktiv()) {
+        Jahresuebersicht_Drucken(seite, druck_, j);
+        seite.Beenden();
+    }
+    if (!seite.Fehler().isEmpty()) {
+        plattform_.Meldung(this, seite.Fehler(), TMeldungsart::Fehler);
+    }
+}
+
+} // namespace umbrarix

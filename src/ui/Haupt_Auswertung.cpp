@@ -1,0 +1,54 @@
+// The menu "&Auswertung": functions that look at many instants at once, computed on copies of
+// the scene so that the window's instant, views and diagrams stay as they are.
+
+#include "ui/Form_Haupt.h"
+
+#include "auswertung/Jahresraster.h"
+#include "ui/Form_Jahresuebersicht.h"
+
+#include <QElapsedTimer>
+#include <QMenuBar>
+#include <QProgressBar>
+
+namespace umbrarix {
+
+void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
+    Auswertung1 = leiste->addMenu(QStringLiteral("&Auswertung"));
+    Auswertung1->setObjectName(QStringLiteral("Auswertung1"));
+    Jahresuebersicht1 = Auswertung1->addAction(QStringLiteral("Jahresübersicht ..."));
+    Jahresuebersicht1->setObjectName(QStringLiteral("Jahresuebersicht1"));
+    connect(Jahresuebersicht1, &QAction::triggered, this, [this] { JahresuebersichtClick(); });
+}
+
+void TForm_Haupt::JahresuebersichtClick() {
+    AugenblickswerteLesen();
+    // The progress panel of the table export appears only when the grid takes longer than
+    // a blink.
+    constexpr qint64 Augenblick = 150; // ms
+    QElapsedTimer uhr;
+    uhr.start();
+    bool gezeigt = false;
+    const std::optional<TJahresraster> raster = JahresrasterBerechnen(Szene, [&](int erledigt) {
+        if (!gezeigt && uhr.elapsed() > Augenblick) {
+            gezeigt = true;
+            Gauge_Speichervortschritt->setValue(0);
+            Panel_SpeichernLaeuft->show();
+            Panel_SpeichernLaeuft->raise();
+        }
+        if (gezeigt) {
+            Gauge_Speichervortschritt->setValue(erledigt * 100 / RasterZellen);
+            plattform_.NachrichtenVerarbeiten();
+        }
+        return true;
+    });
+    Panel_SpeichernLaeuft->hide();
+    if (!raster) {
+        return;
+    }
+    TForm_Jahresuebersicht dialog(this, plattform_, *raster, Druckdaten(),
+                                  TrackBar_Datum->Position(), TrackBar_Uhrzeit->Position(),
+                                  SaveDialog2.Ordner);
+    plattform_.ModalZeigen(dialog);
+}
+
+} // namespace umbrarix
