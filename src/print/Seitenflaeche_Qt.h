@@ -40,7 +40,7 @@ public:
 
 private:
     QPointF Punkt(int x, int y) const;
-    // The image enlarged by nearest neighbour to exactly the device pixels of ziel, lossless.
+    // The image enlarged by nearest neighbour onto whole device pixels of ziel, lossless.
     void ScharfZeichnen(const QRect& ziel, const QImage& bild);
     double Einheit() const; // device pixels per 0.1 mm
 

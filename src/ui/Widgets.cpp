@@ -198,6 +198,8 @@ void TBildflaeche::SetzeBild(QImage bild) {
 
 void TBildflaeche::paintEvent(QPaintEvent*) {
     QPainter p(this);
+    // On a scaled screen every image pixel becomes a block of whole device pixels, never a blur.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
     p.drawImage(0, 0, bild_);
 }
 

@@ -10,6 +10,10 @@ int main(int argc, char** argv) {
     if (std::getenv("QT_QPA_PLATFORM") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
     }
+#ifdef UMBRARIX_SKALIERUNG
+    // A screen of higher resolution, scaled as the desktop would scale it.
+    setenv("QT_SCALE_FACTOR", UMBRARIX_SKALIERUNG, 1);
+#endif
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

@@ -10,9 +10,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -78,6 +80,26 @@ TEST(Dialoge, SprechenDeutsch) {
     EXPECT_TRUE(s.contains(QStringLiteral("Speichern"))) << s.join(u'|').toStdString();
     EXPECT_TRUE(s.contains(QStringLiteral("Abbrechen"))) << s.join(u'|').toStdString();
     EXPECT_FALSE(s.contains(QStringLiteral("Cancel")));
+
+    // Saving over an existing file asks first, in German; "Nein" keeps the dialog open.
+    QFile vorhanden(ordner.filePath(QStringLiteral("alt.dat")));
+    ASSERT_TRUE(vorhanden.open(QIODevice::WriteOnly));
+    vorhanden.close();
+    speichern.show();
+    speichern.selectFile(vorhanden.fileName());
+    QString frage;
+    QTimer::singleShot(100, [&] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            frage = box->text();
+            box->grab().save(QStringLiteral(UMBRARIX_BILDORDNER "/dialog_ueberschreiben.png"));
+            box->button(QMessageBox::No)->click();
+        }
+    });
+    QMetaObject::invokeMethod(&speichern, "accept", Qt::DirectConnection);
+    EXPECT_EQ(frage, QStringLiteral("Die Datei alt.dat existiert bereits.\nSoll sie überschrieben "
+                                    "werden?"));
+    EXPECT_NE(speichern.result(), QDialog::Accepted);
+    speichern.hide();
 
     QColorDialog farbe(QColor(0, 0, 128));
     farbe.setOption(QColorDialog::DontUseNativeDialog);
