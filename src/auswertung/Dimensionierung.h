@@ -47,6 +47,9 @@ struct TDimensionierung {
     bool Erreichbar = false;           // whether the proposal reaches the required level
 };
 
+// Most candidates one question may ask for (the batch program and the dialog refuse more).
+inline constexpr size_t HoechstzahlKandidaten = 10000;
+
 // Below this clearance under the valance (cm) the answer points it out.
 inline constexpr double MindestDurchgangshoehe = 200;
 
