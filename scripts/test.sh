@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian), builds Umbrarix with its tests and benchmarks, and runs
-# the whole suite headless: once in the normal build, once with AddressSanitizer and
-# UndefinedBehaviorSanitizer, then a short run of every fuzz harness (clang, libFuzzer).
+# the whole suite headless: once in the normal build, then the Debian package built, unpacked
+# and its programs run, once with AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short run of every fuzz harness (clang, libFuzzer).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source scripts/pakete.sh
@@ -12,6 +13,9 @@ echo "== Build and tests"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 cmake --build build -j2
 (cd build && ctest --output-on-failure -j2)
+
+echo "== Debian package"
+./scripts/paket.sh build
 
 echo "== Sanitizer build and tests"
 cmake -S . -B build-san -DCMAKE_BUILD_TYPE=Release -DUMBRARIX_SANITIZER=ON -DUMBRARIX_BENCH=OFF

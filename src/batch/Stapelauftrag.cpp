@@ -94,6 +94,11 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         e.Auftrag = a;
         return e;
     }
+    if (befehl == "--version") {
+        a.Befehl = TStapelauftrag::Version;
+        e.Auftrag = a;
+        return e;
+    }
     if (befehl == "tabelle") {
         a.Befehl = TStapelauftrag::Tabelle;
     } else if (befehl == "velumora") {
@@ -180,6 +185,11 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
                 return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
             }
             artGesetzt = true;
+        } else if (o == "--format" && a.Befehl == TStapelauftrag::Tabelle) {
+            if (w != "text" && w != "csv") {
+                return fehler("--format ist text oder csv, nicht " + w);
+            }
+            a.Csv = w == "csv";
         } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora && !auswertung) {
             const std::optional<int> n = TagAusText(w);
             if (!n) {
@@ -275,8 +285,10 @@ std::string StapelHilfe() {
            "\n"
            "Befehle:\n"
            "  tabelle PROJEKT.dat --ziel fenster|terrasse --art tag|jahr|uhrzeit [--tag N] "
-           "[--uhrzeit HH:MM] -o DATEI\n"
+           "[--uhrzeit HH:MM] [--format text|csv] -o DATEI\n"
            "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr -o jahr.dat\n"
+           "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr --format csv -o "
+           "jahr.csv\n"
            "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
            "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
            "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken|jahresuebersicht [--tag N] "
@@ -308,10 +320,16 @@ std::string StapelHilfe() {
            "ausschließlich; Vorgabe das ganze Jahr, 00:00-24:00\n"
            "--ausfall, --breite, --neigung bei dimensionieren: Kandidaten in cm bzw. Grad "
            "(Vorgabe Ausfall 0-400:10, Breite und Neigung wie im Projekt)\n"
+           "--format csv: Tabelle für Tabellenkalkulationen (Semikolon, Dezimalkomma, UTF-8)\n"
            "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
+           "--version: zeigt die Version des Programms\n"
            "\n"
            "Rückgabewert: 0 erfolgreich, 1 Projektdatei unlesbar oder Schreibfehler, 2 falscher "
            "Aufruf.\n";
+}
+
+std::string StapelVersion() {
+    return std::string("umbrarix-batch ") + UMBRARIX_VERSION + "\n";
 }
 
 } // namespace umbrarix

@@ -20,12 +20,14 @@ struct TStapelauftrag {
         Hilfe,
         Jahresuebersicht,
         Sonnenstunden,
-        Dimensionieren
+        Dimensionieren,
+        Version
     } Befehl = Hilfe;
     std::string Projekt;   // the project file
     std::string Ausgabe;   // -o; "-" is standard output (text files only)
     bool Terrasse = false; // --ziel terrasse
     TTabellenart Art = TTabellenart::Tag;
+    bool Csv = false;          // --format csv: the table for spreadsheets
     int Tag = 172;             // day of the year
     int Zeitposition = 72;     // clock time in 10-minute steps
     bool MitDatenblatt = true; // --inhalt
@@ -56,5 +58,7 @@ std::optional<TBereich> BereichAusText(const std::string& text, double min, doub
 
 // The help text: every command with one example.
 std::string StapelHilfe();
+// "umbrarix-batch 1.0" and a line end: what --version prints.
+std::string StapelVersion();
 
 } // namespace umbrarix

@@ -3,6 +3,7 @@
 #include "auswertung/Dimensionierungsdatei.h"
 #include "auswertung/Sonnenstundendatei.h"
 #include "io/Cp1252.h"
+#include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
 #include "io/Projektuebernahme.h"
 #include "io/Velumora.h"
@@ -38,14 +39,15 @@ struct TStapelszene {
     TPunkt Sonne;
 };
 
-// Lines of a Windows-1252 text file (contact person, description).
+// Lines of a text file (contact person, description): Windows-1252, or UTF-8 as an editor
+// saves it.
 std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
     const TDateiinhalt d = DateiLesen(pfad);
     if (!d.Gelesen) {
         fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& aus,
@@ -73,7 +75,7 @@ struct TAnsichten {
 };
 
 TAnsichten AnsichtenZeichnen(const TStapelszene& s) {
-    const TFarbset farben;
+    const TFarbset& farben = s.Texte.Farben; // the colours the project file states
     const QImage vorlage = Vorlage_Ansicht();
     return {Ansicht3D_Zeichnen(s.Szene, farben, T3DBlick{}),
             Seitenansicht_Zeichnen(s.Szene, farben, vorlage, s.Sonne, PersonStartLinks).Bild,
@@ -85,7 +87,7 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
     QImage bild;
     const TEingabedaten& e = s.Szene.Eingaben;
     if (a.Ansichtsname == "kompass") {
-        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, TFarbset{},
+        bild = ZeichneKompass(e.anz_Himmelsrichtung, e.anz_Breitengrad, a.Tag, s.Texte.Farben,
                               Vorlage_Kompass())
                    .Bild;
     } else if (a.Ansichtsname == "tagesdiagramm" || a.Ansichtsname == "jahresdiagramm") {
@@ -259,13 +261,13 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     s.Sonne = Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
 
     switch (a.Befehl) {
-    case TStapelauftrag::Tabelle:
-        return Schreiben(
-                   a,
-                   Verschattungstabelle(s.Texte, s.Szene, a.Art, a.Terrasse, a.Tag, a.Zeitposition),
-                   aus, fehler)
+    case TStapelauftrag::Tabelle: {
+        const std::string tabelle =
+            Verschattungstabelle(s.Texte, s.Szene, a.Art, a.Terrasse, a.Tag, a.Zeitposition);
+        return Schreiben(a, a.Csv ? CsvTabelle(tabelle, a.Art, a.Terrasse) : tabelle, aus, fehler)
                    ? 0
                    : 1;
+    }
     case TStapelauftrag::Velumora:
         return Schreiben(a, VelumoraDatei(s.Szene, a.Terrasse), aus, fehler) ? 0 : 1;
     case TStapelauftrag::Ansicht:
@@ -279,6 +281,7 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     case TStapelauftrag::Dimensionieren:
         return Dimensionieren(a, s, aus, fehler);
     case TStapelauftrag::Hilfe:
+    case TStapelauftrag::Version:
         break;
     }
     aus << StapelHilfe();

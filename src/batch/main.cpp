@@ -5,6 +5,7 @@
 
 #include <QGuiApplication>
 
+#include <csignal>
 #include <cstdlib>
 #include <iostream>
 
@@ -20,6 +21,9 @@ void QtMeldungenVerwerfen(QtMsgType art, const QMessageLogContext&, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
+    // Beyond a file size limit a write then fails with its message instead of killing the
+    // program halfway, which would leave the temporary file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::vector<std::string> argumente(argv + 1, argv + argc);
     const umbrarix::TStapelLesen gelesen = umbrarix::StapelauftragLesen(argumente);
     if (!gelesen.Auftrag) {
@@ -29,6 +33,10 @@ int main(int argc, char** argv) {
     }
     if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Hilfe) {
         std::cout << umbrarix::StapelHilfe();
+        return 0;
+    }
+    if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Version) {
+        std::cout << umbrarix::StapelVersion();
         return 0;
     }
     // Never a window: drawing and printing run on the offscreen platform.

@@ -38,7 +38,65 @@ char Byte(char32_t c) {
     return '?';
 }
 
+// Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing beyond
+// U+10FFFF) with at least one character of more than one byte.
+bool IstUtf8MitMehrbytezeichen(std::string_view s) {
+    bool mehrbyte = false;
+    for (std::size_t i = 0; i < s.size();) {
+        const auto b = static_cast<unsigned char>(s[i]);
+        if (b < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t laenge = 0;
+        char32_t c = 0;
+        char32_t kleinster = 0;
+        if (b >= 0xC2 && b <= 0xDF) {
+            laenge = 2;
+            c = b & 0x1F;
+            kleinster = 0x80;
+        } else if ((b & 0xF0) == 0xE0) {
+            laenge = 3;
+            c = b & 0x0F;
+            kleinster = 0x800;
+        } else if (b >= 0xF0 && b <= 0xF4) {
+            laenge = 4;
+            c = b & 0x07;
+            kleinster = 0x10000;
+        } else {
+            return false;
+        }
+        if (i + laenge > s.size()) {
+            return false;
+        }
+        for (std::size_t k = 1; k < laenge; ++k) {
+            const auto f = static_cast<unsigned char>(s[i + k]);
+            if ((f & 0xC0) != 0x80) {
+                return false;
+            }
+            c = (c << 6) | (f & 0x3F);
+        }
+        if (c < kleinster || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+            return false;
+        }
+        mehrbyte = true;
+        i += laenge;
+    }
+    return mehrbyte;
+}
+
 } // namespace
+
+std::string AusDateitext(std::string_view bytes) {
+    if (!IstUtf8MitMehrbytezeichen(bytes)) {
+        return AusCp1252(bytes);
+    }
+    constexpr std::string_view Bom = "\xEF\xBB\xBF";
+    if (bytes.substr(0, Bom.size()) == Bom) {
+        bytes.remove_prefix(Bom.size());
+    }
+    return std::string(bytes);
+}
 
 std::string NachCp1252(std::string_view utf8) {
     std::string aus;

@@ -11,4 +11,9 @@ namespace umbrarix {
 std::string NachCp1252(std::string_view utf8);
 std::string AusCp1252(std::string_view bytes);
 
+// A text file as the user may have saved it: bytes that are valid UTF-8 and hold at least one
+// multi-byte sequence (a byte-order mark counts; it is dropped) are UTF-8, as a modern editor
+// writes them; everything else is Windows-1252, as the program writes it.
+std::string AusDateitext(std::string_view bytes);
+
 } // namespace umbrarix

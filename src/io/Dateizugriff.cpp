@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace umbrarix {
@@ -22,19 +24,35 @@ std::string Dateifehlertext(int fehlernummer) {
     case EROFS:
         return "Der Datenträger ist schreibgeschützt";
     case ENOSPC:
-    case EDQUOT:
         return "Nicht genügend Speicherplatz auf dem Datenträger";
+    case EDQUOT:
+        return "Das Speicherkontingent auf dem Datenträger ist ausgeschöpft";
+    case EFBIG:
+    case EOVERFLOW:
+        return "Die Datei ist zu groß";
     case EISDIR:
         return "Ungültiger Dateiname: das ist ein Verzeichnis";
     case ENAMETOOLONG:
         return "Der Dateiname ist zu lang";
+    case ELOOP:
+        return "Zu viele symbolische Verknüpfungen im Pfad";
+    case ETXTBSY:
+    case EBUSY:
+        return "Die Datei wird gerade von einem anderen Programm verwendet";
+    case EINVAL:
+        return "Ungültiger Dateiname";
+    case EXDEV:
+        return "Die Datei kann nicht über Datenträgergrenzen hinweg ersetzt werden";
+    case ENXIO:
+    case ENODEV:
+        return "Das Gerät ist nicht bereit";
     case EMFILE:
     case ENFILE:
         return "Zu viele geöffnete Dateien";
     case EIO:
         return "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
     default:
-        return "E/A-Fehler " + std::to_string(fehlernummer);
+        return "Unbekannter Fehler beim Dateizugriff";
     }
 }
 
@@ -62,35 +80,151 @@ std::string Ordner(const std::string& pfad) {
                                   : (p == 0 ? std::string("/") : pfad.substr(0, p));
 }
 
-} // namespace
+// Follows a chain of symbolic links to the name at its end, which need not exist yet (a link
+// to a file still to be made); 0 or the error number.
+int VerknuepfungenFolgen(std::string& pfad) {
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        struct stat info {};
+        if (::lstat(pfad.c_str(), &info) != 0) {
+            return errno == ENOENT ? 0 : errno;
+        }
+        if (!S_ISLNK(info.st_mode)) {
+            return 0;
+        }
+        std::string ziel(static_cast<std::size_t>(info.st_size > 0 ? info.st_size : 255) + 1, '\0');
+        const ssize_t n = ::readlink(pfad.c_str(), ziel.data(), ziel.size());
+        if (n < 0) {
+            return errno;
+        }
+        if (static_cast<std::size_t>(n) >= ziel.size()) {
+            return ENAMETOOLONG; // changed while read; refuse rather than guess
+        }
+        ziel.resize(static_cast<std::size_t>(n));
+        pfad = !ziel.empty() && ziel.front() == '/' ? ziel : Ordner(pfad) + "/" + ziel;
+    }
+    return ELOOP;
+}
 
-std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::string& bytes) {
-    struct stat info {};
-    if (::stat(pfad.c_str(), &info) == 0 && !S_ISREG(info.st_mode)) {
-        if (S_ISDIR(info.st_mode)) {
-            return Dateifehlertext(EISDIR);
-        }
-        // A device or pipe is not replaced: it is written as it is.
-        const int fd = ::open(pfad.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
-        if (fd < 0) {
-            return Dateifehlertext(errno);
-        }
-        const bool ok = AllesSchreiben(fd, bytes);
-        const int fehler = errno;
-        ::close(fd);
-        if (!ok) {
-            return Dateifehlertext(fehler);
-        }
-        return std::nullopt;
+// Whether the user may write the existing file: the system's own rules, and for the
+// administrator (whom the system lets write anything) the write bits of the file's mode.
+int Schreibrecht(const std::string& pfad, const struct stat& info) {
+    if (::faccessat(AT_FDCWD, pfad.c_str(), W_OK, AT_EACCESS) != 0) {
+        return errno;
     }
-    struct stat ordner {};
-    if (::stat(Ordner(pfad).c_str(), &ordner) != 0 || !S_ISDIR(ordner.st_mode)) {
-        return Dateifehlertext(ENOTDIR);
+    if (::geteuid() == 0 && (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+        return EACCES;
     }
-    std::string vorlage = Ordner(pfad) + "/.umbrarix-XXXXXX";
-    const int fd = ::mkstemp(vorlage.data());
+    return 0;
+}
+
+// A device or pipe is not replaced: it is written as it is.
+std::optional<std::string> GeraetSchreiben(const std::string& pfad, const std::string& bytes) {
+    // Without a reader a pipe would block the open forever: it fails instead.
+    const int fd = ::open(pfad.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return Dateifehlertext(errno);
+    }
+    const int flags = ::fcntl(fd, F_GETFL);
+    if (flags >= 0) {
+        ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    }
+    const bool ok = AllesSchreiben(fd, bytes);
+    const int fehler = errno;
+    ::close(fd);
+    if (!ok) {
+        return Dateifehlertext(fehler);
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+TSchreibziel SchreibzielPruefen(const std::string& pfad) {
+    TSchreibziel z;
+    z.Pfad = pfad;
+    struct stat info {};
+    const bool vorhanden = ::stat(pfad.c_str(), &info) == 0;
+    if (vorhanden && S_ISDIR(info.st_mode)) {
+        z.Fehler = Dateifehlertext(EISDIR);
+        return z;
+    }
+    if (vorhanden && !S_ISREG(info.st_mode)) {
+        z.Geraet = true; // such as /dev/full or /dev/stdout, also through links
+        return z;
+    }
+    if (const int fehler = VerknuepfungenFolgen(z.Pfad)) {
+        z.Fehler = Dateifehlertext(fehler);
+        return z;
+    }
+    z.Ordner = Ordner(z.Pfad);
+    struct stat ordner {};
+    if (::stat(z.Ordner.c_str(), &ordner) != 0 || !S_ISDIR(ordner.st_mode)) {
+        z.Fehler = Dateifehlertext(ENOTDIR);
+        return z;
+    }
+    if (vorhanden) {
+        if (const int fehler = Schreibrecht(z.Pfad, info)) {
+            z.Fehler = Dateifehlertext(fehler);
+        }
+    }
+    return z;
+}
+
+TZwischendatei ZwischendateiAnlegen(const std::string& ordner, const std::string& endung) {
+    TZwischendatei t;
+    t.Pfad = ordner + "/.umbrarix-XXXXXX" + endung;
+    t.Deskriptor = ::mkostemps(t.Pfad.data(), static_cast<int>(endung.size()), O_CLOEXEC);
+    if (t.Deskriptor < 0) {
+        // The folder exists (checked before): a folder that takes no new files, such as
+        // /proc, refuses access.
+        t.Fehler = Dateifehlertext(errno == ENOENT ? EACCES : errno);
+        t.Pfad.clear();
+    }
+    return t;
+}
+
+std::string AbbruchGrund(const std::string& pfad) {
+    struct stat info {};
+    rlimit grenze{};
+    if (::stat(pfad.c_str(), &info) == 0 && ::getrlimit(RLIMIT_FSIZE, &grenze) == 0 &&
+        grenze.rlim_cur != RLIM_INFINITY && static_cast<rlim_t>(info.st_size) >= grenze.rlim_cur) {
+        return Dateifehlertext(EFBIG);
+    }
+    struct statvfs platz {};
+    if (::statvfs(Ordner(pfad).c_str(), &platz) == 0 && platz.f_bavail == 0) {
+        return Dateifehlertext(ENOSPC);
+    }
+    return Dateifehlertext(EIO);
+}
+
+std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::string& bytes) {
+    const TSchreibziel ziel = SchreibzielPruefen(pfad);
+    if (ziel.Fehler) {
+        return ziel.Fehler;
+    }
+    if (ziel.Geraet) {
+        return GeraetSchreiben(pfad, bytes);
+    }
+    struct stat alt {};
+    const bool ersetzt = ::stat(ziel.Pfad.c_str(), &alt) == 0;
+    const TZwischendatei tmp = ZwischendateiAnlegen(ziel.Ordner);
+    if (tmp.Fehler) {
+        return tmp.Fehler;
+    }
+    const int fd = tmp.Deskriptor;
+    if (ersetzt) {
+        // Owner and group as before where the user may set them (the group of a file the
+        // user owns, both for the administrator); then the permission bits, which a change
+        // of owner may have cleared.
+        const bool beide = ::fchown(fd, alt.st_uid, alt.st_gid) == 0;
+        const bool gruppe = beide || ::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) == 0;
+        static_cast<void>(gruppe); // a group the user is not in becomes the user's own
+        ::fchmod(fd, alt.st_mode & 07777);
+    } else {
+        // A new file gets the usual permissions of a file the user creates.
+        const mode_t maske = ::umask(0);
+        ::umask(maske);
+        ::fchmod(fd, 0666 & ~maske);
     }
     bool ok = AllesSchreiben(fd, bytes) && ::fsync(fd) == 0;
     int fehler = errno;
@@ -98,16 +232,12 @@ std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::st
         ok = false;
         fehler = errno;
     }
-    // The new file gets the usual permissions of a file the user creates.
-    const mode_t maske = ::umask(0);
-    ::umask(maske);
-    ::chmod(vorlage.c_str(), 0666 & ~maske);
-    if (ok && ::rename(vorlage.c_str(), pfad.c_str()) != 0) {
+    if (ok && ::rename(tmp.Pfad.c_str(), ziel.Pfad.c_str()) != 0) {
         ok = false;
         fehler = errno;
     }
     if (!ok) {
-        ::unlink(vorlage.c_str());
+        ::unlink(tmp.Pfad.c_str());
         return Dateifehlertext(fehler);
     }
     return std::nullopt;

@@ -6,13 +6,40 @@
 
 namespace umbrarix {
 
-// The German message of a failed file operation, from the error number of the system.
+// The German message of a failed file operation, from the error number of the system. Every
+// number gets words, never the number itself.
 std::string Dateifehlertext(int fehlernummer);
+
+// Where a save of pfad goes: symbolic links are followed to the file they name (which need
+// not exist yet), so that the link stays a link. An existing file must be writable for the
+// user; mode 0444 protects it even against the administrator.
+struct TSchreibziel {
+    std::string Pfad;    // the file to replace, links resolved
+    std::string Ordner;  // its folder, where the temporary file goes
+    bool Geraet = false; // a device or pipe (such as /dev/full): written as it is, not replaced
+    std::optional<std::string> Fehler; // the German message when the save cannot happen
+};
+TSchreibziel SchreibzielPruefen(const std::string& pfad);
+
+// A new empty temporary file ".umbrarix-XXXXXX" + endung in the folder, open for writing.
+struct TZwischendatei {
+    int Deskriptor = -1;
+    std::string Pfad;
+    std::optional<std::string> Fehler;
+};
+TZwischendatei ZwischendateiAnlegen(const std::string& ordner, const std::string& endung = {});
+
+// Why a file that another library wrote (and did not report on) ended early: the file size
+// limit of the process, a full device, else an input/output error.
+std::string AbbruchGrund(const std::string& pfad);
 
 // Writes the bytes to the file at pfad (UTF-8 path). The bytes go to a temporary file in the
 // same folder first, which replaces the target only when it was written completely, so a
-// failed write leaves an earlier file as it was. A target that is a device (such as
-// /dev/full) is written directly. Returns the German error message, or nothing on success.
+// failed write leaves an earlier file as it was. The new file keeps the permission bits, owner
+// and group of the one it replaces (as far as the user may set them); a file that did not exist
+// gets the mode the umask gives. A file with other names (hard links) is split from them.
+// A target that is a device (such as /dev/full) is written directly. Returns the German error
+// message, or nothing on success.
 std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::string& bytes);
 
 // The whole file, or the German error message.

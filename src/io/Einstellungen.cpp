@@ -4,6 +4,8 @@
 #include "io/Dateizugriff.h"
 
 #include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -17,6 +19,31 @@ bool Vorhanden(const std::string& pfad) {
 }
 
 } // namespace
+
+bool OrdnerBeschreibbar(const std::string& ordner) {
+    std::string probe = ordner + ".umbrarix-XXXXXX";
+    const int fd = ::mkstemp(probe.data());
+    if (fd < 0) {
+        return false;
+    }
+    ::close(fd);
+    ::unlink(probe.c_str());
+    return true;
+}
+
+std::string TEinstellungsorte::Leseordner(const char* datei) const {
+    return Benutzerordner.empty() || Vorhanden(Programmordner + datei) ? Programmordner
+                                                                       : Benutzerordner;
+}
+
+std::string TEinstellungsorte::Schreibordner() const {
+    if (Benutzerordner.empty() || OrdnerBeschreibbar(Programmordner)) {
+        return Programmordner;
+    }
+    std::error_code fehler;
+    std::filesystem::create_directories(Benutzerordner, fehler);
+    return Benutzerordner;
+}
 
 std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmordner) {
     const TDateiinhalt d = DateiLesen(programmordner + EinstellungsdateiName);
@@ -50,7 +77,7 @@ std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& 
     if (!d.Gelesen) {
         return std::nullopt;
     }
-    return Zeilen(AusCp1252(d.Bytes));
+    return Zeilen(AusDateitext(d.Bytes));
 }
 
 std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,

@@ -11,6 +11,24 @@ namespace umbrarix {
 inline constexpr const char* EinstellungsdateiName = "schatten.ini";
 inline constexpr const char* AnsprechpartnerdateiName = "schatten.usr";
 
+// Where the two files live. A copy of the program in a folder of its own keeps them beside the
+// program; an installed program, whose folder cannot be written, keeps them in the user's
+// configuration folder. Both folders end with a separator.
+struct TEinstellungsorte {
+    std::string Programmordner;
+    std::string Benutzerordner; // e.g. ~/.config/umbrarix/; empty: the program folder only
+    // The folder to read a file from: the program folder when the file is there, else the
+    // user's.
+    std::string Leseordner(const char* datei) const;
+    // The folder to write into: the program folder when it can be written, else the user's
+    // (created when missing).
+    std::string Schreibordner() const;
+};
+
+// True when a file can be created in the folder (tried, so read-only file systems and
+// missing folders count as not writable whoever runs the program).
+bool OrdnerBeschreibbar(const std::string& ordner);
+
 // The working folder from "schatten.ini", or nothing when the file cannot be read.
 std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmordner);
 // Writes the folder as the file's only line; the German error message on failure.

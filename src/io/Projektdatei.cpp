@@ -47,7 +47,7 @@ std::string Text(const TProjektdaten& p, const std::string& feld) {
 // Lines of the file, read one after the other; past the end there are empty lines.
 class TLeser {
 public:
-    explicit TLeser(const std::string& bytes) : zeilen_(Zeilen(AusCp1252(bytes))) {}
+    explicit TLeser(const std::string& bytes) : zeilen_(Zeilen(AusDateitext(bytes))) {}
     const std::string& Lesen() {
         aktuell_ = pos_ < zeilen_.size() ? zeilen_[pos_] : std::string();
         ++pos_;

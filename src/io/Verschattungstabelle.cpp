@@ -1,5 +1,6 @@
 #include "io/Verschattungstabelle.h"
 
+#include "auswertung/Anteilsreihe.h"
 #include "io/Abschnitte.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
@@ -8,6 +9,8 @@
 #include "model/Runden.h"
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
+
+#include <algorithm>
 
 namespace umbrarix {
 
@@ -46,23 +49,50 @@ std::vector<std::string> Tabellenkopf(const TProjektdaten& p) {
 
 std::string Verschattungstabelle(const TProjektdaten& projekt, TSzene szene, TTabellenart art,
                                  bool terrasse, int tag, int zeitposition,
-                                 const std::function<void(int)>& fortschritt) {
+                                 const std::function<void(int)>& fortschritt, int faeden) {
     std::vector<std::string> z = Tabellenkopf(projekt);
     const std::string element = terrasse ? "Terrasse" : "Fenster";
     const int spalte = terrasse ? 24 : 23; // the share ends under the heading's last letter
-    const auto anteil = [&](int n, double stunden) {
-        Simulieren(
-            szene, n,
-            Sonnenzeit(n, stunden, szene.Laengenkorrektur, szene.Eingaben.CheckBox_Sommerzeit));
-        const double a =
-            terrasse ? szene.Terrasse.Verschattungsanteil : szene.Fenster.Verschattungsanteil;
-        return Festkomma(a, 2, spalte);
+
+    // Row i: its instant and the percentage the gauge shows after it.
+    const int zeilen = art == TTabellenart::Tag ? 24 : (art == TTabellenart::Jahr ? 365 * 24 : 365);
+    const auto zeitpunkt = [&](int i) -> TReihenzeitpunkt {
+        const int n = art == TTabellenart::Tag    ? tag
+                      : art == TTabellenart::Jahr ? 1 + i / 24
+                                                  : 1 + i;
+        const double stunden = art == TTabellenart::Tag    ? i
+                               : art == TTabellenart::Jahr ? i % 24
+                                                           : UhrzeitAusPosition(zeitposition);
+        return {n,
+                Sonnenzeit(n, stunden, szene.Laengenkorrektur, szene.Eingaben.CheckBox_Sommerzeit)};
     };
-    const auto melden = [&](double prozent) {
+    const auto prozent = [&](int i) {
+        return RundenGanz(art == TTabellenart::Tag    ? i * 100.0 / 24
+                          : art == TTabellenart::Jahr ? (1 + i / 24) * 100.0 / 365
+                                                      : (1 + i) * 100.0 / 365);
+    };
+    // The gauge follows the instants while they are computed, then every row as it is
+    // written; it never goes back and ends on the last row's value.
+    int gemeldet = 0;
+    const auto melden = [&](int i) {
+        gemeldet = std::max(gemeldet, prozent(i));
         if (fortschritt) {
-            fortschritt(RundenGanz(prozent));
+            fortschritt(gemeldet);
         }
     };
+    const std::vector<TAnteilspaar> anteile = AnteileBerechnen(
+        szene, zeilen, zeitpunkt,
+        [&](int erledigt) {
+            if (erledigt > 0 && erledigt < zeilen && prozent(erledigt - 1) > gemeldet) {
+                melden(erledigt - 1);
+            }
+        },
+        faeden);
+    const auto anteil = [&](int i) {
+        const TAnteilspaar& a = anteile[static_cast<std::size_t>(i)];
+        return Festkomma(terrasse ? a.Terrasse : a.Fenster, 2, spalte);
+    };
+
     switch (art) {
     case TTabellenart::Tag: {
         z.push_back("Simulierter Tag: " + Rechtsbuendig(std::to_string(tag), 3) + " (" +
@@ -70,40 +100,32 @@ std::string Verschattungstabelle(const TProjektdaten& projekt, TSzene szene, TTa
         z.emplace_back();
         z.emplace_back();
         z.push_back("Stunde   Verschattung " + element);
-        for (int h = 0; h < 24; ++h) {
-            z.push_back(Rechtsbuendig(std::to_string(h), 6) + anteil(tag, h));
-            melden(h * 100.0 / 24);
-        }
         break;
     }
-    case TTabellenart::Jahr: {
+    case TTabellenart::Jahr:
         z.emplace_back();
         z.push_back("Tag   Monat   Stunde   Verschattung " + element);
-        for (int n = 1; n <= 365; ++n) {
-            const TDatum d = TagImJahrZuDatum(n);
-            for (int h = 0; h < 24; ++h) {
-                z.push_back(Rechtsbuendig(std::to_string(d.Tag), 3) +
-                            Rechtsbuendig(std::to_string(d.Monat), 8) +
-                            Rechtsbuendig(std::to_string(h), 9) + anteil(n, h));
-                melden(n * 100.0 / 365);
-            }
-        }
         break;
-    }
-    case TTabellenart::Uhrzeit: {
+    case TTabellenart::Uhrzeit:
         z.push_back("Uhrzeit der Simulationen: " + UhrzeitText(zeitposition).substr(9));
         z.emplace_back();
         z.emplace_back();
         z.push_back("Tag   Monat   Verschattung " + element);
-        for (int n = 1; n <= 365; ++n) {
-            const TDatum d = TagImJahrZuDatum(n);
-            z.push_back(Rechtsbuendig(std::to_string(d.Tag), 3) +
-                        Rechtsbuendig(std::to_string(d.Monat), 8) +
-                        anteil(n, UhrzeitAusPosition(zeitposition)));
-            melden(n * 100.0 / 365);
-        }
         break;
     }
+    for (int i = 0; i < zeilen; ++i) {
+        if (art == TTabellenart::Tag) {
+            z.push_back(Rechtsbuendig(std::to_string(i), 6) + anteil(i));
+        } else {
+            const TDatum d = TagImJahrZuDatum(zeitpunkt(i).Tag);
+            std::string zeile =
+                Rechtsbuendig(std::to_string(d.Tag), 3) + Rechtsbuendig(std::to_string(d.Monat), 8);
+            if (art == TTabellenart::Jahr) {
+                zeile += Rechtsbuendig(std::to_string(i % 24), 9);
+            }
+            z.push_back(zeile + anteil(i));
+        }
+        melden(i);
     }
     return NachCp1252(MitCrLf(z));
 }

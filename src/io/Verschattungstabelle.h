@@ -1,5 +1,6 @@
 #pragma once
 
+#include "auswertung/Parallel.h"
 #include "io/Projektdatei.h"
 #include "model/Szene.h"
 
@@ -19,11 +20,14 @@ enum class TTabellenart {
 // compass line, no colours, then the legend.
 std::vector<std::string> Tabellenkopf(const TProjektdaten& projekt);
 
-// The whole table file (Windows-1252, CR LF). The instants are evaluated on the given copy of
-// the scene; tag is the day of the year and zeitposition the clock time in 10-minute steps of
-// the current instant. fortschritt, if given, receives the percentage after every row.
+// The whole table file (Windows-1252, CR LF). The instants are evaluated on copies of the
+// given scene, on `faeden` threads; tag is the day of the year and zeitposition the clock time
+// in 10-minute steps of the current instant. fortschritt, if given, is called on the calling
+// thread with the percentage of the gauge: whenever it rises while the instants are computed,
+// then after every row written; it never falls and ends on the last row's percentage.
 std::string Verschattungstabelle(const TProjektdaten& projekt, TSzene szene, TTabellenart art,
                                  bool terrasse, int tag, int zeitposition,
-                                 const std::function<void(int)>& fortschritt = {});
+                                 const std::function<void(int)>& fortschritt = {},
+                                 int faeden = AnzahlRechenfaeden());
 
 } // namespace umbrarix

@@ -13,7 +13,11 @@ TTextbereich Textbereich(double breiteMm, double hoeheMm) {
     if (t.L < 0) {
         t.L = 0;
     }
+    // Floored like the left edge, so that a landscape page keeps its title on the sheet.
     t.T = 250 - (2970 - 10 * static_cast<int>(hoeheMm)) / 2;
+    if (t.T < 0) {
+        t.T = 0;
+    }
     return t;
 }
 

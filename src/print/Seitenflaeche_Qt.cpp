@@ -5,39 +5,35 @@
 #include "views/Zeichenflaeche.h"
 
 #include <QDir>
-#include <QFileInfo>
 #include <QFontMetricsF>
 #include <QPrinter>
-#include <QTemporaryFile>
 
-#include <cerrno>
-#include <sys/stat.h>
+#include <cmath>
+#include <unistd.h>
 
 namespace umbrarix {
 
 TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
     if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
         ziel_ = drucker.outputFileName();
-        const QFileInfo ziel(ziel_);
-        struct stat info {};
-        const bool geraet =
-            ::stat(ziel_.toLocal8Bit().constData(), &info) == 0 && !S_ISREG(info.st_mode);
-        if (!geraet && !ziel.absoluteDir().exists()) {
-            fehler_ = QString::fromStdString(Dateifehlertext(ENOTDIR));
+        // Checked as every save is, before the pages are made: a missing folder, a protected
+        // file, a link (its target is written).
+        const TSchreibziel ziel = SchreibzielPruefen(ziel_.toStdString());
+        if (ziel.Fehler) {
+            fehler_ = QString::fromStdString(*ziel.Fehler);
             return;
         }
         // The job goes to a temporary file first: beside the target, so that a folder that
         // cannot be written shows before the pages are made; for a device (such as /dev/full)
         // in the temporary folder.
-        const QString ordner = geraet ? QDir::tempPath() : ziel.absolutePath();
-        QTemporaryFile tmp(ordner + QStringLiteral("/.umbrarix-XXXXXX.pdf"));
-        tmp.setAutoRemove(false);
-        if (!tmp.open()) {
-            fehler_ = QString::fromStdString(Dateifehlertext(EACCES));
+        const TZwischendatei tmp = ZwischendateiAnlegen(
+            ziel.Geraet ? QDir::tempPath().toStdString() : ziel.Ordner, ".pdf");
+        if (tmp.Fehler) {
+            fehler_ = QString::fromStdString(*tmp.Fehler);
             return;
         }
-        zwischendatei_ = tmp.fileName();
-        tmp.close();
+        ::close(tmp.Deskriptor);
+        zwischendatei_ = QString::fromStdString(tmp.Pfad);
         drucker.setOutputFileName(zwischendatei_);
     }
     if (!maler_.begin(&drucker_)) {
@@ -74,7 +70,8 @@ bool TQtSeitenflaeche::Beenden() {
     const std::string& b = pdf.Bytes;
     const std::size_t ende = b.rfind("%%EOF");
     if (!pdf.Gelesen || ende == std::string::npos || b.size() - ende > 8) {
-        fehler_ = QStringLiteral("Die Druckdatei konnte nicht vollständig geschrieben werden.");
+        // The same words as any other save that breaks off for the same reason.
+        fehler_ = QString::fromStdString(AbbruchGrund(zwischen.toStdString()));
         QFile::remove(zwischen);
         return false;
     }
@@ -94,6 +91,14 @@ double TQtSeitenflaeche::Einheit() const {
 
 QSizeF TQtSeitenflaeche::DruckbereichMm() const {
     return drucker_.pageLayout().paintRect(QPageLayout::Millimeter).size();
+}
+
+QRect Geraetepixel(const QRectF& r) {
+    // Both edges rounded, so that boxes side by side stay side by side.
+    const int links = static_cast<int>(std::lround(r.left()));
+    const int oben = static_cast<int>(std::lround(r.top()));
+    return QRect(QPoint(links, oben), QPoint(static_cast<int>(std::lround(r.right())) - 1,
+                                             static_cast<int>(std::lround(r.bottom())) - 1));
 }
 
 QPointF TQtSeitenflaeche::Punkt(int x, int y) const {
@@ -145,12 +150,26 @@ void TQtSeitenflaeche::Kasten(int x1, int y1, int x2, int y2, TFarbe fuellung) {
 
 void TQtSeitenflaeche::Bild(int x, int y, int breite, int hoehe, const QImage& bild) {
     const QPointF p = Punkt(x, y);
-    maler_.drawImage(QRectF(p, QSizeF(breite * Einheit(), hoehe * Einheit())), bild);
+    ScharfZeichnen(Geraetepixel(QRectF(p, QSizeF(breite * Einheit(), hoehe * Einheit()))), bild);
 }
 
 void TQtSeitenflaeche::Schirmbild(const QImage& bild) {
     const QRect seite = drucker_.pageLayout().paintRectPixels(drucker_.resolution());
-    maler_.drawImage(Schirmbildrechteck(seite.size(), bild.size()), bild);
+    ScharfZeichnen(Schirmbildrechteck(seite.size(), bild.size()), bild);
+}
+
+void TQtSeitenflaeche::ScharfZeichnen(const QRect& ziel, const QImage& bild) {
+    if (ziel.isEmpty() || bild.isNull()) {
+        return;
+    }
+    // Enlarged here, pixel by pixel, to the device pixels of the box: every image pixel
+    // covers whole device pixels, so grid lines and text stay sharp whatever the viewer or
+    // printer does; and stored losslessly (the PDF writer would otherwise use JPEG).
+    maler_.setRenderHint(QPainter::LosslessImageRendering, true);
+    maler_.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    maler_.drawImage(ziel.topLeft(),
+                     bild.convertToFormat(QImage::Format_RGB32)
+                         .scaled(ziel.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation));
 }
 
 } // namespace umbrarix

@@ -9,9 +9,13 @@ class QPrinter;
 
 namespace umbrarix {
 
+// The device pixels a box covers: both edges rounded to the nearest pixel.
+QRect Geraetepixel(const QRectF& box);
+
 // The page surface on a printer (or a PDF file chosen as its output): 0.1 mm units, y up.
 // A PDF file is written to a temporary file and put in place only when the job ended well and
 // the file is complete, so a failed print never destroys an earlier file.
+
 class TQtSeitenflaeche : public TSeitenflaeche {
 public:
     explicit TQtSeitenflaeche(QPrinter& drucker);
@@ -36,6 +40,8 @@ public:
 
 private:
     QPointF Punkt(int x, int y) const;
+    // The image enlarged by nearest neighbour to exactly the device pixels of ziel, lossless.
+    void ScharfZeichnen(const QRect& ziel, const QImage& bild);
     double Einheit() const; // device pixels per 0.1 mm
 
     QPrinter& drucker_;

@@ -1,7 +1,10 @@
 #include "shadow/PolygonSchnitt.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <new>
 #include <numbers>
 #include <utility>
 
@@ -173,31 +176,45 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     return e;
 }
 
-std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
-    std::vector<TPunkt2D> pool;
+namespace {
+
+// Step 1 into p, which has room for the bound 6 (nT - 2) (nS - 2); returns the pool's size.
+int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
     const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
     if (nT < 3 || nS < 3) {
-        return pool;
+        return 0;
     }
-    pool.reserve(static_cast<std::size_t>(6 * (nT - 2) * (nS - 2)));
+    int n = 0;
     for (int i = 1; i <= nT - 2; ++i) {
         for (int j = 1; j <= nS - 2; ++j) {
             const TDreieckSchnitt d = DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
             for (int k = 0; k < d.Anzahl; ++k) {
                 const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
                 bool schonDa = false;
-                for (const TPunkt2D& q : pool) {
-                    if (std::fabs(q.u - p.u) < 1e-3 && std::fabs(q.v - p.v) < 1e-3) {
+                for (int m = 0; m < n; ++m) {
+                    if (std::fabs(pool[m].u - p.u) < 1e-3 && std::fabs(pool[m].v - p.v) < 1e-3) {
                         schonDa = true;
                         break;
                     }
                 }
                 if (!schonDa) {
-                    pool.push_back(p);
+                    pool[n++] = p;
                 }
             }
         }
     }
+    return n;
+}
+
+std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
+    return nT < 3 || nS < 3 ? 0 : 6 * (nT - 2) * (nS - 2);
+}
+
+} // namespace
+
+std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    std::vector<TPunkt2D> pool(Poolgrenze(T.size(), S.size()));
+    pool.resize(static_cast<std::size_t>(EckenpoolIn(T, S, pool.data())));
     return pool;
 }
 
@@ -205,28 +222,24 @@ bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D
     return DoppelteFlaeche(a, b, c) < 1e-4;
 }
 
-// Marks every point that PunktImDreieck finds strictly inside a triangle of three other pooled
-// points. This is the innermost loop of the whole evaluation (fourth order in the pool size), so
-// the triangle's terms are computed once per triple with exactly PunktImDreieck's expressions,
-// points already marked are not tried again, and the sign of each quotient is read before it
-// is divided out. None of this changes which points get marked.
 namespace {
 
 // Convex hull corners of a large pool by the monotone chain, kept in pool order. The literal
 // filter is of fourth order; element outlines never pool more than a few dozen corners, but
 // polygons from damaged input could pool thousands and would not finish.
-void GrosseHuelle(std::vector<TPunkt2D>& pool) {
-    std::vector<std::size_t> index(pool.size());
-    for (std::size_t i = 0; i < index.size(); ++i) {
+int GrosseHuelle(TPunkt2D* pool, int anzahl) {
+    const std::size_t n = static_cast<std::size_t>(anzahl);
+    std::vector<std::size_t> index(n);
+    for (std::size_t i = 0; i < n; ++i) {
         index[i] = i;
     }
-    std::sort(index.begin(), index.end(), [&pool](std::size_t a, std::size_t b) {
+    std::sort(index.begin(), index.end(), [pool](std::size_t a, std::size_t b) {
         return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
     });
-    const auto kreuz = [&pool](std::size_t o, std::size_t a, std::size_t b) {
+    const auto kreuz = [pool](std::size_t o, std::size_t a, std::size_t b) {
         return Kreuz(pool[o], pool[a], pool[b]);
     };
-    std::vector<std::size_t> h(2 * index.size());
+    std::vector<std::size_t> h(2 * n);
     std::size_t k = 0;
     for (const std::size_t i : index) {
         while (k >= 2 && kreuz(h[k - 2], h[k - 1], i) <= 0) {
@@ -234,48 +247,120 @@ void GrosseHuelle(std::vector<TPunkt2D>& pool) {
         }
         h[k++] = i;
     }
-    for (std::size_t j = index.size() - 1, t = k + 1; j > 0; --j) {
+    for (std::size_t j = n - 1, t = k + 1; j > 0; --j) {
         while (k >= t && kreuz(h[k - 2], h[k - 1], index[j - 1]) <= 0) {
             --k;
         }
         h[k++] = index[j - 1];
     }
-    std::vector<char> ecke(pool.size(), 0);
+    std::vector<char> ecke(n, 0);
     for (std::size_t i = 0; i + 1 < k; ++i) {
         ecke[h[i]] = 1;
     }
-    std::size_t z = 0;
-    for (std::size_t i = 0; i < pool.size(); ++i) {
+    int z = 0;
+    for (std::size_t i = 0; i < n; ++i) {
         if (ecke[i]) {
             pool[z++] = pool[i];
         }
     }
-    pool.resize(z);
+    return z;
 }
 
-} // namespace
+// The literal test of the hull filter for one triple in pool order and a fourth point.
+bool InnenWoertlich(const TPunkt2D* pool, int a, int b, int c, int d) {
+    return !HuellendreieckEntartet(pool[a], pool[b], pool[c]) &&
+           PunktImDreieck(pool[a], pool[b], pool[c], pool[d]);
+}
 
-void Huellenfilter(std::vector<TPunkt2D>& pool) {
-    const std::size_t n = pool.size();
-    if (n > GrosserPool) {
-        GrosseHuelle(pool);
-        return;
+bool InnenInSortiertem(const TPunkt2D* pool, int x, int y, int z, int d) {
+    if (x > y) {
+        std::swap(x, y);
     }
-    std::vector<char> innen(n, 0);
-    for (std::size_t a = 0; a < n; ++a) {
+    if (y > z) {
+        std::swap(y, z);
+    }
+    if (x > y) {
+        std::swap(x, y);
+    }
+    return InnenWoertlich(pool, x, y, z, d);
+}
+
+// Corners of the pool's convex hull, counter-clockwise, by the monotone chain over indices.
+// Only a guide: what it finds is confirmed below with margins or with the literal test.
+int HuellenEcken(const TPunkt2D* pool, int n, int* h) {
+    int index[GrosserPool];
+    for (int i = 0; i < n; ++i) {
+        index[i] = i;
+    }
+    std::sort(index, index + n, [pool](int a, int b) {
+        return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
+    });
+    int k = 0;
+    for (int j = 0; j < n; ++j) {
+        while (k >= 2 && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j]]) <= 0) {
+            --k;
+        }
+        h[k++] = index[j];
+    }
+    for (int j = n - 1, t = k + 1; j > 0; --j) {
+        while (k >= t && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j - 1]]) <= 0) {
+            --k;
+        }
+        h[k++] = index[j - 1];
+    }
+    return k - 1;
+}
+
+// The literal test for the open points. PunktImDreieck's numerators for apex a and point d
+// are Z(a, c, d) for p and Z(a, b, d) for q, with Z(a, x, d) = (d - a)u (x - a)v - (d - a)v (x -
+// a)u, and its denominators are Y - X and X - Y for X = (c - a)u (b - a)v and Y = (b - a)u (c -
+// a)v; the doubled area of the degeneracy test is |X - Y| and the collinearity test X == Y, all bit
+// for bit. So p > 0 and q > 0 together need Z(a, b, d) and Z(a, c, d) to be non-zero with
+// opposite signs: the signs are tabled once per pair, and a triple is computed only for the
+// points it can contain.
+void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahlOffen, char* stand,
+                       char innen) {
+    using TMaske = std::uint64_t;
+    TMaske positiv[GrosserPool][GrosserPool], negativ[GrosserPool][GrosserPool];
+    for (int a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
-        for (std::size_t b = a + 1; b < n; ++b) {
+        for (int x = a + 1; x < n; ++x) {
+            const double xxax = pool[x].u - ax, xyay = pool[x].v - ay;
+            TMaske pos = 0, neg = 0;
+            for (int o = 0; o < anzahlOffen; ++o) {
+                const TPunkt2D& d = pool[offen[o]];
+                const double z = (d.u - ax) * xyay - (d.v - ay) * xxax;
+                pos |= TMaske{z > 0} << o;
+                neg |= TMaske{z < 0} << o;
+            }
+            positiv[a][x] = pos;
+            negativ[a][x] = neg;
+        }
+    }
+    TMaske noch = anzahlOffen == 64 ? ~TMaske{0} : (TMaske{1} << anzahlOffen) - 1;
+    for (int a = 0; a < n && noch != 0; ++a) {
+        const double ax = pool[a].u, ay = pool[a].v;
+        for (int b = a + 1; b < n && noch != 0; ++b) {
+            const TMaske bPos = positiv[a][b] & noch, bNeg = negativ[a][b] & noch;
+            if ((bPos | bNeg) == 0) {
+                continue;
+            }
             const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
-            for (std::size_t c = b + 1; c < n; ++c) {
-                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
-                if (bxax * cyay == byay * cxax ||
-                    HuellendreieckEntartet(pool[a], pool[b], pool[c])) {
+            for (int c = b + 1; c < n; ++c) {
+                TMaske kandidaten = (bPos & negativ[a][c]) | (bNeg & positiv[a][c]);
+                if (kandidaten == 0) {
                     continue;
                 }
-                const double nennerP = bxax * cyay - byay * cxax;
+                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
                 const double nennerQ = cxax * byay - cyay * bxax;
-                for (std::size_t d = 0; d < n; ++d) {
-                    if (innen[d] || d == a || d == b || d == c) {
+                if (!(std::fabs(nennerQ) >= 1e-4)) {
+                    continue;
+                }
+                const double nennerP = -nennerQ;
+                for (; kandidaten != 0; kandidaten &= kandidaten - 1) {
+                    const int o = std::countr_zero(kandidaten);
+                    const int d = offen[o];
+                    if ((noch >> o & 1) == 0) {
                         continue;
                     }
                     const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
@@ -293,19 +378,161 @@ void Huellenfilter(std::vector<TPunkt2D>& pool) {
                     }
                     const double q = zaehlerQ / nennerQ;
                     if (q > 0 && q < 1 && p + q < 0.9999999999999) {
-                        innen[d] = 1;
+                        stand[d] = innen;
+                        noch &= ~(TMaske{1} << o);
                     }
                 }
             }
         }
     }
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!innen[i]) {
+}
+
+// Step 2 on the first n points of pool; returns how many remain.
+//
+// A point is removed when PunktImDreieck finds it strictly inside a non-degenerate triangle of
+// three other pooled points (taken in pool order). Trying every triple for every point is of
+// fourth order, so the clear cases are decided first:
+// - a corner of the pool's hull that stands out from the line through its two hull neighbours
+//   by more than Huellenmarge: every triangle of other points lies beyond that line, and the
+//   rounding of PunktImDreieck (at most about 1e-10 D^3 for a pool of diameter D, as the
+//   triangles have a doubled area of at least 1e-4) cannot bring it inside one; it stays;
+// - a point that the literal test finds inside a fan triangle of hull corners: it goes, exactly
+//   as the literal filter would remove it.
+// Points left open (on a hull edge or nearly so, where the tolerances decide) get the literal
+// test against every triple, with the triangle's terms computed once per triple with exactly
+// PunktImDreieck's expressions and the sign of each quotient read before it is divided out.
+int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
+    if (static_cast<std::size_t>(anzahl) > GrosserPool) {
+        return GrosseHuelle(pool, anzahl);
+    }
+    const int n = anzahl;
+    if (n < 4) {
+        return n; // no point has three others
+    }
+    enum : char { Offen, Innen, Ecke };
+    char stand[GrosserPool] = {};
+
+    double umin = pool[0].u, umax = umin, vmin = pool[0].v, vmax = vmin;
+    for (int i = 1; i < n; ++i) {
+        umin = std::min(umin, pool[i].u);
+        umax = std::max(umax, pool[i].u);
+        vmin = std::min(vmin, pool[i].v);
+        vmax = std::max(vmax, pool[i].v);
+    }
+    const double D = std::sqrt((umax - umin) * (umax - umin) + (vmax - vmin) * (vmax - vmin));
+    // Twenty times the rounding bound; beyond 1e5 cm the bound is not worth trusting at all.
+    const double Huellenmarge = D < 1e5 ? 1e-8 * D * D * D + 1e-10 * D + 1e-12 : INFINITY;
+
+    int h[2 * GrosserPool];
+    const int m = HuellenEcken(pool, n, h);
+    for (int k = 0; m >= 3 && k < m; ++k) {
+        const TPunkt2D& vor = pool[h[(k + m - 1) % m]];
+        const TPunkt2D& d = pool[h[k]];
+        const TPunkt2D& nach = pool[h[(k + 1) % m]];
+        // Outward normal of the chord from the previous to the next hull corner.
+        const double wu = nach.v - vor.v, wv = vor.u - nach.u;
+        const double laenge = std::sqrt(wu * wu + wv * wv);
+        if (!(laenge > 0)) {
+            continue;
+        }
+        // Every other point at least Huellenmarge behind the parallel to the chord through d.
+        const double schwelle = Huellenmarge * laenge;
+        bool abgesetzt = true;
+        for (int x = 0; x < n && abgesetzt; ++x) {
+            abgesetzt = x == h[k] || wu * (d.u - pool[x].u) + wv * (d.v - pool[x].v) > schwelle;
+        }
+        if (abgesetzt) {
+            stand[h[k]] = Ecke;
+        }
+    }
+
+    int offen[GrosserPool];
+    int anzahlOffen = 0;
+    for (int d = 0; d < n; ++d) {
+        if (stand[d] == Ecke) {
+            continue;
+        }
+        for (int f = 0; f < 2 && f < m && stand[d] == Offen; ++f) {
+            for (int k = 1; k + 1 < m; ++k) {
+                const int x = h[f], y = h[(f + k) % m], z = h[(f + k + 1) % m];
+                if (x != d && y != d && z != d && InnenInSortiertem(pool, x, y, z, d)) {
+                    stand[d] = Innen;
+                    break;
+                }
+            }
+        }
+        if (stand[d] == Offen) {
+            offen[anzahlOffen++] = d;
+        }
+    }
+
+    if (anzahlOffen > 0) {
+        LiteralFuerOffene(pool, n, offen, anzahlOffen, stand, Innen);
+    }
+    int k = 0;
+    for (int i = 0; i < n; ++i) {
+        if (stand[i] != Innen) {
             pool[k++] = pool[i];
         }
     }
-    pool.resize(k);
+    return k;
+}
+
+// Step 6 on the first n points; returns how many remain.
+int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
+    int k = 0;
+    while (k < n) {
+        const TPunkt2D& prev = h[(k + n - 1) % n];
+        const TPunkt2D& cur = h[k];
+        const TPunkt2D& next = h[(k + 1) % n];
+        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
+            1e-4) {
+            std::copy(h + k + 1, h + n, h + k);
+            --n;
+        } else {
+            ++k;
+        }
+    }
+    return n;
+}
+
+// Inputs that are whole numbers this small have exact cross products in StreckenSchnitt and
+// PunktImDreieck (differences below 2^21, products below 2^43), so their tests decide as exact
+// arithmetic would.
+constexpr double ExakteGrenze = 1 << 20;
+
+struct TKasten {
+    double umin, umax, vmin, vmax;
+    bool ganz; // every coordinate a whole number within ExakteGrenze
+};
+
+TKasten Kasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        k.ganz = k.ganz && std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze &&
+                 q.u == std::nearbyint(q.u) && q.v == std::nearbyint(q.v);
+    }
+    return k;
+}
+
+// True when the two polygons' boxes are apart and the segment and inside tests are exact:
+// then no triangle pair has an edge crossing or a corner inside the other, the pool stays
+// empty and so does the result.
+bool SicherGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    const TKasten a = Kasten(T), b = Kasten(S);
+    return a.ganz && b.ganz &&
+           (a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin);
+}
+
+} // namespace
+
+void Huellenfilter(std::vector<TPunkt2D>& pool) {
+    pool.resize(
+        static_cast<std::size_t>(HuellenfilterIn(pool.data(), static_cast<int>(pool.size()))));
 }
 
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
@@ -314,27 +541,42 @@ void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
 }
 
 void GeradeEckenEntfernen(std::vector<TPunkt2D>& h) {
-    std::size_t k = 0;
-    while (k < h.size()) {
-        const std::size_t m = h.size();
-        const TPunkt2D& prev = h[(k + m - 1) % m];
-        const TPunkt2D& cur = h[k];
-        const TPunkt2D& next = h[(k + 1) % m];
-        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
-            1e-4) {
-            h.erase(h.begin() + static_cast<std::ptrdiff_t>(k));
-        } else {
-            ++k;
-        }
+    h.resize(
+        static_cast<std::size_t>(GeradeEckenEntfernenIn(h.data(), static_cast<int>(h.size()))));
+}
+
+TPunkt2D* TPolygonSchnittPuffer::Bereitstellen(std::size_t n) {
+    if (n <= Lokal) {
+        ecken_ = std::launder(reinterpret_cast<TPunkt2D*>(lokaleEcken_));
+        winkel_ = lokaleWinkel_;
+    } else {
+        grosseEcken_.resize(n);
+        grosseWinkel_.resize(n);
+        ecken_ = grosseEcken_.data();
+        winkel_ = grosseWinkel_.data();
     }
+    return ecken_;
 }
 
 std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
-    std::vector<TPunkt2D> punkte = Eckenpool(T, S);
-    Huellenfilter(punkte);
-    NachWinkelOrdnen(punkte);
-    GeradeEckenEntfernen(punkte);
-    return punkte;
+    std::vector<TPunkt2D> ergebnis;
+    TPolygonSchnittPuffer puffer;
+    const int n = PolygonSchnitt(T, S, puffer);
+    ergebnis.assign(puffer.Ecken(), puffer.Ecken() + n);
+    return ergebnis;
+}
+
+int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
+                   TPolygonSchnittPuffer& puffer) {
+    const std::size_t grenze = Poolgrenze(T.size(), S.size());
+    if (grenze == 0 || SicherGetrennt(T, S)) {
+        return 0;
+    }
+    TPunkt2D* p = puffer.Bereitstellen(grenze);
+    int n = EckenpoolIn(T, S, p);
+    n = HuellenfilterIn(p, n);
+    NachWinkelOrdnen(p, puffer.Winkel(), n);
+    return GeradeEckenEntfernenIn(p, n);
 }
 
 } // namespace umbrarix

@@ -33,6 +33,30 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
 // on straight runs removed. Empty when they do not overlap with positive area.
 std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
 
+// Room for the corner pool of one intersection: on the stack for pools up to two octagons'
+// bound, on the heap beyond. Left uninitialised, since a scene clips a dozen times per instant.
+class TPolygonSchnittPuffer {
+public:
+    TPolygonSchnittPuffer() {}
+    TPunkt2D* Bereitstellen(std::size_t n);
+    const TPunkt2D* Ecken() const { return ecken_; }
+    double* Winkel() { return winkel_; }
+
+private:
+    static constexpr std::size_t Lokal = 216; // 6 (8 - 2) (8 - 2)
+    alignas(TPunkt2D) unsigned char lokaleEcken_[Lokal * sizeof(TPunkt2D)];
+    double lokaleWinkel_[Lokal];
+    std::vector<TPunkt2D> grosseEcken_;
+    std::vector<double> grosseWinkel_;
+    TPunkt2D* ecken_ = nullptr;
+    double* winkel_ = nullptr;
+};
+
+// The same into the buffer, without allocating for ordinary outlines; returns the number of
+// result corners, which stand first in puffer.Ecken().
+int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
+                   TPolygonSchnittPuffer& puffer);
+
 // The steps of PolygonSchnitt, in their order.
 
 // 1. Corners of every fan-triangle intersection; a corner within 1e-3 (in u and in v) of one

@@ -33,7 +33,40 @@ TPolygon Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& 
     return p;
 }
 
+// The part of schatten inside the target given by its corners in the plane.
+TPolygon Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schatten,
+                     const TDrehung& ebene) {
+    TPunkt2D s[TPolygon::Kapazitaet];
+    const int ns = InEbene(schatten, ebene, s);
+    TPolygonSchnittPuffer puffer;
+    const int n = PolygonSchnitt({ziel, static_cast<std::size_t>(zielAnzahl)},
+                                 {s, static_cast<std::size_t>(ns)}, puffer);
+    TPolygon ergebnis;
+    for (int i = 0; i < n; ++i) {
+        const TPunkt2D& e = puffer.Ecken()[i];
+        ergebnis.Anhaengen(ebene.InWelt(TPunkt{0, e.u, e.v}));
+    }
+    return ergebnis;
+}
+
 } // namespace
+
+TEmpfangsebene::TEmpfangsebene(double a, double h, const TPolygon& flaeche, const TPolygon& element)
+    : Drehung(a, h), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche)),
+      ElementAnzahl(InEbene(element, Drehung, Element)) {}
+
+void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
+                    const TEmpfangsebene& ebene, TPolygon TVerschattendesElement::*projiziert,
+                    TPolygon TVerschattendesElement::*aufFlaeche,
+                    TPolygon TVerschattendesElement::*aufElement) {
+    const TPunkt P0{0, 0, 0};
+    e.*projiziert = Projizieren(e.Polygon, sonne, n, P0);
+    if (aufFlaeche != nullptr) {
+        e.*aufFlaeche =
+            Zuschneiden(ebene.Flaeche, ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung);
+    }
+    e.*aufElement = Zuschneiden(ebene.Element, ebene.ElementAnzahl, e.*projiziert, ebene.Drehung);
+}
 
 TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n) {
     const double t = Skalarprodukt(Minus(P0, L0), n) / Skalarprodukt(d, n);
@@ -60,15 +93,9 @@ double Flaeche(const TPolygon& p) {
 
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten,
                              const TDrehung& ebene) {
-    TPunkt2D t[TPolygon::Kapazitaet], s[TPolygon::Kapazitaet];
+    TPunkt2D t[TPolygon::Kapazitaet];
     const int nt = InEbene(ziel, ebene, t);
-    const int ns = InEbene(schatten, ebene, s);
-    TPolygon ergebnis;
-    for (const TPunkt2D& e :
-         PolygonSchnitt({t, static_cast<std::size_t>(nt)}, {s, static_cast<std::size_t>(ns)})) {
-        ergebnis.Anhaengen(ebene.InWelt(TPunkt{0, e.u, e.v}));
-    }
-    return ergebnis;
+    return Zuschneiden(t, nt, schatten, ebene);
 }
 
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h) {

@@ -20,6 +20,27 @@ TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, con
 // The same for tilt a and facade azimuth h (degrees).
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h);
 
+// A receiving plane for one evaluation: its rotation and the two receiving outlines in it
+// (wall surface and window, or ground surface and terrace) already turned into the plane's
+// whole-centimetre coordinates, so that every caster's clip reuses them.
+struct TEmpfangsebene {
+    TEmpfangsebene(double a, double h, const TPolygon& flaeche, const TPolygon& element);
+
+    TDrehung Drehung;
+    TPunkt2D Flaeche[TPolygon::Kapazitaet];
+    int FlaecheAnzahl;
+    TPunkt2D Element[TPolygon::Kapazitaet];
+    int ElementAnzahl;
+};
+
+// Throws the element's outline along the sun direction onto the plane (normal n through the
+// origin) and clips it to both receiving outlines: the same polygons as the two functions
+// below give. Without aufFlaeche (nullptr) the clip to the whole surface is left out.
+void SchattenWerfen(TVerschattendesElement& element, const TPunkt& sonne, const TPunkt& n,
+                    const TEmpfangsebene& ebene, TPolygon TVerschattendesElement::*projiziert,
+                    TPolygon TVerschattendesElement::*aufFlaeche,
+                    TPolygon TVerschattendesElement::*aufElement);
+
 // Throws the element's outline along the sun direction onto the wall plane (normal n through
 // P0) and clips it to the wall surface and the window of the scene.
 void ProjiziereAufWandebene(TVerschattendesElement& element, const TPunkt& sonne, const TPunkt& n,

@@ -8,7 +8,10 @@
 
 namespace umbrarix {
 
-TPunkt Simulieren(TSzene& s, int N, double t) {
+namespace {
+
+// flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
+TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
     const TEingabedaten& e = s.Eingaben;
     const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
     // Written as "not above" so that a vector without a valid height also counts as night.
@@ -17,18 +20,40 @@ TPunkt Simulieren(TSzene& s, int N, double t) {
     s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
 
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
-        const TPunkt ursprung{0, 0, 0};
+        // Only casters that the shares or the views read are thrown: the valance is read under
+        // the overhang's switch and under its own. The others keep their shadows of an earlier
+        // instant, which nothing reads while they are off; switching one on goes through an
+        // evaluation before anything is drawn.
+        const TEmpfangsebene wand(s.Wandneigung, e.anz_Himmelsrichtung, s.Wand.Polygon,
+                                  s.Fenster.Polygon);
+        const TEmpfangsebene boden(180, e.anz_Himmelsrichtung, s.Boden.Polygon, s.Terrasse.Polygon);
+        const TPunkt oben{0, 0, 1};
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
-        for (TVerschattendesElement* w : werfer) {
-            ProjiziereAufWandebene(*w, sonne, n, ursprung, s);
-        }
-        for (TVerschattendesElement* w : werfer) {
-            ProjiziereAufBodenebene(*w, sonne, TPunkt{0, 0, 1}, ursprung, s);
+        const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang || e.CheckBox_Volant,
+                           e.CheckBox_MauerLinks, e.CheckBox_MauerRechts};
+        using W = TVerschattendesElement;
+        for (int i = 0; i < 4; ++i) {
+            if (an[i]) {
+                SchattenWerfen(*werfer[i], sonne, n, wand, &W::SchattenWandebene,
+                               flaechen ? &W::SchattenWand : nullptr, &W::SchattenFenster);
+                SchattenWerfen(*werfer[i], sonne, oben, boden, &W::SchattenBodenebene,
+                               flaechen ? &W::SchattenBoden : nullptr, &W::SchattenTerrasse);
+            }
         }
     }
     Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
     Verschattungsanteil_berechnen(s, s.Terrasse, 0);
     return sonne;
+}
+
+} // namespace
+
+TPunkt Simulieren(TSzene& s, int N, double t) {
+    return Auswerten(s, N, t, true);
+}
+
+TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
+    return Auswerten(s, N, t, false);
 }
 
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
@@ -128,6 +153,10 @@ double Zeitpunkt_Sonnenzeit(const TSzene& s, int tag, int uhrzeitPosition) {
 
 TPunkt Zeitpunkt_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
     return Simulieren(s, tag, Zeitpunkt_Sonnenzeit(s, tag, uhrzeitPosition));
+}
+
+TPunkt Zeitpunkt_Anteile_Simulieren(TSzene& s, int tag, int uhrzeitPosition) {
+    return Anteile_Simulieren(s, tag, Zeitpunkt_Sonnenzeit(s, tag, uhrzeitPosition));
 }
 
 } // namespace umbrarix

@@ -15,6 +15,11 @@ inline constexpr double AnteilSonneNichtSichtbar = -2; // sun behind the wall pl
 // Returns the sun vector of the instant (the night marker at night).
 TPunkt Simulieren(TSzene& szene, int N, double t);
 
+// The same for runs that read nothing but the shares and the flags: the shadows on the whole
+// wall and ground surfaces (SchattenWand, SchattenBoden), which only the views draw, keep those
+// of an earlier instant. Shares, flags and every other shadow are those of Simulieren.
+TPunkt Anteile_Simulieren(TSzene& szene, int N, double t);
+
 // Writes the shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
 // overlapping shadows once.
 void Verschattungsanteil_berechnen(TSzene& szene, TVerschattetesElement& element, double a);
@@ -30,5 +35,6 @@ double Zeitpunkt_Sonnenzeit(const TSzene& szene, int tag, int uhrzeitPosition);
 
 // Evaluates the instant of the two track-bar positions: day 1..365, time position 0..143.
 TPunkt Zeitpunkt_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
+TPunkt Zeitpunkt_Anteile_Simulieren(TSzene& szene, int tag, int uhrzeitPosition);
 
 } // namespace umbrarix

@@ -1,6 +1,7 @@
 #include "ui/Form_Dialoge.h"
 
 #include "io/Einstellungen.h"
+#include "ui/Schrift.h"
 #include "views/Zeichenflaeche.h"
 
 #include <QDir>
@@ -101,9 +102,11 @@ void TZeilenfeld::Grau(bool grau) {
     setPalette(p);
 }
 
+// Every line the field shows counts, an empty last one too: once there are 11, the 11th can
+// only be taken back.
 void TZeilenfeld::keyPressEvent(QKeyEvent* e) {
     const bool zeichen = !e->text().isEmpty() && e->key() != Qt::Key_Backspace;
-    if (zeichen && Zeilen().size() > 10) {
+    if (zeichen && document()->blockCount() > 10) {
         plattform_.Signalton();
         return;
     }
@@ -116,6 +119,7 @@ TForm_Farbauswahl::TForm_Farbauswahl(QWidget* eltern, TPlattform& plattform)
     : QDialog(eltern, Qt::Tool), plattform_(plattform) {
     setObjectName(QStringLiteral("TForm_Farbauswahl"));
     setWindowTitle(QStringLiteral("Farbauswahl"));
+    setFont(Programmschrift());
     const char* labels[] = {"Farbe des Überhangs / der Markise:",
                             "Farbe der Mauervorsprünge:",
                             "Farbe des Fensters:",
@@ -173,12 +177,14 @@ void TForm_Farbauswahl::PanelClick(int index) {
 // ---- TForm_Arbeitsverzeichnis
 
 TForm_Arbeitsverzeichnis::TForm_Arbeitsverzeichnis(QWidget* eltern, TPlattform& plattform,
-                                                   QString programmordner, QString& oeffnenOrdner,
+                                                   const TEinstellungsorte& orte,
+                                                   QString startordner, QString& oeffnenOrdner,
                                                    QString& speichernOrdner)
-    : QDialog(eltern), plattform_(plattform), programmordner_(std::move(programmordner)),
+    : QDialog(eltern), plattform_(plattform), orte_(orte), startordner_(std::move(startordner)),
       oeffnenOrdner_(oeffnenOrdner), speichernOrdner_(speichernOrdner) {
     setObjectName(QStringLiteral("TForm_Arbeitsverzeichnis"));
     setWindowTitle(QStringLiteral("Arebitsverzeichnis"));
+    setFont(Programmschrift());
     auto* l = new QLabel(QStringLiteral("Arbeitsverzeichnis:"), this);
     l->move(16, 16);
     anz_Arbeitsverzeichnis = new QLineEdit(this);
@@ -210,7 +216,6 @@ void TForm_Arbeitsverzeichnis::BitBtn3Click() {
 
 void TForm_Arbeitsverzeichnis::BitBtn1Click() {
     QString pfad = anz_Arbeitsverzeichnis->text();
-    const std::string programmordner = programmordner_.toStdString();
     const QString nichtGespeichert = QStringLiteral(
         "Daten können nicht gespeichert werden! Der Datenträger ist entweder schreibgeschützt "
         "oder Sie haben keine Schreibberechtigung. Sie müssen bei jedem Start des Programms die "
@@ -228,15 +233,22 @@ void TForm_Arbeitsverzeichnis::BitBtn1Click() {
         }
         oeffnenOrdner_ = pfad;
         speichernOrdner_ = pfad;
-        if (ArbeitsverzeichnisSchreiben(programmordner, pfad.toStdString())) {
+        if (ArbeitsverzeichnisSchreiben(orte_.Schreibordner(), pfad.toStdString())) {
             plattform_.Meldung(this, nichtGespeichert, TMeldungsart::Information);
         }
-    } else if (ArbeitsverzeichnisVorhanden(programmordner)) {
-        if (!ArbeitsverzeichnisLoeschen(programmordner)) {
+    } else if (ArbeitsverzeichnisVorhanden(orte_.Programmordner) ||
+               (!orte_.Benutzerordner.empty() &&
+                ArbeitsverzeichnisVorhanden(orte_.Benutzerordner))) {
+        // Gone from both places, so that no stored folder applies at the next start.
+        bool geloescht = true;
+        for (const std::string& ordner : {orte_.Programmordner, orte_.Benutzerordner}) {
+            geloescht = (ordner.empty() || ArbeitsverzeichnisLoeschen(ordner)) && geloescht;
+        }
+        if (!geloescht) {
             plattform_.Meldung(this, nichtGespeichert, TMeldungsart::Information);
         }
-        oeffnenOrdner_ = programmordner_;
-        speichernOrdner_ = programmordner_;
+        oeffnenOrdner_ = startordner_;
+        speichernOrdner_ = startordner_;
     }
     accept();
 }
@@ -247,6 +259,7 @@ TForm_Projektbeschreibung::TForm_Projektbeschreibung(QWidget* eltern, TPlattform
     : QDialog(eltern) {
     setObjectName(QStringLiteral("TForm_Projektbeschreibung"));
     setWindowTitle(QStringLiteral("Projektbeschreibung"));
+    setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(QStringLiteral("Projektbeschreibung (max. 10 Zeilen):"), this));
     Memo1 = new TZeilenfeld(this, QStringLiteral("Memo1"), plattform);
@@ -259,10 +272,11 @@ TForm_Projektbeschreibung::TForm_Projektbeschreibung(QWidget* eltern, TPlattform
 // ---- TForm_Ansprechpartner
 
 TForm_Ansprechpartner::TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattform,
-                                             QString programmordner)
-    : QDialog(eltern), plattform_(plattform), programmordner_(std::move(programmordner)) {
+                                             const TEinstellungsorte& orte)
+    : QDialog(eltern), plattform_(plattform), orte_(orte) {
     setObjectName(QStringLiteral("TForm_Ansprechpartner"));
     setWindowTitle(QStringLiteral("Ansprechpartner"));
+    setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(
         QStringLiteral(
@@ -286,7 +300,7 @@ TForm_Ansprechpartner::TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattf
 }
 
 void TForm_Ansprechpartner::Button1Click() {
-    if (AnsprechpartnerSchreiben(programmordner_.toStdString(), Memo2->Zeilen())) {
+    if (AnsprechpartnerSchreiben(orte_.Schreibordner(), Memo2->Zeilen())) {
         plattform_.Meldung(this, QStringLiteral("Daten konnten nicht gespeichert werden!"),
                            TMeldungsart::Fehler);
         return;
@@ -301,7 +315,7 @@ void TForm_Ansprechpartner::Button2Click() {
 }
 
 void TForm_Ansprechpartner::Button3Click() {
-    if (const auto zeilen = AnsprechpartnerLesen(programmordner_.toStdString())) {
+    if (const auto zeilen = AnsprechpartnerLesen(orte_.Leseordner(AnsprechpartnerdateiName))) {
         Memo2->SetzeZeilen(*zeilen);
         Memo2->Grau(true);
     } else {
@@ -311,7 +325,7 @@ void TForm_Ansprechpartner::Button3Click() {
 }
 
 void TForm_Ansprechpartner::VorgabeOderLeer() {
-    if (const auto zeilen = AnsprechpartnerLesen(programmordner_.toStdString())) {
+    if (const auto zeilen = AnsprechpartnerLesen(orte_.Leseordner(AnsprechpartnerdateiName))) {
         Memo2->SetzeZeilen(*zeilen);
         Memo2->Grau(true);
     } else {

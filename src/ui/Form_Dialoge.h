@@ -2,6 +2,7 @@
 
 // The settings dialogs: colours, working folder, project description and contact person.
 
+#include "io/Einstellungen.h"
 #include "model/Farbset.h"
 #include "ui/Plattform.h"
 
@@ -60,10 +61,11 @@ private:
 // "Arebitsverzeichnis": the working folder for customer files, stored in "schatten.ini".
 class TForm_Arbeitsverzeichnis : public QDialog {
 public:
-    // programmordner ends with a separator; the two folders are the initial folders of the
-    // open and save dialogs of project files, set by OK.
-    TForm_Arbeitsverzeichnis(QWidget* eltern, TPlattform& plattform, QString programmordner,
-                             QString& oeffnenOrdner, QString& speichernOrdner);
+    // orte: where "schatten.ini" is read and written; startordner: the dialogs' folder
+    // without a working folder. The two folders are the initial folders of the open and save
+    // dialogs of project files, set by OK.
+    TForm_Arbeitsverzeichnis(QWidget* eltern, TPlattform& plattform, const TEinstellungsorte& orte,
+                             QString startordner, QString& oeffnenOrdner, QString& speichernOrdner);
     void Vorbereiten();  // on showing: the save dialog's folder
     void BitBtn1Click(); // OK
     void BitBtn3Click(); // browse
@@ -73,7 +75,8 @@ public:
 
 private:
     TPlattform& plattform_;
-    QString programmordner_;
+    const TEinstellungsorte& orte_;
+    QString startordner_;
     QString& oeffnenOrdner_;
     QString& speichernOrdner_;
 };
@@ -88,7 +91,7 @@ public:
 // "Ansprechpartner": the contact-person lines in Memo2 with their default "schatten.usr".
 class TForm_Ansprechpartner : public QDialog {
 public:
-    TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattform, QString programmordner);
+    TForm_Ansprechpartner(QWidget* eltern, TPlattform& plattform, const TEinstellungsorte& orte);
     void Button1Click(); // "Als Vorgabe speichern"
     void Button2Click(); // "Löschen"
     void Button3Click(); // "Vorgabe laden"
@@ -100,7 +103,7 @@ public:
 
 private:
     TPlattform& plattform_;
-    QString programmordner_;
+    const TEinstellungsorte& orte_;
 };
 
 } // namespace umbrarix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "io/Einstellungen.h"
 #include "model/Farbset.h"
 #include "model/Szene.h"
 #include "print/Druckseiten.h"
@@ -34,6 +35,7 @@ class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
 class TForm_Projektbeschreibung;
 class TForm_Ansprechpartner;
+class TRollflaeche;
 struct TProjektdaten;
 struct TKandidat;
 
@@ -42,8 +44,10 @@ struct TKandidat;
 // Components carry their German names; handlers live in files by concern (Haupt_*.cpp).
 class TForm_Haupt : public QMainWindow {
 public:
-    // programmordner: folder of the settings files, with a trailing separator.
-    TForm_Haupt(TPlattform& plattform, QString programmordner);
+    // programmordner: the program's folder, with a trailing separator; benutzerordner: the
+    // user's configuration folder for the settings files when the program folder cannot be
+    // written (empty: the system's, ~/.config/umbrarix/).
+    TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner = {});
     ~TForm_Haupt() override;
 
     // ---- Scene and program-wide state
@@ -53,6 +57,10 @@ public:
     bool SimulationLaeuft = false;
     bool DiagrammLaeuft = false;
     QString Programmordner;
+    TEinstellungsorte Einstellungsorte; // where "schatten.ini" and "schatten.usr" live
+    // Where file dialogs start without a working folder: the program folder, or the home
+    // folder when the program folder cannot be written (an installed program).
+    QString Startordner;
     QString Projektdatei = QStringLiteral("unbenannt.dat");
     // The file dialogs' remembered settings: project open/save, shading tables, VELUMORA.
     TDateiDialog Opendialog1, SaveDialog1, SaveDialog2, SaveDialog_Velumora;
@@ -61,6 +69,9 @@ public:
     // ---- Start-up (Haupt_Start.cpp)
     void FormShow();
     void Timer_InfoTimer();
+    // Places the window on a screen of that size: at the top and centred where it fits, else
+    // across the screen, resizable, with the working surface scrolled inside it.
+    void Fenster_Platzieren(QSize bildschirm);
 
     // ---- Date and time (Haupt_DatumZeit.cpp)
     void TrackBar_Datum_UhrzeitChange(TTrackBar* sender);
@@ -77,6 +88,10 @@ public:
     void StartDimensionAendern(QObject* sender);
     void DimensionslisteClick(int index);
     void DimensionslisteDblClick();
+    // Keyboard use of the pick list (Haupt_Tastatur.cpp): the arrow keys move the selection
+    // and pick as a click does, Escape closes the list and puts the texts back.
+    void DimensionslisteBewegen(int schritt);
+    void DimensionslisteAbbrechen();
     void CheckBox_UeberhangClick();
     void UeberhangAktivieren(bool an);
     void MauerLinksAktivieren(bool an);
@@ -123,6 +138,7 @@ public:
     // The project as the fields, switches, description and colours show it.
     TProjektdaten ProjektErfassen() const;
     void ProjektAnwenden(const TProjektdaten& projekt);
+    bool ProjektSpeichern(const QString& pfad); // false after showing the message
     void EinstellungenLesen();
 
     // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)
@@ -160,7 +176,8 @@ public:
     void shape_HimmelsrichtungMouseUp(TFormShape* sender, QMouseEvent* e);
 
     // ---- Components
-    QWidget* Client = nullptr; // the 1016 x 694 client area
+    QWidget* Client = nullptr;                // the 1016 x 694 client area
+    TRollflaeche* ScrollBox_Client = nullptr; // holds Client; scrolls it on small screens
 
     QWidget* Panel_DatenEingaben = nullptr;
     QWidget* PageControl1 = nullptr;
@@ -312,6 +329,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     // Building the window (Haupt_Aufbau.cpp)
@@ -340,13 +358,23 @@ private:
     void Laufschritt(bool tag);
     void LaufBeenden(bool tag);
     void ElementgriffZiehen(TFormShape* sender, QMouseEvent* e);
+    // Keyboard (Haupt_Tastatur.cpp): page shortcuts and the pick list's keys.
+    void TastaturEinrichten();
+    void SeiteWechseln(int schritt);
+    bool Listentaste(QKeyEvent* e);
     void GriffeVerbinden();
 
     TPlattform& plattform_;
     int fokusSperre_ = 0; // focus changes made by the program itself end no edit
     bool gezeigt_ = false;
     bool abbau_ = false; // the window is being destroyed: no more handlers
+    // A whole project is being put into the fields ("&Öffnen ...", "&Neu"): the element
+    // switches change on the way, but the fields keep the values the project states.
+    bool projektWirdGesetzt_ = false;
     std::map<QWidget*, QString> letzterDezimaltext_; // last accepted text of each decimal field
+    // The field that opened the pick list and the location texts before it opened (Escape).
+    QWidget* listenFeld_ = nullptr;
+    QStringList listenTexte_;
     QMetaObject::Connection fokusVerbindung_;
 };
 

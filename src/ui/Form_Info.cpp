@@ -1,5 +1,7 @@
 #include "ui/Form_Info.h"
 
+#include "ui/Schrift.h"
+
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -9,10 +11,11 @@ namespace umbrarix {
 TForm_Info::TForm_Info(QWidget* eltern) : QDialog(eltern) {
     setObjectName(QStringLiteral("TForm_Info"));
     setWindowTitle(QStringLiteral("Info"));
+    setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     auto* titel = new QLabel(QStringLiteral("Umbrarix"), this);
-    QFont f = titel->font();
-    f.setPointSize(f.pointSize() * 2);
+    QFont f = Programmschrift();
+    f.setPixelSize(f.pixelSize() * 2);
     f.setBold(true);
     titel->setFont(f);
     titel->setAlignment(Qt::AlignCenter);

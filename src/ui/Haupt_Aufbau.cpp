@@ -7,6 +7,8 @@
 #include "solar/Standortkatalog.h"
 #include "ui/Form_Dialoge.h"
 #include "ui/Form_Info.h"
+#include "ui/Rollflaeche.h"
+#include "ui/Schrift.h"
 #include "views/Horizontalschnitt.h"
 #include "views/Person.h"
 #include "views/Vorlagen.h"
@@ -100,17 +102,23 @@ TFormShape* TForm_Haupt::Marker(QWidget* panel, const char* name, TFormShape::TF
 
 void TForm_Haupt::Aufbauen() {
     setWindowTitle(QStringLiteral("Umbrarix "));
-    Client = new QWidget(this);
+    // A fixed window: system menu, minimise and close, no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    ScrollBox_Client = new TRollflaeche(this);
+    ScrollBox_Client->setObjectName(QStringLiteral("ScrollBox_Client"));
+    Client = new QWidget;
     Client->setObjectName(QStringLiteral("Client"));
     Client->setFixedSize(1016, 694);
     Client->setAutoFillBackground(true);
     QPalette pal = Client->palette();
     pal.setColor(QPalette::Window, QColor(128, 128, 255));
     Client->setPalette(pal);
-    setCentralWidget(Client);
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setPointSize(8);
-    Client->setFont(schrift);
+    ScrollBox_Client->setWidget(Client);
+    ScrollBox_Client->setPalette(pal);
+    setCentralWidget(ScrollBox_Client);
+    Client->setFont(Programmschrift());
 
     vorlage_ansicht = Vorlage_Ansicht();
     Image_Kompass_vorlage = Vorlage_Kompass();
@@ -122,6 +130,7 @@ void TForm_Haupt::Aufbauen() {
     UntereLeisteAufbauen();
     MenueAufbauen();
     GriffeVerbinden();
+    TastaturEinrichten();
 
     Timer_TagSimulieren = new QTimer(this);
     Timer_TagSimulieren->setInterval(200);
@@ -145,10 +154,10 @@ void TForm_Haupt::Aufbauen() {
 
     Form_Info = new TForm_Info(this);
     Form_Farbauswahl = new TForm_Farbauswahl(this, plattform_);
-    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(this, plattform_, Programmordner,
-                                                           Opendialog1.Ordner, SaveDialog1.Ordner);
+    Form_Arbeitsverzeichnis = new TForm_Arbeitsverzeichnis(
+        this, plattform_, Einstellungsorte, Startordner, Opendialog1.Ordner, SaveDialog1.Ordner);
     Form_Projektbeschreibung = new TForm_Projektbeschreibung(this, plattform_);
-    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Programmordner);
+    Form_Ansprechpartner = new TForm_Ansprechpartner(this, plattform_, Einstellungsorte);
     const std::pair<QAction*, void (TForm_Haupt::*)()> befehle[] = {
         {Neu1, &TForm_Haupt::Neu1Click},
         {ffnen1, &TForm_Haupt::ffnen1Click},
@@ -198,6 +207,7 @@ void TForm_Haupt::EingabeseitenAufbauen() {
     for (int i = 0; i < 6; ++i) {
         auto* knopf = new QPushButton(seitennamen[i], PageControl1);
         knopf->setCheckable(true);
+        // No focus by a mouse click; the keyboard reaches the page shown (Haupt_Tastatur).
         knopf->setFocusPolicy(Qt::NoFocus);
         knopf->setGeometry((i % 2) * 130, (i / 2) * 24, 130, 23);
         gruppe->addButton(knopf, i);
@@ -450,14 +460,16 @@ void TForm_Haupt::ArbeitsflaecheAufbauen() {
                                          QSize(AnsichtBreite, HorizontalschnittHoehe));
     Horizontalschnitt->move(0, HorizontalschnittOben);
     Shape15 = Flaeche(b, "Shape15", QRect(0, 0, 701, 10), 0);
-    b_terrasse_oben = linie(b, "b_terrasse_oben");
-    b_terrasse_unten = linie(b, "b_terrasse_unten");
-    b_terrasse_links = linie(b, "b_terrasse_links");
-    b_terrasse_rechts = linie(b, "b_terrasse_rechts");
+    // The terrace's edges lie above the overhang's: its near edge often lies right under the
+    // overhang's back edge, which can still be dragged in the side view (s_ueberh_innen).
     b_ueberh_oben = linie(b, "b_ueberh_oben");
     b_ueberh_unten = linie(b, "b_ueberh_unten");
     b_ueberh_links = linie(b, "b_ueberh_links");
     b_ueberh_rechts = linie(b, "b_ueberh_rechts");
+    b_terrasse_oben = linie(b, "b_terrasse_oben");
+    b_terrasse_unten = linie(b, "b_terrasse_unten");
+    b_terrasse_links = linie(b, "b_terrasse_links");
+    b_terrasse_rechts = linie(b, "b_terrasse_rechts");
     b_mauerlinks_seite = linie(b, "b_mauerlinks_seite");
     b_mauerrechts_seite = linie(b, "b_mauerrechts_seite");
     b_mauerlinks_oben = punkt(b, "b_mauerlinks_oben");

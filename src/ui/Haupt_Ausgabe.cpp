@@ -2,6 +2,7 @@
 
 #include "ui/Form_Haupt.h"
 
+#include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
 #include "io/Projektdatei.h"
 #include "io/Velumora.h"
@@ -20,7 +21,8 @@ void TForm_Haupt::VerschattungsdatenSpeichernClick(QObject* sender) {
         {Fenster1, TTabellenart::Tag, false},     {Terrasse1, TTabellenart::Tag, true},
         {Fenster2, TTabellenart::Jahr, false},    {Terrasse2, TTabellenart::Jahr, true},
         {Fenster3, TTabellenart::Uhrzeit, false}, {Terrasse3, TTabellenart::Uhrzeit, true}};
-    SaveDialog2.Filter = QStringLiteral("Daten-Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*");
+    SaveDialog2.Filter = QStringLiteral(
+        "Daten-Dateien (*.dat)|*.dat|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*");
     SaveDialog2.Endung = QStringLiteral("dat");
     for (const auto& v : varianten) {
         if (v.eintrag != sender) {
@@ -36,7 +38,7 @@ void TForm_Haupt::VerschattungsdatenSpeichernClick(QObject* sender) {
             // The table is computed on a copy of the scene: whatever the window does while
             // it processes messages cannot mix into the values.
             AugenblickswerteLesen();
-            const std::string bytes = Verschattungstabelle(
+            const std::string tabelle = Verschattungstabelle(
                 ProjektErfassen(), Szene, v.art, v.terrasse, TrackBar_Datum->Position(),
                 TrackBar_Uhrzeit->Position(), [this](int prozent) {
                     if (Gauge_Speichervortschritt->value() != prozent) {
@@ -44,6 +46,10 @@ void TForm_Haupt::VerschattungsdatenSpeichernClick(QObject* sender) {
                     }
                     plattform_.NachrichtenVerarbeiten();
                 });
+            // A name ending in ".csv" (typed, or completed by the CSV filter) asks for the
+            // spreadsheet form of the same rows.
+            const std::string bytes =
+                IstCsvName(pfad.toStdString()) ? CsvTabelle(tabelle, v.art, v.terrasse) : tabelle;
             const std::optional<std::string> fehler = DateiSchreiben(pfad.toStdString(), bytes);
             Panel_SpeichernLaeuft->hide();
             if (fehler) {
@@ -58,7 +64,7 @@ void TForm_Haupt::VerschattungsdatenSpeichernClick(QObject* sender) {
 
 void TForm_Haupt::VelumoraExportClick(QObject* sender) {
     SaveDialog_Velumora.Dateiname.clear();
-    SaveDialog_Velumora.Ordner = Programmordner;
+    SaveDialog_Velumora.Ordner = Startordner;
     SaveDialog_Velumora.Filter = QStringLiteral("VELUMORA-Datendatei (*.dat)|*.dat");
     SaveDialog_Velumora.Endung = QStringLiteral("dat");
     const QString pfad = plattform_.DateiSpeichern(this, SaveDialog_Velumora);

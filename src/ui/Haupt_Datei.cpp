@@ -45,6 +45,7 @@ TProjektdaten TForm_Haupt::ProjektErfassen() const {
 }
 
 void TForm_Haupt::ProjektAnwenden(const TProjektdaten& p) {
+    projektWirdGesetzt_ = true;
     // In the order a file lists them; a field is written only when its text changes, so the
     // place name check runs exactly for the location texts that change.
     const auto setzen = [this, &p](const char* name) {
@@ -97,20 +98,25 @@ void TForm_Haupt::ProjektAnwenden(const TProjektdaten& p) {
                           "anz_mr_wandabstand", "anz_mr_abstandFenstermitte"}) {
         setzen(f);
     }
+    // Without the overhang the valance is off, and a valance switched off has height 0.
+    if (!p.Ueberhang) {
+        anz_VolantHoehe->SetzeText(QStringLiteral("0"));
+    }
     Farben = p.Farben;
     Form_Projektbeschreibung->Memo1->SetzeZeilen(p.Beschreibung);
+    projektWirdGesetzt_ = false;
 }
 
 void TForm_Haupt::EinstellungenLesen() {
-    const std::string ordner = Programmordner.toStdString();
+    const std::string ordner = Einstellungsorte.Leseordner(EinstellungsdateiName);
     if (const std::optional<std::string> arbeitsordner = ArbeitsverzeichnisLesen(ordner)) {
         Opendialog1.Ordner = Q(*arbeitsordner);
         SaveDialog1.Ordner = Q(*arbeitsordner);
     } else {
-        Opendialog1.Ordner = Programmordner;
-        SaveDialog1.Ordner = Programmordner;
+        Opendialog1.Ordner = Startordner;
+        SaveDialog1.Ordner = Startordner;
     }
-    SaveDialog2.Ordner = Programmordner;
+    SaveDialog2.Ordner = Startordner;
     Form_Ansprechpartner->VorgabeOderLeer();
 }
 
@@ -129,10 +135,13 @@ void TForm_Haupt::Neu1Click() {
     }
     anz_ort->setText(QStringLiteral("Köln"));
     Farben = TFarbset{};
+    // The valance height keeps its default while the switches change.
+    projektWirdGesetzt_ = true;
     CheckBox_Ueberhang->setChecked(true);
     CheckBox_Volant->setChecked(true);
     CheckBox_MauerLinks->setChecked(false);
     CheckBox_MauerRechts->setChecked(false);
+    projektWirdGesetzt_ = false;
     s_person->move(PersonStartLinks, s_person->y());
     TrackBar_Uhrzeit->SetzePosition(72);
     TrackBar_Datum->SetzePosition(172);
@@ -140,7 +149,7 @@ void TForm_Haupt::Neu1Click() {
     Projektdatei = QStringLiteral("unbenannt.dat");
     for (TDateiDialog* d : {&SaveDialog1, &SaveDialog2, &Opendialog1}) {
         d->Dateiname.clear();
-        d->Ordner = Programmordner;
+        d->Ordner = Startordner;
     }
     Form_Projektbeschreibung->Memo1->clear();
     Form_Ansprechpartner->VorgabeOderLeer();
@@ -178,15 +187,21 @@ void TForm_Haupt::ffnen1Click() {
     --fokusSperre_;
 }
 
+bool TForm_Haupt::ProjektSpeichern(const QString& pfad) {
+    if (const std::optional<std::string> fehler =
+            DateiSchreiben(pfad.toStdString(), ProjektdateiSchreiben(ProjektErfassen()))) {
+        plattform_.Meldung(this, Q(*fehler), TMeldungsart::Fehler);
+        return false;
+    }
+    return true;
+}
+
 void TForm_Haupt::Speichern1Click() {
     if (Projektdatei.isEmpty() || Projektdatei == QStringLiteral("unbenannt.dat")) {
         Sperichernunter1Click();
         return;
     }
-    if (const std::optional<std::string> fehler =
-            DateiSchreiben(Projektdatei.toStdString(), ProjektdateiSchreiben(ProjektErfassen()))) {
-        plattform_.Meldung(this, Q(*fehler), TMeldungsart::Fehler);
-    }
+    ProjektSpeichern(Projektdatei);
 }
 
 void TForm_Haupt::Sperichernunter1Click() {
@@ -196,9 +211,12 @@ void TForm_Haupt::Sperichernunter1Click() {
     if (pfad.isEmpty()) {
         return;
     }
-    Projektdatei = pfad;
-    setWindowTitle(QStringLiteral("Umbrarix - ") + QFileInfo(pfad).fileName());
-    Speichern1Click();
+    // The project takes the new name only once its file exists, so that the caption never
+    // names a file that was not written and "&Speichern" keeps to the last good one.
+    if (ProjektSpeichern(pfad)) {
+        Projektdatei = pfad;
+        setWindowTitle(QStringLiteral("Umbrarix - ") + QFileInfo(pfad).fileName());
+    }
 }
 
 void TForm_Haupt::Farbauswahl1Click() {

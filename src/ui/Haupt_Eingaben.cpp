@@ -152,6 +152,10 @@ void TForm_Haupt::EndeDimensionAendern(QObject* sender, bool fokusInDieListe) {
 }
 
 void TForm_Haupt::StartDimensionAendern(QObject* sender) {
+    // What Escape in the list puts back.
+    listenFeld_ = qobject_cast<QWidget*>(sender);
+    listenTexte_ = {anz_Breitengrad->text(), anz_Laengengrad->text(), anz_Zeitzone->text(),
+                    anz_ort->text(), anz_Himmelsrichtung->Text()};
     Dimensionsliste->clear();
     Dimensionswerte.clear();
     Hintergrund(anz_Himmelsrichtung->Eingabe(), nullptr);
@@ -322,6 +326,12 @@ void TForm_Haupt::CheckBox_UeberhangClick() {
     const bool volant = CheckBox_Volant->isChecked();
     for (TFormShape* m : {f_volant_unten, f_volant_links, f_volant_rechts, s_ueberh_volant}) {
         m->setVisible(volant);
+    }
+    // While a project is put into the fields, its file states the valance height (a switch
+    // that is still off from the previous scene must not clear it) and the end-of-edit step
+    // after it evaluates the instant.
+    if (projektWirdGesetzt_) {
+        return;
     }
     // A valance switched off is a valance of height 0.
     if (!volant) {

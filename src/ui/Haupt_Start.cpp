@@ -7,9 +7,11 @@
 #include "views/Zeichenflaeche.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTimer>
 
 namespace umbrarix {
@@ -34,8 +36,16 @@ void SkalaZeichnen(TBildflaeche* skala, std::initializer_list<int> linien) {
 
 } // namespace
 
-TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner)
+TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner)
     : Programmordner(std::move(programmordner)), plattform_(plattform) {
+    if (benutzerordner.isEmpty()) {
+        benutzerordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                         QStringLiteral("/umbrarix/");
+    }
+    Einstellungsorte = {Programmordner.toStdString(), benutzerordner.toStdString()};
+    Startordner = OrdnerBeschreibbar(Einstellungsorte.Programmordner)
+                      ? Programmordner
+                      : QDir::homePath() + QStringLiteral("/");
     Aufbauen();
     fokusVerbindung_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
@@ -88,19 +98,23 @@ void TForm_Haupt::FormShow() {
 void TForm_Haupt::Timer_InfoTimer() {
     const QScreen* bildschirm = screen() != nullptr ? screen() : QGuiApplication::primaryScreen();
     if (bildschirm != nullptr) {
-        const TFensterplatz platz =
-            Fensterplatz(bildschirm->geometry().size(), frameGeometry().size());
-        if (platz.Veraenderbar) {
-            setMinimumSize(0, 0);
-            setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-            setGeometry(platz.Rahmen);
-        } else {
-            move(platz.Rahmen.topLeft());
-        }
+        Fenster_Platzieren(bildschirm->geometry().size());
     }
     Timer_Info->stop();
     plattform_.NachrichtenVerarbeiten();
     plattform_.ModalZeigen(*Form_Info);
+}
+
+void TForm_Haupt::Fenster_Platzieren(QSize bildschirm) {
+    const TFensterplatz platz = Fensterplatz(bildschirm, frameGeometry().size());
+    if (platz.Veraenderbar) {
+        // The place is the outer frame; title bar and borders come off the inner size.
+        const QSize rand = frameGeometry().size() - size();
+        setMinimumSize(200, 150);
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+        resize(platz.Rahmen.size() - rand);
+    }
+    move(platz.Rahmen.topLeft());
 }
 
 } // namespace umbrarix

@@ -22,6 +22,10 @@ struct TDateiDialog {
     QString Dateiname;
 };
 
+// The default suffix that belongs to a Qt name filter with one pattern ("CSV-Dateien (*.csv)"
+// gives "csv"), or nothing for "(*.*)" and filters of several patterns.
+QString EndungDesFilters(const QString& filter);
+
 // The kind of a message box, which gives its title ("Fehler", "Information").
 enum class TMeldungsart { Fehler, Information };
 

@@ -26,6 +26,20 @@ QString QtFilter(const QString& filter) {
 
 } // namespace
 
+QString EndungDesFilters(const QString& filter) {
+    const qsizetype auf = filter.lastIndexOf(u'(');
+    const qsizetype zu = filter.lastIndexOf(u')');
+    if (auf < 0 || zu < auf) {
+        return {};
+    }
+    const QString muster = filter.mid(auf + 1, zu - auf - 1).trimmed();
+    if (!muster.startsWith(QStringLiteral("*.")) || muster.contains(u' ') ||
+        muster.indexOf(u'*', 1) >= 0 || muster.size() < 3) {
+        return {};
+    }
+    return muster.mid(2);
+}
+
 void TQtPlattform::Meldung(QWidget* eltern, const QString& text, TMeldungsart art) {
     const bool fehler = art == TMeldungsart::Fehler;
     QMessageBox box(fehler ? QMessageBox::Critical : QMessageBox::Information,
@@ -62,6 +76,12 @@ QString TQtPlattform::DateiSpeichern(QWidget* eltern, const TDateiDialog& d) {
     QFileDialog dialog(eltern, d.Titel, d.Ordner, QtFilter(d.Filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(d.Endung);
+    // A name typed without an extension gets the one of the filter the person picked.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                     [&dialog, &d](const QString& filter) {
+                         const QString endung = EndungDesFilters(filter);
+                         dialog.setDefaultSuffix(endung.isEmpty() ? d.Endung : endung);
+                     });
     if (!d.Dateiname.isEmpty()) {
         dialog.selectFile(d.Dateiname);
     }

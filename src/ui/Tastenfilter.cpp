@@ -36,4 +36,19 @@ TTastenaktion Zahleingabe(QChar zeichen, const QString& text) {
     return {TTastenaktion::Verwerfen, {}};
 }
 
+int Ganzzahlschritt(int taste) {
+    switch (taste) {
+    case Qt::Key_Up:
+        return 1;
+    case Qt::Key_Down:
+        return -1;
+    case Qt::Key_PageUp:
+        return 10;
+    case Qt::Key_PageDown:
+        return -10;
+    default:
+        return 0;
+    }
+}
+
 } // namespace umbrarix

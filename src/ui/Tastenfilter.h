@@ -18,4 +18,8 @@ TTastenaktion Ganzzahleingabe(QChar zeichen);
 // digits pass; a point is dropped when the text already has one (even a selected one).
 TTastenaktion Zahleingabe(QChar zeichen, const QString& text);
 
+// Spin fields: the step of a navigation key as its buttons step (Up/Down 1, PgUp/PgDn 10),
+// or 0 for any other key (a Qt::Key code).
+int Ganzzahlschritt(int taste);
+
 } // namespace umbrarix

@@ -51,11 +51,18 @@ QChar Tastenzeichen(const QKeyEvent* e) {
 // Filters the typed characters of the spin field's text.
 class TGanzzahlEingabe : public QLineEdit {
 public:
-    TGanzzahlEingabe(QWidget* eltern, std::function<void()>& eingabe)
-        : QLineEdit(eltern), eingabe_(eingabe) {}
+    TGanzzahlEingabe(QWidget* eltern, std::function<void()>& eingabe,
+                     std::function<void(int)> schritt)
+        : QLineEdit(eltern), eingabe_(eingabe), schritt_(std::move(schritt)) {}
 
 protected:
     void keyPressEvent(QKeyEvent* e) override {
+        // The arrow and page keys step the text as the buttons do.
+        if (const int schritt = Ganzzahlschritt(e->key());
+            schritt != 0 && (e->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+            schritt_(schritt);
+            return;
+        }
         const QChar z = Tastenzeichen(e);
         if (!z.isNull() && Filtern(this, e, Ganzzahleingabe(z), eingabe_)) {
             return;
@@ -65,6 +72,7 @@ protected:
 
 private:
     std::function<void()>& eingabe_;
+    std::function<void(int)> schritt_;
 };
 
 } // namespace
@@ -77,7 +85,7 @@ TGanzzahlfeld::TGanzzahlfeld(QWidget* eltern, const QString& name, int minimum, 
                              int vorgabe)
     : QWidget(eltern), minimum_(minimum), maximum_(maximum), tag_(vorgabe) {
     setObjectName(name);
-    eingabe_ = new TGanzzahlEingabe(this, BeiEingabetaste);
+    eingabe_ = new TGanzzahlEingabe(this, BeiEingabetaste, [this](int r) { Schritt(r); });
     eingabe_->setObjectName(name);
     eingabe_->setMaxLength(5);
     eingabe_->setText(QString::number(vorgabe));

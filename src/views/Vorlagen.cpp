@@ -44,9 +44,7 @@ QImage Vorlage_Ansicht() {
     // The scale field keeps only the coarse lines; its fine lines are left out.
     for (int x = 0; x < AnsichtBreite; ++x) {
         for (int y = 0; y < AnsichtHoehe; ++y) {
-            if (x % 50 == 0 || y % 50 == 0) {
-                z.SetzePixel(x, y, GrobesRaster);
-            } else if ((x % 10 == 0 || y % 10 == 0) && !istMassstabsfeld(x, y)) {
+            if ((x % 10 == 0 || y % 10 == 0) && !istMassstabsfeld(x, y)) {
                 z.SetzePixel(x, y, FeinesRaster);
             }
         }
@@ -66,6 +64,15 @@ QImage Vorlage_Ansicht() {
     const QString text = QStringLiteral("1 m");
     const QSize g = z.Textausdehnung(text);
     z.Text(650 - g.width() / 2, 338 - g.height(), text);
+    // The coarse lines come last: they replace whatever fine line or scale pixel they cross,
+    // the bar's tips on x = 600 and x = 700 among them.
+    for (int x = 0; x < AnsichtBreite; ++x) {
+        for (int y = 0; y < AnsichtHoehe; ++y) {
+            if (x % 50 == 0 || y % 50 == 0) {
+                z.SetzePixel(x, y, GrobesRaster);
+            }
+        }
+    }
     return bild;
 }
 

@@ -45,6 +45,33 @@ bool StreckeBeschneiden(int& x0, int& y0, int& x1, int& y1, int breite, int hoeh
     return true;
 }
 
+// A polygon edge that is not horizontal, from its upper end o down to its lower end u.
+struct TKante {
+    long long ox, oy, ux, uy;
+    int richtung; // +1 drawn downwards, -1 upwards
+};
+
+// Where an edge crosses a pixel row: the first and last pixel column at or right of / at or
+// left of the exact crossing, the crossing itself for sorting, and the edge's direction.
+struct TKreuzung {
+    double x;
+    long long ab;  // ceil of the crossing
+    long long bis; // floor of the crossing
+    int richtung;
+};
+
+// Corners held within +-2^28 keep the crossing arithmetic inside 64 bits; drawn scenes stay
+// within +-10^7.
+long long Begrenzt(int v) {
+    constexpr int Grenze = 1 << 28;
+    return std::clamp(v, -Grenze, Grenze);
+}
+
+long long GanzAbgerundet(long long zaehler, long long nenner) {
+    const long long q = zaehler / nenner;
+    return (zaehler % nenner != 0 && (zaehler < 0) != (nenner < 0)) ? q - 1 : q;
+}
+
 } // namespace
 
 QColor QFarbe(TFarbe f) {
@@ -119,16 +146,96 @@ void TZeichenflaeche::Polygon(std::span<const QPoint> punkte) {
         return;
     }
     if (pinselstil_ != TPinselstil::Leer) {
-        maler_.setPen(Qt::NoPen);
-        maler_.setBrush(Pinselobjekt());
-        maler_.drawPolygon(punkte.data(), static_cast<int>(punkte.size()), Qt::WindingFill);
-        maler_.setBrush(Qt::NoBrush);
+        Innenflaeche(punkte);
     }
     if (stiftstil_ == TStiftstil::Durchgezogen) {
         for (std::size_t i = 0; i < punkte.size(); ++i) {
             const QPoint& a = punkte[i];
             const QPoint& b = punkte[(i + 1) % punkte.size()];
             Strecke(a.x(), a.y(), b.x(), b.y(), true);
+        }
+    }
+}
+
+// The inside is sampled at the pixel coordinates themselves, the points the outline's
+// Bresenham lines run through, so fill and outline meet without a seam: a pixel belongs to
+// the inside when its own point lies in the polygon (non-zero winding; an edge counts from its
+// upper end down to just above its lower end).
+void TZeichenflaeche::Innenflaeche(std::span<const QPoint> punkte) {
+    const std::size_t n = punkte.size();
+    std::vector<TKante> kanten;
+    kanten.reserve(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const long long ax = Begrenzt(punkte[i].x()), ay = Begrenzt(punkte[i].y());
+        const long long bx = Begrenzt(punkte[(i + 1) % n].x());
+        const long long by = Begrenzt(punkte[(i + 1) % n].y());
+        if (ay < by) {
+            kanten.push_back({ax, ay, bx, by, 1});
+        } else if (ay > by) {
+            kanten.push_back({bx, by, ax, ay, -1});
+        }
+    }
+    if (kanten.empty()) {
+        return;
+    }
+    std::sort(kanten.begin(), kanten.end(),
+              [](const TKante& p, const TKante& q) { return p.oy < q.oy; });
+    long long unterste = kanten.front().uy;
+    for (const TKante& k : kanten) {
+        unterste = std::max(unterste, k.uy);
+    }
+    const long long von = std::max(kanten.front().oy, 0LL);
+    const long long bis = std::min(unterste - 1, static_cast<long long>(bild_.height()) - 1);
+
+    const bool voll = pinselstil_ == TPinselstil::Voll && (bild_.format() == QImage::Format_RGB32 ||
+                                                           bild_.format() == QImage::Format_ARGB32);
+    const QRgb farbe = QFarbe(pinselfarbe_).rgb();
+    const QBrush pinsel = Pinselobjekt();
+    const long long breite = bild_.width();
+    std::vector<const TKante*> aktiv;
+    std::vector<TKreuzung> kreuzungen;
+    std::size_t naechste = 0;
+    for (long long y = von; y <= bis; ++y) {
+        while (naechste < kanten.size() && kanten[naechste].oy <= y) {
+            aktiv.push_back(&kanten[naechste++]);
+        }
+        std::erase_if(aktiv, [y](const TKante* k) { return k->uy <= y; });
+        kreuzungen.clear();
+        for (const TKante* k : aktiv) {
+            // x = ox + (y - oy) * (ux - ox) / (uy - oy), exact in 64 bits.
+            const long long nenner = k->uy - k->oy;
+            const long long zaehler = k->ox * nenner + (y - k->oy) * (k->ux - k->ox);
+            const long long unten = GanzAbgerundet(zaehler, nenner);
+            kreuzungen.push_back({static_cast<double>(zaehler) / static_cast<double>(nenner),
+                                  zaehler % nenner == 0 ? unten : unten + 1, unten, k->richtung});
+        }
+        std::sort(kreuzungen.begin(), kreuzungen.end(),
+                  [](const TKreuzung& p, const TKreuzung& q) { return p.x < q.x; });
+        int windung = 0;
+        long long anfang = 0;
+        for (const TKreuzung& k : kreuzungen) {
+            const int vorher = windung;
+            windung += k.richtung;
+            if (vorher == 0) {
+                anfang = k.ab;
+                continue;
+            }
+            if (windung != 0) {
+                continue;
+            }
+            const long long x0 = std::max(anfang, 0LL);
+            const long long x1 = std::min(k.bis, breite - 1);
+            if (x0 > x1) {
+                continue;
+            }
+            const int zeile = static_cast<int>(y);
+            if (voll) {
+                QRgb* punkte = reinterpret_cast<QRgb*>(bild_.scanLine(zeile));
+                std::fill(punkte + x0, punkte + x1 + 1, farbe);
+            } else {
+                maler_.fillRect(
+                    QRect(static_cast<int>(x0), zeile, static_cast<int>(x1 - x0 + 1), 1), pinsel);
+            }
         }
     }
 }

@@ -31,7 +31,9 @@ TFarbe FarbeAus(QRgb rgb);
 // - Rechteck(x1, y1, x2, y2) fills the pixels x1..x2-1 x y1..y2-1 with the brush; a visible pen
 //   draws the border of that block in the pen colour.
 // - Polygon(points) fills the inside with the brush and draws the closed outline through the
-//   corner pixels with the pen, so a polygon always covers its corner pixels.
+//   corner pixels with the pen, so a polygon always covers its corner pixels. The inside is
+//   every pixel whose own point lies in the polygon, so on each row fill and outline join
+//   without a gap.
 // - LinieZu draws from the current position up to, but not including, the end point, and
 //   makes the end point the current position.
 // - Fuellen paints every pixel 4-connected to the start that does not have the border colour.
@@ -72,6 +74,7 @@ public:
 
 private:
     QBrush Pinselobjekt() const;
+    void Innenflaeche(std::span<const QPoint> punkte);
     void Punkt(int x, int y, TFarbe farbe);
     void Strecke(int x0, int y0, int x1, int y1, bool mitEndpunkt);
 

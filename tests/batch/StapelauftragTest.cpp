@@ -46,6 +46,12 @@ TEST(Stapelauftrag, AufrufeLesen) {
     EXPECT_EQ(d.Auftrag->Ansprechpartnerdatei, "a.txt");
 
     EXPECT_EQ(StapelauftragLesen(V{"--help"}).Auftrag->Befehl, TStapelauftrag::Hilfe);
+    EXPECT_EQ(StapelauftragLesen(V{"--version"}).Auftrag->Befehl, TStapelauftrag::Version);
+    EXPECT_FALSE(t.Auftrag->Csv) << "the text table is the default";
+    const TStapelLesen csv = StapelauftragLesen(
+        V{"tabelle", "p.dat", "--ziel", "fenster", "--art", "jahr", "--format", "csv", "-o", "x"});
+    ASSERT_TRUE(csv.Auftrag) << csv.Fehler;
+    EXPECT_TRUE(csv.Auftrag->Csv);
     // Wrong calls, each with its German reason.
     for (const V& falsch :
          {V{}, V{"rechnen", "p.dat"}, V{"tabelle", "p.dat", "--ziel", "fenster", "-o", "x"},
@@ -56,6 +62,8 @@ TEST(Stapelauftrag, AufrufeLesen) {
           V{"ansicht", "p.dat", "--ansicht", "dach", "-o", "x.png"},
           V{"ansicht", "p.dat", "--ansicht", "3d", "-o", "-"}, V{"drucken", "p.dat", "-o", "x.pdf"},
           V{"tabelle", "p.dat", "--tag"},
+          V{"tabelle", "p.dat", "--ziel", "fenster", "--art", "tag", "--format", "xls", "-o", "x"},
+          V{"velumora", "p.dat", "--ziel", "fenster", "--format", "csv", "-o", "x"},
           V{"tabelle", "p.dat", "q.dat", "--ziel", "fenster", "--art", "tag", "-o", "x"}}) {
         const TStapelLesen r = StapelauftragLesen(falsch);
         EXPECT_FALSE(r.Auftrag.has_value()) << (falsch.empty() ? "" : falsch[0]);

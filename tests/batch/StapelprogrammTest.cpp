@@ -7,13 +7,23 @@
 
 #include "hilfen/Hauptfenster.h"
 
+#include "print/Seitenflaeche.h"
+
 #include <QCheckBox>
+#include <QPageLayout>
+#include <QPrinter>
 #include <QProcess>
 #include <QRadioButton>
 #include <QRegularExpression>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace umbrarix {
 namespace {
@@ -25,8 +35,18 @@ struct TLauf {
     QByteArray Aus, Fehler;
 };
 
-TLauf Stapel(const QStringList& argumente) {
+// dateigrenze: the largest file the program may write (bytes), 0 for none.
+TLauf Stapel(const QStringList& argumente, rlim_t dateigrenze = 0) {
     QProcess p;
+    if (dateigrenze > 0) {
+        p.setChildProcessModifier([dateigrenze] {
+            std::signal(SIGXFSZ, SIG_DFL); // as a shell with "ulimit -f" starts it
+            rlimit grenze{};
+            getrlimit(RLIMIT_FSIZE, &grenze);
+            grenze.rlim_cur = dateigrenze;
+            setrlimit(RLIMIT_FSIZE, &grenze);
+        });
+    }
     p.start(QStringLiteral(UMBRARIX_BATCH), argumente);
     p.waitForFinished(120000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
@@ -52,6 +72,15 @@ struct TVergleich {
             w->anz_ml_ausfall->SetzeText(QStringLiteral("160"));
             w->anz_Himmelsrichtung->SetzeText(QStringLiteral("30"));
             w->EndeDimensionAendern(w->anz_ml_ausfall);
+            // Colours of its own, which the batch program must draw with as well.
+            w->Farben.Markisenfarbe = 0x2050A0;
+            w->Farben.Mauerfarbe = 0x606000;
+            w->Farben.Wandfarbe = 0xC8E0F0;
+            w->Farben.Fensterfarbe = 0xF0B060;
+            w->Farben.Bodenfarbe = 0x90C0A0;
+            w->Farben.Terrassenfarbe = 0x4080C0;
+            w->Farben.Interaktivfarbe = 0x0000C0;
+            w->TrackBar_Datum_UhrzeitChange(nullptr);
         }
         Projekt = w.Ordner.filePath(QStringLiteral("projekt.dat"));
         w.Plattform.Dateiantworten.push_back(Projekt);
@@ -103,6 +132,21 @@ TEST_P(StapelprogrammVergleich, TabellenUndVelumoraByteFuerByte) {
         ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
         EXPECT_TRUE(lauf.Fehler.isEmpty()) << lauf.Fehler.toStdString();
         EXPECT_EQ(lauf.Aus.toStdString(), v.Fenstertabelle(f.eintrag)) << f.ziel << " " << f.art;
+    }
+    // The spreadsheet form: the window picks it by the name, the batch by --format.
+    {
+        const TLauf lauf =
+            Stapel(QStringList{QStringLiteral("tabelle"), v.Projekt, QStringLiteral("--ziel"),
+                               QStringLiteral("fenster"), QStringLiteral("--art"),
+                               QStringLiteral("uhrzeit"), QStringLiteral("--format"),
+                               QStringLiteral("csv"), QStringLiteral("-o"), QStringLiteral("-")} +
+                   v.Zeit());
+        ASSERT_EQ(lauf.Rueckgabe, 0) << lauf.Fehler.toStdString();
+        const QString datei = v.w.Ordner.filePath(QStringLiteral("fenster.csv"));
+        v.w.Plattform.Dateiantworten.push_back(datei);
+        v.w->Fenster3->trigger();
+        EXPECT_TRUE(lauf.Aus.startsWith("\xEF\xBB\xBFTag;Monat;Verschattung Fenster\r\n"));
+        EXPECT_EQ(lauf.Aus.toStdString(), Inhalt(datei));
     }
     for (const bool terrasse : {false, true}) {
         const QString datei = v.w.Ordner.filePath(QStringLiteral("velumora.dat"));
@@ -184,11 +228,181 @@ TEST(Stapelprogramm, DruckenAlsPdf) {
     }
 }
 
+// The four writing commands of the batch program, each into the given file.
+QStringList Schreibbefehl(int i, const QString& projekt, const QString& ziel) {
+    const QStringList befehle[] = {
+        {QStringLiteral("tabelle"), projekt, QStringLiteral("--ziel"), QStringLiteral("fenster"),
+         QStringLiteral("--art"), QStringLiteral("jahr")},
+        {QStringLiteral("velumora"), projekt, QStringLiteral("--ziel"), QStringLiteral("fenster")},
+        {QStringLiteral("ansicht"), projekt, QStringLiteral("--ansicht"), QStringLiteral("3d")},
+        {QStringLiteral("drucken"), projekt, QStringLiteral("--inhalt"),
+         QStringLiteral("datenblatt")}};
+    return befehle[i] + QStringList{QStringLiteral("-o"), ziel};
+}
+
+int VersteckteDateien(const QString& ordner) {
+    return static_cast<int>(
+        QDir(ordner).entryList({QStringLiteral(".umbrarix-*")}, QDir::Files | QDir::Hidden).size());
+}
+
+TEST(Stapelprogramm, ZieldateienBleibenHeil) {
+    THauptfenster w;
+    const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
+    w.Plattform.Dateiantworten.push_back(projekt);
+    w->Sperichernunter1Click();
+    const QString ziel = w.Ordner.filePath(QStringLiteral("ziel.dat"));
+    const QString link = w.Ordner.filePath(QStringLiteral("link.dat"));
+    ASSERT_EQ(::symlink("ziel.dat", link.toLocal8Bit().constData()), 0);
+    const QByteArray zuGross = QString::fromStdString(Dateifehlertext(EFBIG)).toUtf8();
+    std::string vorher;
+    for (int i = 0; i < 4; ++i) {
+        const std::string name = Schreibbefehl(i, projekt, ziel).front().toStdString();
+        ASSERT_EQ(DateiSchreiben(ziel.toStdString(), "alte Datei\r\n"), std::nullopt);
+        // Under a file size limit (ulimit -f) the write fails with a message instead of the
+        // program being killed; the earlier file stays and nothing is left behind.
+        const TLauf begrenzt = Stapel(Schreibbefehl(i, projekt, ziel), 300);
+        EXPECT_EQ(begrenzt.Rueckgabe, 1) << name;
+        EXPECT_TRUE(begrenzt.Fehler.contains(zuGross)) << name << begrenzt.Fehler.toStdString();
+        EXPECT_EQ(Inhalt(ziel), "alte Datei\r\n") << name;
+        EXPECT_EQ(VersteckteDateien(w.Ordner.path()), 0) << name;
+
+        // A write-protected file is refused.
+        ::chmod(ziel.toLocal8Bit().constData(), 0444);
+        const TLauf geschuetzt = Stapel(Schreibbefehl(i, projekt, ziel));
+        EXPECT_EQ(geschuetzt.Rueckgabe, 1) << name;
+        EXPECT_TRUE(QString::fromUtf8(geschuetzt.Fehler)
+                        .contains(QStringLiteral("Dateizugriff verweigert")))
+            << name << geschuetzt.Fehler.toStdString();
+        EXPECT_EQ(Inhalt(ziel), "alte Datei\r\n") << name;
+
+        // Through a link the target is written and keeps its private mode.
+        ::chmod(ziel.toLocal8Bit().constData(), 0600);
+        const TLauf verknuepft = Stapel(Schreibbefehl(i, projekt, link));
+        EXPECT_EQ(verknuepft.Rueckgabe, 0) << name << verknuepft.Fehler.toStdString();
+        struct stat info {};
+        ASSERT_EQ(::lstat(link.toLocal8Bit().constData(), &info), 0);
+        EXPECT_TRUE(S_ISLNK(info.st_mode)) << name;
+        ASSERT_EQ(::stat(ziel.toLocal8Bit().constData(), &info), 0);
+        EXPECT_EQ(info.st_mode & 07777, 0600u) << name;
+        EXPECT_NE(Inhalt(ziel), "alte Datei\r\n") << name;
+        EXPECT_NE(Inhalt(ziel), vorher) << name;
+        vorher = Inhalt(ziel);
+
+        // Where no file can be created, every command says the same.
+        const TLauf proc = Stapel(Schreibbefehl(i, projekt, QStringLiteral("/proc/umbrarix.x")));
+        EXPECT_EQ(proc.Rueckgabe, 1) << name;
+        EXPECT_EQ(QString::fromUtf8(proc.Fehler),
+                  QStringLiteral("umbrarix-batch: Dateizugriff verweigert: /proc/umbrarix.x\n"))
+            << name;
+    }
+}
+
+TLauf Werkzeug(const QString& programm, const QStringList& argumente) {
+    QProcess p;
+    p.start(programm, argumente);
+    p.waitForFinished(120000);
+    return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
+            p.readAllStandardError()};
+}
+
+// The printed views and diagrams: stored losslessly, enlarged pixel by pixel to the device
+// pixels of their boxes, and at their places on the page.
+TEST(Stapelprogramm, DruckbilderVerlustfreiUndPixelgenau) {
+    THauptfenster w;
+    const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
+    w.Plattform.Dateiantworten.push_back(projekt);
+    w->Sperichernunter1Click();
+    const QString pdf = w.Ordner.filePath(QStringLiteral("grafiken.pdf"));
+    ASSERT_EQ(Stapel({QStringLiteral("drucken"), projekt, QStringLiteral("--inhalt"),
+                      QStringLiteral("grafiken"), QStringLiteral("-o"), pdf})
+                  .Rueckgabe,
+              0);
+
+    // pdfimages -list: page num type width height color comp bpc enc interp ...
+    const TLauf liste = Werkzeug(QStringLiteral("pdfimages"), {QStringLiteral("-list"), pdf});
+    ASSERT_EQ(liste.Rueckgabe, 0) << "pdfimages (poppler-utils) missing";
+    QList<QStringList> bilder;
+    for (const QByteArray& zeile : liste.Aus.split('\n')) {
+        const QStringList f = QString::fromUtf8(zeile).split(u' ', Qt::SkipEmptyParts);
+        if (f.size() > 9 && f[2] == QStringLiteral("image")) {
+            bilder.push_back(f);
+        }
+    }
+    ASSERT_EQ(bilder.size(), 8);
+    constexpr double Pixel = 1200.0 / 254; // device pixels per 0.1 mm
+    for (int i = 0; i < bilder.size(); ++i) {
+        const QStringList& f = bilder[i];
+        EXPECT_NE(f[8].toStdString(), "jpeg") << i;
+        EXPECT_EQ(f[9].toStdString(), "no") << "not smoothed by the viewer";
+        // Views 1400 units wide, diagrams 400 high (659 wide).
+        const double breite = i < 4 ? 1400 * Pixel : 659 * Pixel;
+        EXPECT_NEAR(f[3].toDouble(), breite, 1.0) << i;
+        if (i >= 4) {
+            EXPECT_NEAR(f[4].toDouble(), 400 * Pixel, 1.0) << i;
+        }
+    }
+
+    // Page 1 drawn at 600 dpi, about five page pixels to an image pixel: the centre of every
+    // image pixel of the 3D view shows that pixel's colour, at the place the layout gives.
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setOutputFormat(QPrinter::PdfFormat);
+    drucker.setPageSize(QPageSize(QPageSize::A4));
+    const QRectF druckbereich = drucker.pageLayout().paintRect(QPageLayout::Millimeter);
+    const TTextbereich t = Textbereich(druckbereich.width(), druckbereich.height());
+    constexpr double Seitenpixel = 600.0 / 254; // page pixels per 0.1 mm
+    const int ausschnittX = static_cast<int>((druckbereich.left() * 10 + t.L) * Seitenpixel);
+    const int ausschnittY = static_cast<int>((druckbereich.top() * 10 + t.T + 600) * Seitenpixel);
+    const QString png = w.Ordner.filePath(QStringLiteral("seite"));
+    ASSERT_EQ(Werkzeug(QStringLiteral("pdftoppm"),
+                       {QStringLiteral("-r"), QStringLiteral("600"), QStringLiteral("-f"),
+                        QStringLiteral("1"), QStringLiteral("-l"), QStringLiteral("1"),
+                        QStringLiteral("-x"), QString::number(ausschnittX), QStringLiteral("-y"),
+                        QString::number(ausschnittY), QStringLiteral("-W"),
+                        QString::number(static_cast<int>(1700 * Seitenpixel)), QStringLiteral("-H"),
+                        QString::number(static_cast<int>(900 * Seitenpixel)),
+                        QStringLiteral("-png"), pdf, png})
+                  .Rueckgabe,
+              0);
+    const QImage seite(png + QStringLiteral("-1.png"));
+    ASSERT_FALSE(seite.isNull());
+    const QString bild3d = w.Ordner.filePath(QStringLiteral("3d.png"));
+    ASSERT_EQ(Stapel({QStringLiteral("ansicht"), projekt, QStringLiteral("--ansicht"),
+                      QStringLiteral("3d"), QStringLiteral("-o"), bild3d})
+                  .Rueckgabe,
+              0);
+    const QImage ansicht(bild3d);
+    ASSERT_EQ(ansicht.size(), QSize(701, 361));
+    // The box at (L + 100, T + 660), 1400 units wide, in page pixels of the cut-out.
+    const double links = (druckbereich.left() * 10 + t.L + 100) * Seitenpixel - ausschnittX;
+    const double oben = (druckbereich.top() * 10 + t.T + 660) * Seitenpixel - ausschnittY;
+    const double schritt = 1400.0 / 701 * Seitenpixel;
+    int abweichend = 0, geprueft = 0;
+    for (int y = 0; y < ansicht.height(); y += 3) {
+        for (int x = 0; x < ansicht.width(); x += 3) {
+            const QColor soll = ansicht.pixelColor(x, y);
+            const QColor ist = seite.pixelColor(static_cast<int>(links + (x + 0.5) * schritt),
+                                                static_cast<int>(oben + (y + 0.5) * schritt));
+            ++geprueft;
+            if (std::abs(soll.red() - ist.red()) > 2 || std::abs(soll.green() - ist.green()) > 2 ||
+                std::abs(soll.blue() - ist.blue()) > 2) {
+                ++abweichend;
+            }
+        }
+    }
+    EXPECT_EQ(abweichend, 0) << "of " << geprueft << " pixels";
+}
+
 TEST(Stapelprogramm, FehlerUndAufruf) {
     THauptfenster w;
     const TLauf hilfe = Stapel({QStringLiteral("--help")});
     EXPECT_EQ(hilfe.Rueckgabe, 0);
     EXPECT_TRUE(hilfe.Aus.contains("umbrarix-batch tabelle"));
+    const TLauf version = Stapel({QStringLiteral("--version")});
+    EXPECT_EQ(version.Rueckgabe, 0);
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^umbrarix-batch \\d+\\.\\d+(\\.\\d+)?\\n$"))
+                    .match(QString::fromUtf8(version.Aus))
+                    .hasMatch())
+        << version.Aus.toStdString();
 
     const TLauf ohne = Stapel({});
     EXPECT_EQ(ohne.Rueckgabe, 2);
@@ -207,11 +421,11 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
     ASSERT_EQ(DateiSchreiben(falsch.toStdString(),
                              "Verschattungssimulation:\r\n=\r\nVersion 2005 / 02\r\n"),
               std::nullopt);
-    const TLauf version =
+    const TLauf falscheVersion =
         Stapel({QStringLiteral("velumora"), falsch, QStringLiteral("--ziel"),
                 QStringLiteral("fenster"), QStringLiteral("-o"), QStringLiteral("-")});
-    EXPECT_EQ(version.Rueckgabe, 1);
-    EXPECT_TRUE(QString::fromUtf8(version.Fehler)
+    EXPECT_EQ(falscheVersion.Rueckgabe, 1);
+    EXPECT_TRUE(QString::fromUtf8(falscheVersion.Fehler)
                     .contains(QStringLiteral("Falsches / unbekanntes Datenformat!")));
 
     const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));

@@ -24,11 +24,17 @@ struct THauptfenster {
     std::unique_ptr<TForm_Haupt> Fenster;
 
     // vorbereiten: fills the program folder (path with trailing separator) before the start.
-    explicit THauptfenster(const std::function<void(const QString&)>& vorbereiten = {}) {
+    // programmordner: another program folder than the temporary one (an installed program's).
+    // The user's configuration folder is always Benutzerordner(), inside the temporary folder,
+    // so that no test reads or writes the real one.
+    explicit THauptfenster(const std::function<void(const QString&)>& vorbereiten = {},
+                           const QString& programmordner = {}) {
+        const QString ordner =
+            programmordner.isEmpty() ? Ordner.path() + QStringLiteral("/") : programmordner;
         if (vorbereiten) {
-            vorbereiten(Ordner.path() + QStringLiteral("/"));
+            vorbereiten(ordner);
         }
-        Fenster = std::make_unique<TForm_Haupt>(Plattform, Ordner.path() + QStringLiteral("/"));
+        Fenster = std::make_unique<TForm_Haupt>(Plattform, ordner, Benutzerordner());
         Fenster->Timer_Info->stop(); // placement and about box are tested on their own
         Fenster->show();
         QApplication::setActiveWindow(Fenster.get());
@@ -39,6 +45,7 @@ struct THauptfenster {
         Fenster.reset();
         QCoreApplication::processEvents();
     }
+    QString Benutzerordner() const { return Ordner.path() + QStringLiteral("/benutzer/"); }
     TForm_Haupt& operator*() { return *Fenster; }
     TForm_Haupt* operator->() { return Fenster.get(); }
 };

@@ -261,6 +261,55 @@ TEST(Projektdatei, VorzeitigesEndeUndUnsinn) {
     EXPECT_EQ(r.Daten.Beschreibung, std::vector<std::string>{"x"});
 }
 
+TEST(Projektdatei, AlsUtf8Gespeichert) {
+    // A planner corrected the description in a modern editor, which saved the file as UTF-8,
+    // with or without a byte-order mark: it reads as the Windows-1252 original does.
+    TProjektdaten p = Startprojekt();
+    p.MauerLinks = true;
+    p.Felder["anz_ort"] = "Köln";
+    p.Felder["anz_VolantHoehe"] = "35";
+    p.Beschreibung = {"Familie Müller", "Südseite, € 1.200, Überstand 1½ m"};
+    const std::string cp1252 = ProjektdateiSchreiben(p);
+    TProjektdaten anders = Vorgabeprojekt();
+    anders.Ueberhang = false;
+    const TProjektLesen original = ProjektdateiLesen(cp1252, anders);
+    ASSERT_TRUE(original.Gelesen);
+    ASSERT_TRUE(original.Daten.Ueberhang);
+    ASSERT_EQ(original.Daten.Felder.at("anz_ort"), "Köln");
+    for (const std::string& utf8 : {AusCp1252(cp1252), "\xEF\xBB\xBF" + AusCp1252(cp1252)}) {
+        const TProjektLesen r = ProjektdateiLesen(utf8, anders);
+        ASSERT_TRUE(r.Gelesen) << r.Fehler;
+        EXPECT_EQ(r.Daten, original.Daten);
+        // Saved again, it is Windows-1252 as always.
+        EXPECT_EQ(ProjektdateiSchreiben(r.Daten), cp1252);
+    }
+}
+
+TEST(Cp1252, DateitextUtf8OderWindows1252) {
+    const struct {
+        const char* bytes;
+        const char* text;
+    } faelle[] = {
+        {"K\xC3\xB6ln", "Köln"}, // UTF-8
+        {"K\xF6ln", "Köln"},     // Windows-1252
+        {"\xEF\xBB\xBF"
+         "abc",
+         "abc"},                                  // UTF-8 byte-order mark alone
+        {"\xEF\xBB\xBFK\xC3\xB6ln", "Köln"},      // mark and text
+        {"abc", "abc"},                           // plain ASCII is both
+        {"\xE2\x82\xAC 1", "€ 1"},                // three bytes
+        {"\xF0\x9F\x98\x80", "\xF0\x9F\x98\x80"}, // four bytes stay as they are
+        {"\xC0\x80", "À€"},                       // overlong: not UTF-8
+        {"\xED\xA0\x80", "í\xC2\xA0€"},           // a surrogate: not UTF-8
+        {"\xF4\x90\x80\x80", "ô?€€"},             // beyond U+10FFFF: not UTF-8
+        {"K\xC3\xB6ln \xF6", "KÃ¶ln ö"},          // one invalid byte makes it 1252
+        {"\xC3", "Ã"},                            // cut sequence
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(AusDateitext(f.bytes), f.text) << f.bytes;
+    }
+}
+
 TEST(Cp1252, ZeichenUndRundreise) {
     EXPECT_EQ(NachCp1252("€"), "\x80");
     EXPECT_EQ(NachCp1252("Ü°äöüß"), "\xDC\xB0\xE4\xF6\xFC\xDF");

@@ -40,8 +40,28 @@ TEST(Druckseiten, TextbereichUndDatum) {
     EXPECT_EQ(Textbereich(300, 297).L, 0);
     EXPECT_EQ(Textbereich(210, 297).T, 250);
     EXPECT_EQ(Textbereich(200, 287).T, 200);
+    // Landscape: the top edge is floored at the top of the printable area, as the left one.
+    const struct {
+        double breite, hoehe;
+        int T;
+    } hochUndQuer[] = {{287, 200, 0}, {297, 210, 0}, {200, 247, 0}, {200, 248, 5}, {200, 300, 265}};
+    for (const auto& f : hochUndQuer) {
+        EXPECT_EQ(Textbereich(f.breite, f.hoehe).T, f.T) << f.breite << " x " << f.hoehe;
+    }
     EXPECT_EQ(DatumLang(2026, 12, 8), QStringLiteral("Dienstag, 08. Dezember 2026"));
     EXPECT_EQ(DatumLang(2027, 3, 1), QStringLiteral("Montag, 01. März 2027"));
+}
+
+TEST(Druckseiten, QuerformatBleibtAufDemBlatt) {
+    // A4 landscape: title, version line and top rule start at the top of the printable area.
+    TAufzeichnendeSeitenflaeche f({287, 200});
+    Datenblatt_Drucken(f, Daten(false, false, false));
+    const TDruckeintrag* titel = f.TextMit(QStringLiteral("Umbrarix"));
+    ASSERT_NE(titel, nullptr);
+    EXPECT_EQ(titel->y1, 0);
+    for (const TDruckeintrag& e : f.Eintraege) {
+        EXPECT_LE(e.y1, 0) << e.Inhalt.toStdString() << " above the page";
+    }
 }
 
 TEST(Druckseiten, EinseitigesDatenblattMitAnsprechpartner) {

@@ -4,6 +4,7 @@
 #include "io/Dateizugriff.h"
 
 #include "hilfen/Hauptfenster.h"
+#include "ui/Plattform.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -35,7 +36,9 @@ TEST(Ausgabe, VerschattungstabelleAusDemMenue) {
     ASSERT_EQ(w.Plattform.Dateidialoge.size(), 1);
     EXPECT_EQ(w.Plattform.Dateidialoge[0].Ordner, w->Programmordner);
     EXPECT_EQ(w.Plattform.Dateidialoge[0].Filter,
-              QStringLiteral("Daten-Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"));
+              QStringLiteral(
+                  "Daten-Dateien (*.dat)|*.dat|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"));
+    EXPECT_EQ(w.Plattform.Dateidialoge[0].Endung, QStringLiteral("dat"));
     const std::vector<std::string> z = Zeilen(AusCp1252(Inhalt(datei)));
     ASSERT_GT(z.size(), 24u);
     EXPECT_EQ(z[z.size() - 25], "Stunde   Verschattung Fenster");
@@ -57,6 +60,36 @@ TEST(Ausgabe, VerschattungstabelleAusDemMenue) {
     w->Terrasse3->trigger();
     EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Pfad nicht gefunden"));
     EXPECT_FALSE(w->Panel_SpeichernLaeuft->isVisible());
+}
+
+TEST(Ausgabe, VerschattungstabelleAlsCsv) {
+    THauptfenster w;
+    const QString datei = w.Ordner.filePath(QStringLiteral("tag.CSV"));
+    w.Plattform.Dateiantworten.push_back(datei);
+    w->Terrasse1->trigger();
+    const std::string bytes = Inhalt(datei);
+    ASSERT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> z = Zeilen(bytes.substr(3));
+    ASSERT_EQ(z.size(), 25u);
+    EXPECT_EQ(z[0], "Stunde;Verschattung Terrasse");
+    EXPECT_EQ(z[1], "0;-1,00");
+    EXPECT_NE(bytes.find("\r\n"), std::string::npos);
+    EXPECT_FALSE(w->Panel_SpeichernLaeuft->isVisible());
+}
+
+TEST(Ausgabe, EndungFolgtDemGewaehltenFilter) {
+    const struct {
+        const char* filter;
+        const char* endung;
+    } faelle[] = {{"CSV-Dateien (*.csv)", "csv"},
+                  {"Daten-Dateien (*.dat)", "dat"},
+                  {"Alle Dateien (*.*)", ""},
+                  {"Bilder (*.png *.jpg)", ""},
+                  {"ohne Muster", ""}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(EndungDesFilters(QString::fromUtf8(f.filter)), QString::fromUtf8(f.endung))
+            << f.filter;
+    }
 }
 
 TEST(Ausgabe, VelumoraDatei) {

@@ -125,12 +125,64 @@ TEST(Fehlerfaelle, SchreibgeschuetzterOrdner) {
     }
 }
 
+struct stat Status(const QString& pfad) {
+    struct stat info {};
+    EXPECT_EQ(::lstat(pfad.toLocal8Bit().constData(), &info), 0) << pfad.toStdString();
+    return info;
+}
+
+TEST(Fehlerfaelle, SchreibschutzVerknuepfungUndRechteDerZieldatei) {
+    for (const TBefehl& b : Befehle) {
+        THauptfenster w;
+        const QString pfad = w.Ordner.filePath(QStringLiteral("kunde.dat"));
+        ASSERT_EQ(DateiSchreiben(pfad.toStdString(), "alte Datei\r\n"), std::nullopt);
+
+        // A write-protected file is refused and stays as it was.
+        ::chmod(pfad.toLocal8Bit().constData(), 0444);
+        b.schreiben(w, pfad);
+        ASSERT_EQ(w.Plattform.Meldungen.size(), 1) << b.name;
+        EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Dateizugriff verweigert"))
+            << b.name;
+        EXPECT_EQ(Inhalt(pfad), "alte Datei\r\n") << b.name;
+        ErwarteBenutzbar(w, b.name);
+
+        // A private file stays private.
+        ::chmod(pfad.toLocal8Bit().constData(), 0600);
+        b.schreiben(w, pfad);
+        EXPECT_EQ(w.Plattform.Meldungen.size(), 1) << b.name;
+        EXPECT_NE(Inhalt(pfad), "alte Datei\r\n") << b.name;
+        EXPECT_EQ(Status(pfad).st_mode & 07777, 0600u) << b.name;
+
+        // A link stays a link; its target gets the new content.
+        const QString link = w.Ordner.filePath(QStringLiteral("verknuepfung.dat"));
+        ASSERT_EQ(DateiSchreiben(pfad.toStdString(), "alte Datei\r\n"), std::nullopt);
+        ASSERT_EQ(::symlink("kunde.dat", link.toLocal8Bit().constData()), 0);
+        b.schreiben(w, link);
+        EXPECT_EQ(w.Plattform.Meldungen.size(), 1) << b.name;
+        EXPECT_TRUE(S_ISLNK(Status(link).st_mode)) << b.name;
+        EXPECT_NE(Inhalt(pfad), "alte Datei\r\n") << b.name;
+        EXPECT_EQ(Inhalt(link), Inhalt(pfad)) << b.name;
+
+        // A folder where no file can be created: the same message for every command.
+        b.schreiben(w, QStringLiteral("/proc/umbrarix-kunde.dat"));
+        ASSERT_EQ(w.Plattform.Meldungen.size(), 2) << b.name;
+        EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Dateizugriff verweigert"))
+            << b.name;
+        EXPECT_EQ(QDir(w.Ordner.path()).entryList(QDir::Files | QDir::Hidden | QDir::System).size(),
+                  2)
+            << b.name << ": nothing left behind";
+        ErwarteBenutzbar(w, b.name);
+    }
+}
+
 TEST(Fehlerfaelle, Einstellungsdateien) {
-    // A program folder that does not exist: neither settings file can be written.
+    // A program folder that does not exist and a configuration folder that cannot be made:
+    // neither settings file can be written.
     THauptfenster w;
-    const QString fehlt = w.Ordner.filePath(QStringLiteral("fehlt/"));
-    TForm_Arbeitsverzeichnis arbeit(nullptr, w.Plattform, fehlt, w->Opendialog1.Ordner,
-                                    w->SaveDialog1.Ordner);
+    const TEinstellungsorte fehlt{w.Ordner.filePath(QStringLiteral("fehlt/")).toStdString(),
+                                  "/proc/umbrarix/"};
+    TForm_Arbeitsverzeichnis arbeit(nullptr, w.Plattform, fehlt, w->Programmordner,
+                                    w->Opendialog1.Ordner, w->SaveDialog1.Ordner);
     arbeit.anz_Arbeitsverzeichnis->setText(w.Ordner.path());
     arbeit.BitBtn1Click();
     EXPECT_TRUE(w.Plattform.Meldungen.back().startsWith(
@@ -146,7 +198,7 @@ TEST(Fehlerfaelle, Einstellungsdateien) {
     EXPECT_FALSE(partner.Memo2->IstGrau());
 
     // A full device: the earlier default stays as it was.
-    TForm_Ansprechpartner richtig(nullptr, w.Plattform, w->Programmordner);
+    TForm_Ansprechpartner richtig(nullptr, w.Plattform, w->Einstellungsorte);
     richtig.Memo2->SetzeZeilen({"Anna"});
     richtig.Button1Click();
     const QString usr = w.Ordner.filePath(QStringLiteral("schatten.usr"));
@@ -156,8 +208,8 @@ TEST(Fehlerfaelle, Einstellungsdateien) {
     EXPECT_EQ(w.Plattform.Meldungen.back(),
               QStringLiteral("Daten konnten nicht gespeichert werden!"));
     EXPECT_EQ(Inhalt(usr), "Anna\r\n");
-    TForm_Arbeitsverzeichnis ini(nullptr, w.Plattform, w->Programmordner, w->Opendialog1.Ordner,
-                                 w->SaveDialog1.Ordner);
+    TForm_Arbeitsverzeichnis ini(nullptr, w.Plattform, w->Einstellungsorte, w->Programmordner,
+                                 w->Opendialog1.Ordner, w->SaveDialog1.Ordner);
     const QString lang = w.Ordner.filePath(QString(150, u'a'));
     ASSERT_TRUE(QDir().mkpath(lang));
     ini.anz_Arbeitsverzeichnis->setText(lang);

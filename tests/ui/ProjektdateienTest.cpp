@@ -3,6 +3,7 @@
 
 #include "io/Dateizugriff.h"
 #include "io/Einstellungen.h"
+#include "io/Projektuebernahme.h"
 
 #include "hilfen/Hauptfenster.h"
 
@@ -123,6 +124,95 @@ TEST(Projektdateien, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
     w->Sperichernunter1Click();
     EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Pfad nicht gefunden"));
     EXPECT_TRUE(w->isEnabled());
+    // A file that was never written gives the project neither its name nor the caption.
+    EXPECT_EQ(w->Projektdatei, QStringLiteral("unbenannt.dat"));
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix "));
+
+    const QString kunde = w.Ordner.filePath(QStringLiteral("kunde.dat"));
+    w.Plattform.Dateiantworten.push_back(kunde);
+    w->Sperichernunter1Click();
+    ASSERT_EQ(w->Projektdatei, kunde);
+    w.Plattform.Dateiantworten.push_back(w.Ordner.filePath(QStringLiteral("nichtda/y.dat")));
+    w->Sperichernunter1Click();
+    EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Pfad nicht gefunden"));
+    EXPECT_EQ(w->Projektdatei, kunde);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - kunde.dat"));
+    // "Speichern" still goes to the file that exists.
+    const qsizetype dialoge = w.Plattform.Dateidialoge.size();
+    w->anz_Fensterhoehe->SetzeText(QStringLiteral("121"));
+    w->Speichern1Click();
+    EXPECT_EQ(w.Plattform.Dateidialoge.size(), dialoge);
+    EXPECT_NE(Inhalt(kunde).find("121  cm"), std::string::npos);
+}
+
+// One project file for each combination of the three sections, with values that differ from
+// the defaults in every section, written by the window itself.
+QString Kombinationsdatei(THauptfenster& w, int maske) {
+    w->Neu1Click();
+    w->anz_Vordachbreite->SetzeText(QStringLiteral("550"));
+    w->anz_VolantHoehe->SetzeText(QString::number(30 + maske));
+    w->anz_Vordachzentrierung->SetzeText(QStringLiteral("-12"));
+    w->anz_ml_ausfall->SetzeText(QStringLiteral("120"));
+    w->anz_ml_AbstandFenstermitte->SetzeText(QString::number(200 + maske));
+    w->anz_mr_hoehe->SetzeText(QStringLiteral("250"));
+    w->anz_mr_abstandFenstermitte->SetzeText(QString::number(210 + maske));
+    w->anz_Fensterhoehe->SetzeText(QString::number(100 + maske));
+    if (!(maske & 1)) {
+        w->CheckBox_Ueberhang->click();
+    }
+    if (maske & 2) {
+        w->CheckBox_MauerLinks->click();
+    }
+    if (maske & 4) {
+        w->CheckBox_MauerRechts->click();
+    }
+    w->EndeDimensionAendern(w->anz_Fensterhoehe);
+    const QString datei = w.Ordner.filePath(QStringLiteral("kombination%1.dat").arg(maske));
+    w.Plattform.Dateiantworten.push_back(datei);
+    w->Sperichernunter1Click();
+    return datei;
+}
+
+TEST(Projektdateien, OeffnenNachJederAnderenSzene) {
+    THauptfenster w;
+    std::vector<QString> dateien;
+    for (int maske = 0; maske < 8; ++maske) {
+        dateien.push_back(Kombinationsdatei(w, maske));
+        const std::string bytes = Inhalt(dateien.back());
+        // The sections stand as switched, the valance with its own height.
+        EXPECT_EQ(bytes.find("Markise:") != std::string::npos, (maske & 1) != 0) << maske;
+        if (maske & 1) {
+            EXPECT_NE(bytes.find("H\xF6he des Volants:" + std::string(15, ' ') +
+                                 std::to_string(30 + maske) + "   cm"),
+                      std::string::npos)
+                << maske;
+        }
+    }
+    // Whatever scene was open before, opening a file and saving it gives it back.
+    const QString zurueck = w.Ordner.filePath(QStringLiteral("zurueck.dat"));
+    for (int vorher = 0; vorher < 8; ++vorher) {
+        for (int danach = 0; danach < 8; ++danach) {
+            w.Plattform.Dateiantworten.push_back(dateien[vorher]);
+            w->ffnen1Click();
+            w.Plattform.Dateiantworten.push_back(dateien[danach]);
+            w->ffnen1Click();
+            w.Plattform.Dateiantworten.push_back(zurueck);
+            w->Sperichernunter1Click();
+            EXPECT_EQ(Inhalt(zurueck), Inhalt(dateien[danach]))
+                << "opened " << vorher << ", then " << danach;
+        }
+    }
+    EXPECT_TRUE(w.Plattform.Meldungen.isEmpty());
+
+    // A new project after one without the overhang is the default project again.
+    w.Plattform.Dateiantworten.push_back(dateien[0]);
+    w->ffnen1Click();
+    w->Neu1Click();
+    EXPECT_EQ(w->anz_VolantHoehe->Text(), QStringLiteral("20"));
+    EXPECT_TRUE(w->CheckBox_Volant->isChecked());
+    w.Plattform.Dateiantworten.push_back(zurueck);
+    w->Sperichernunter1Click();
+    EXPECT_EQ(Inhalt(zurueck), ProjektdateiSchreiben(Startprojekt()));
 }
 
 TEST(Einstellungen, StartLiestArbeitsordnerUndAnsprechpartner) {
@@ -229,14 +319,26 @@ TEST(Einstellungen, AnsprechpartnerUndZeilenregel) {
     memo->setPlainText(QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10"));
     memo->moveCursor(QTextCursor::End);
     QTest::keyClick(memo, Qt::Key_Return); // with 10 lines a new one can still be started
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 0);
+    // Now 11 lines, the last one empty: neither a letter nor another line gets in.
     QTest::keyClick(memo, Qt::Key_X);
-    EXPECT_EQ(memo->Zeilen().size(), 11u);
-    EXPECT_EQ(memo->Zeilen().back(), "x");
-    QTest::keyClick(memo, Qt::Key_Y);
-    EXPECT_EQ(memo->Zeilen().back(), "x");
-    EXPECT_EQ(w.Plattform.Signaltoene, 1);
+    QTest::keyClick(memo, Qt::Key_Return);
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 2);
     QTest::keyClick(memo, Qt::Key_Backspace);
-    EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("10\n"))) << "the x is gone";
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n10"));
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    QTest::keyClick(memo, Qt::Key_Y); // back at 10 lines: typing works again
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("1\n2\n3\n4\n5\n6\n7\n8\n9\n1y"));
+    EXPECT_EQ(w.Plattform.Signaltoene, 2);
+    // Lines that arrive by loading are not limited, but typing into them is.
+    d->Memo2->SetzeZeilen({"a", "b", "c", "d", "e", "f", "g", "h", "i", "j", "k", "l"});
+    EXPECT_EQ(d->Memo2->Zeilen().size(), 12u);
+    d->Memo2->moveCursor(QTextCursor::End);
+    QTest::keyClick(d->Memo2, Qt::Key_Z);
+    EXPECT_EQ(d->Memo2->Zeilen().size(), 12u);
+    EXPECT_EQ(w.Plattform.Signaltoene, 3);
 }
 
 } // namespace

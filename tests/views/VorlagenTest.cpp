@@ -14,11 +14,31 @@ TEST(Vorlagen, AnsichtsrasterUndMassstab) {
         int x, y;
         TFarbe farbe;
     } proben[] = {
-        {5, 5, FarbeWeiss},     {10, 5, 0xC0C0C0},      {5, 20, 0xC0C0C0},    {50, 5, 0x808080},
-        {5, 100, 0x808080},     {0, 0, 0x808080},       {700, 360, 0x808080}, {350, 350, 0x808080},
-        {610, 325, FarbeWeiss}, {620, 330, FarbeWeiss}, // fine grid left out beside the scale
-        {610, 340, 0xC0C0C0},   {690, 340, 0xC0C0C0},   // the scale bar itself
-        {610, 320, 0xC0C0C0},   {615, 351, FarbeWeiss}, {610, 351, 0xC0C0C0},
+        {5, 5, FarbeWeiss},
+        {10, 5, 0xC0C0C0},
+        {5, 20, 0xC0C0C0},
+        {50, 5, 0x808080},
+        {5, 100, 0x808080},
+        {0, 0, 0x808080},
+        {700, 360, 0x808080},
+        {350, 350, 0x808080},
+        {610, 325, FarbeWeiss},
+        {620, 330, FarbeWeiss}, // fine grid left out beside the scale
+        {610, 340, 0xC0C0C0},
+        {690, 340, 0xC0C0C0}, // the scale bar itself
+        {610, 320, 0xC0C0C0},
+        {615, 351, FarbeWeiss},
+        {610, 351, 0xC0C0C0},
+        // The bar's ends and its middle lie on coarse lines, which keep their colour.
+        {600, 340, 0x808080},
+        {700, 340, 0x808080},
+        {650, 340, 0x808080},
+        {601, 340, 0xC0C0C0},
+        {699, 340, 0xC0C0C0},
+        {601, 339, 0xC0C0C0}, // arrow heads
+        {699, 341, 0xC0C0C0},
+        {600, 330, 0x808080},
+        {700, 321, 0x808080},
     };
     for (const auto& p : proben) {
         EXPECT_EQ(z.Pixel(p.x, p.y), p.farbe) << p.x << "," << p.y;

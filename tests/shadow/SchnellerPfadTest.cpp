@@ -1,0 +1,208 @@
+// The fast evaluation against the one it replaced, kept beside it: the same shares to the last
+// bit and the same stored shadows to the last bit of every corner, over random scenes within and
+// far beyond the field limits, every switch combination and every latitude band.
+
+#include "model/ElementeAufbauen.h"
+#include "shadow/PolygonSchnitt.h"
+#include "shadow/Simulieren.h"
+#include "shadow/SimulierenBisher.h"
+
+#include "hilfen/KonvexeZufallspolygone.h"
+
+#include <gtest/gtest.h>
+
+#include <bit>
+#include <cstdint>
+#include <random>
+
+namespace umbrarix {
+namespace {
+
+// The sanitizer build runs everything several times slower; it checks the same code on a
+// smaller share of the cases so that the suite stays within its time.
+#ifdef UMBRARIX_SANITIZER_BUILD
+constexpr long Zeitpunkte = 150'000;
+constexpr long Polygonpaare = 20'000;
+#else
+constexpr long Zeitpunkte = 1'000'000;
+constexpr long Polygonpaare = 150'000;
+#endif
+
+bool Bitgleich(double a, double b) {
+    return std::bit_cast<std::uint64_t>(a) == std::bit_cast<std::uint64_t>(b);
+}
+
+bool Bitgleich(const TPunkt& a, const TPunkt& b) {
+    return Bitgleich(a.x, b.x) && Bitgleich(a.y, b.y) && Bitgleich(a.z, b.z);
+}
+
+bool Bitgleich(const TPolygon& a, const TPolygon& b) {
+    if (a.Anzahl != b.Anzahl) {
+        return false;
+    }
+    for (int i = 0; i < a.GueltigeAnzahl(); ++i) {
+        if (!Bitgleich(a[i], b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Bitgleich(const TVerschattendesElement& a, const TVerschattendesElement& b) {
+    return Bitgleich(a.SchattenWandebene, b.SchattenWandebene) &&
+           Bitgleich(a.SchattenBodenebene, b.SchattenBodenebene) &&
+           Bitgleich(a.SchattenWand, b.SchattenWand) &&
+           Bitgleich(a.SchattenBoden, b.SchattenBoden) &&
+           Bitgleich(a.SchattenFenster, b.SchattenFenster) &&
+           Bitgleich(a.SchattenTerrasse, b.SchattenTerrasse);
+}
+
+struct TZufallsszenen {
+    std::mt19937_64 zufall{20261209};
+
+    double Gleich(double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(zufall);
+    }
+    int Ganz(int a, int b) { return std::uniform_int_distribution<int>(a, b)(zufall); }
+    bool Wurf(double p) { return std::bernoulli_distribution(p)(zufall); }
+
+    // Whole numbers within the field's limits mostly, sometimes far beyond them as a damaged
+    // project file can carry.
+    TEingabedaten Eingaben(int schalter) {
+        TEingabedaten e;
+        for (const TSpinfeld& f : Spinfelder()) {
+            const double breite = f.Max - f.Min;
+            e.*f.Wert = Wurf(0.85) ? Ganz(static_cast<int>(f.Min), static_cast<int>(f.Max))
+                                   : Ganz(static_cast<int>(f.Min - 3 * breite),
+                                          static_cast<int>(f.Max + 3 * breite));
+        }
+        if (Wurf(0.1)) {
+            e.anz_Fensterneigung = Ganz(0, 180);
+        }
+        // A third of the scenes in the polar bands, where the sun can stand below the horizon
+        // without the night marker.
+        e.anz_Breitengrad = Wurf(0.33) ? (Wurf(0.5) ? 1 : -1) * Gleich(60, 90) : Gleich(-90, 90);
+        e.anz_Laengengrad = Gleich(-30, 40);
+        e.anz_Zeitzone = Ganz(-2, 3);
+        e.CheckBox_Sommerzeit = Wurf(0.5);
+        e.CheckBox_Ueberhang = schalter & 1;
+        e.CheckBox_Volant = schalter & 2;
+        e.CheckBox_MauerLinks = schalter & 4;
+        e.CheckBox_MauerRechts = schalter & 8;
+        return e;
+    }
+};
+
+// What the shares and the views read of a caster: the valance under the overhang's switch
+// (views and shares) and under its own (shares).
+bool WirdGelesen(const TSzene& s, int werfer) {
+    const TEingabedaten& e = s.Eingaben;
+    switch (werfer) {
+    case 0:
+        return e.CheckBox_Ueberhang;
+    case 1:
+        return e.CheckBox_Ueberhang || e.CheckBox_Volant;
+    case 2:
+        return e.CheckBox_MauerLinks;
+    default:
+        return e.CheckBox_MauerRechts;
+    }
+}
+
+TEST(SchnellerPfad, GleichWieBisherUeberEineMillionZeitpunkte) {
+    TZufallsszenen z;
+    long zeitpunkte = 0, sonnig = 0, beschattet = 0;
+    for (int szene = 0; zeitpunkte < Zeitpunkte; ++szene) {
+        const int schalter = szene % 16;
+        TEingabedaten e = z.Eingaben(schalter);
+        TSzene neu = SzeneAusEingaben(e);
+        // SzeneAusEingaben switches the valance on with its height; keep every combination.
+        neu.Eingaben.CheckBox_Volant = schalter & 2;
+        TSzene alt = neu;
+        for (int k = 0; k < 50; ++k, ++zeitpunkte) {
+            if (z.Wurf(0.05)) {
+                // A switch flipped between two instants, as a click does: the newly read
+                // caster must be thrown before it counts.
+                bool TEingabedaten::*schalterfeld[] = {
+                    &TEingabedaten::CheckBox_Ueberhang, &TEingabedaten::CheckBox_Volant,
+                    &TEingabedaten::CheckBox_MauerLinks, &TEingabedaten::CheckBox_MauerRechts};
+                bool TEingabedaten::*f = schalterfeld[z.Ganz(0, 3)];
+                neu.Eingaben.*f = alt.Eingaben.*f = !(neu.Eingaben.*f);
+            }
+            const int tag = z.Ganz(1, 365);
+            const int position = z.Ganz(0, 143);
+            const TPunkt sonneNeu = Zeitpunkt_Simulieren(neu, tag, position);
+            const TPunkt sonneAlt = bisher::Zeitpunkt_Simulieren_Bisher(alt, tag, position);
+            const auto fall = [&] {
+                return testing::Message() << "scene " << szene << " instant " << k << " day " << tag
+                                          << " position " << position;
+            };
+            ASSERT_TRUE(Bitgleich(sonneNeu, sonneAlt)) << fall();
+            ASSERT_EQ(neu.IstNacht, alt.IstNacht) << fall();
+            ASSERT_EQ(neu.IstSonneNichtSichtbar, alt.IstSonneNichtSichtbar) << fall();
+            ASSERT_TRUE(Bitgleich(neu.Fenster.Verschattungsanteil, alt.Fenster.Verschattungsanteil))
+                << fall() << ": " << neu.Fenster.Verschattungsanteil << " "
+                << alt.Fenster.Verschattungsanteil;
+            ASSERT_TRUE(
+                Bitgleich(neu.Terrasse.Verschattungsanteil, alt.Terrasse.Verschattungsanteil))
+                << fall() << ": " << neu.Terrasse.Verschattungsanteil << " "
+                << alt.Terrasse.Verschattungsanteil;
+            if (neu.IstNacht || neu.IstSonneNichtSichtbar) {
+                continue;
+            }
+            ++sonnig;
+            beschattet +=
+                neu.Fenster.Verschattungsanteil > 0 && neu.Fenster.Verschattungsanteil < 1;
+            const TVerschattendesElement* n[] = {&neu.Ueberhang, &neu.Volant, &neu.MauerLinks,
+                                                 &neu.MauerRechts};
+            const TVerschattendesElement* a[] = {&alt.Ueberhang, &alt.Volant, &alt.MauerLinks,
+                                                 &alt.MauerRechts};
+            for (int w = 0; w < 4; ++w) {
+                if (WirdGelesen(neu, w)) {
+                    ASSERT_TRUE(Bitgleich(*n[w], *a[w])) << fall() << " caster " << w;
+                }
+            }
+        }
+    }
+    // The sample really reaches sunny and partly shaded instants.
+    EXPECT_GT(sonnig, zeitpunkte / 5);
+    EXPECT_GT(beschattet, zeitpunkte / 50);
+}
+
+bool Gleich(const std::vector<TPunkt2D>& a, const std::vector<TPunkt2D>& b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (!Bitgleich(a[i].u, b[i].u) || !Bitgleich(a[i].v, b[i].v)) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// The intersection itself, also on inputs the scenes never pass: tiny and huge polygons,
+// fractional corners, pairs far apart and just touching.
+TEST(SchnellerPfad, PolygonSchnittWieBisher) {
+    std::mt19937 zufall(1209);
+    const double massstaebe[] = {1, 1, 1, 0.37, 1000, 3e6};
+    for (long i = 0; i < Polygonpaare; ++i) {
+        const int bereich = i % 4 == 0 ? 5 : (i % 4 == 1 ? 60 : 600);
+        std::vector<TPunkt2D> t = testhilfen::ZufallsKonvex(zufall, bereich, 8);
+        std::vector<TPunkt2D> s = testhilfen::ZufallsKonvex(zufall, bereich, 8);
+        const double m = massstaebe[i % 6];
+        const double versatz = (i / 6) % 3 == 0 ? 0 : std::round(bereich * 1.5 * ((i / 18) % 3));
+        for (TPunkt2D& p : s) {
+            p.u = p.u * m + versatz;
+            p.v *= m;
+        }
+        for (TPunkt2D& p : t) {
+            p.u *= m;
+            p.v *= m;
+        }
+        ASSERT_TRUE(Gleich(PolygonSchnitt(t, s), bisher::PolygonSchnitt_Bisher(t, s))) << i;
+    }
+}
+
+} // namespace
+} // namespace umbrarix
