@@ -97,7 +97,7 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimen
             s = kandidat;
         }
         const int i = indizes[u % n];
-        Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+        Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
         fenster[u] = s.Fenster.Verschattungsanteil;
         terrasse[u] = s.Terrasse.Verschattungsanteil;
     };
