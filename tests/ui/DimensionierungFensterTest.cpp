@@ -4,12 +4,14 @@
 
 #include "auswertung/Dimensionierungsdatei.h"
 #include "io/Zahlformat.h"
+#include "model/ElementeAufbauen.h"
 #include "model/Zahltext.h"
 #include "shadow/Ergebnistext.h"
 #include "shadow/Simulieren.h"
 #include "views/Dimensionierungsdiagramm.h"
 
 #include "hilfen/Hauptfenster.h"
+#include "hilfen/SkriptPlattform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -17,6 +19,7 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMenu>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTableWidget>
@@ -148,6 +151,34 @@ TEST(Dimensionierungsfenster, UebernehmenSchaltetDenUeberhangEin) {
     EXPECT_FALSE(w->CheckBox_Volant->isChecked());
     EXPECT_TRUE(w->anz_Vordachlaenge->isEnabled());
     EXPECT_EQ(w->anz_VolantHoehe->Text(), QStringLiteral("0"));
+}
+
+// A long scan shows its progress bar and cancel button; cancelling stops it and leaves the
+// dialog without a result, so nothing can be taken over.
+TEST(Dimensionierungsfenster, RechnungAbbrechen) {
+    struct TAbbrechendePlattform : testhilfen::TSkriptPlattform {
+        TForm_Dimensionierung* Dialog = nullptr;
+        bool Sichtbar = false;
+        void NachrichtenVerarbeiten() override {
+            TSkriptPlattform::NachrichtenVerarbeiten();
+            Sichtbar = Sichtbar || !Dialog->Gauge_Fortschritt->isHidden();
+            Dialog->Button_Rechenabbruch->click();
+        }
+    } plattform;
+    TEingabedaten e;
+    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
+    TForm_Dimensionierung d(nullptr, plattform, SzeneAusEingaben(e));
+    plattform.Dialog = &d;
+    d.Zeitraumfelder->SetzeZeitraum(GanzesJahr);
+    d.anz_AusfallSchritt->setValue(1); // 401 candidates over the whole year: far beyond a blink
+    d.BerechnenClick();
+    EXPECT_TRUE(plattform.Sichtbar);
+    EXPECT_GE(plattform.Verarbeitungen, 1);
+    EXPECT_FALSE(d.Vorschlag());
+    EXPECT_FALSE(d.Button_Uebernehmen->isEnabled());
+    EXPECT_TRUE(d.Gauge_Fortschritt->isHidden());
+    EXPECT_TRUE(d.Button_Rechenabbruch->isHidden());
+    EXPECT_EQ(d.Tabelle_Kandidaten->rowCount(), 0);
 }
 
 } // namespace
