@@ -59,6 +59,9 @@ size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& f) {
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimensionierungsfrage& f,
                                                const std::function<bool(int)>& fortschritt,
                                                int faeden) {
+    if (AnzahlKandidaten(szene, f) > HoechstzahlKandidaten) {
+        return std::nullopt; // callers refuse such questions; the instants would overflow
+    }
     const TEingabedaten& e = szene.Eingaben;
     TDimensionierung d;
     for (const int a : BereichsWerte(f.Ausfall)) {

@@ -61,7 +61,8 @@ TSzene Kandidatenszene(const TSzene& szene, int ausfall, int breite, int neigung
 size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& frage);
 
 // Evaluates every candidate over the period on copies of the scene. fortschritt receives the
-// number of finished candidates; nothing when it cancelled the scan.
+// number of finished candidates; nothing when it cancelled the scan or the question asks for
+// more than HoechstzahlKandidaten.
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,
                                                const TDimensionierungsfrage& frage,
                                                const std::function<bool(int)>& fortschritt = {},
