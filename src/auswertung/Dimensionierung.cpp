@@ -59,6 +59,9 @@ size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& f) {
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimensionierungsfrage& f,
                                                const std::function<bool(int)>& fortschritt,
                                                int faeden) {
+    if (AnzahlKandidaten(szene, f) > HoechstzahlKandidaten) {
+        return std::nullopt; // callers refuse such questions; the instants would overflow
+    }
     const TEingabedaten& e = szene.Eingaben;
     TDimensionierung d;
     for (const int a : BereichsWerte(f.Ausfall)) {
@@ -97,7 +100,7 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimen
             s = kandidat;
         }
         const int i = indizes[u % n];
-        Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+        Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
         fenster[u] = s.Fenster.Verschattungsanteil;
         terrasse[u] = s.Terrasse.Verschattungsanteil;
     };

@@ -47,6 +47,9 @@ struct TDimensionierung {
     bool Erreichbar = false;           // whether the proposal reaches the required level
 };
 
+// Most candidates one question may ask for (the batch program and the dialog refuse more).
+inline constexpr size_t HoechstzahlKandidaten = 10000;
+
 // Below this clearance under the valance (cm) the answer points it out.
 inline constexpr double MindestDurchgangshoehe = 200;
 
@@ -58,7 +61,8 @@ TSzene Kandidatenszene(const TSzene& szene, int ausfall, int breite, int neigung
 size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& frage);
 
 // Evaluates every candidate over the period on copies of the scene. fortschritt receives the
-// number of finished candidates; nothing when it cancelled the scan.
+// number of finished candidates; nothing when it cancelled the scan or the question asks for
+// more than HoechstzahlKandidaten.
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,
                                                const TDimensionierungsfrage& frage,
                                                const std::function<bool(int)>& fortschritt = {},

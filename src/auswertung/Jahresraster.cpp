@@ -17,7 +17,7 @@ std::optional<TJahresraster> JahresrasterBerechnen(const TSzene& szene,
     const bool fertig = ParallelAuswerten(
         szene, RasterZellen,
         [&r](TSzene& s, int i) {
-            Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+            Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
             r.Fenster[static_cast<size_t>(i)] = s.Fenster.Verschattungsanteil;
             r.Terrasse[static_cast<size_t>(i)] = s.Terrasse.Verschattungsanteil;
         },

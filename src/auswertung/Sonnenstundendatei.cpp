@@ -5,6 +5,7 @@
 #include "io/Verschattungstabelle.h"
 #include "io/Zahlformat.h"
 
+#include <algorithm>
 #include <array>
 
 namespace umbrarix {
@@ -35,6 +36,26 @@ std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u)
     }
     z.push_back(Zeile("Jahr ", u.Jahr));
     return z;
+}
+
+std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u) {
+    std::vector<std::string> z{"Monat;Fenster mit;Fenster ohne;Terrasse mit;Terrasse ohne"};
+    const auto zeile = [&z](std::string name, const TSonnenstunden& s) {
+        while (!name.empty() && name.back() == ' ') {
+            name.pop_back();
+        }
+        for (const double wert : {s.FensterMit, s.FensterOhne, s.TerrasseMit, s.TerrasseOhne}) {
+            std::string zahl = Festkomma(wert, 2);
+            std::replace(zahl.begin(), zahl.end(), '.', ',');
+            name += ";" + zahl;
+        }
+        z.push_back(std::move(name));
+    };
+    for (size_t m = 0; m < 12; ++m) {
+        zeile(Monatskuerzel[m], u.Monate[m]);
+    }
+    zeile("Jahr", u.Jahr);
+    return "\xEF\xBB\xBF" + MitCrLf(z);
 }
 
 std::string Sonnenstundendatei(const TProjektdaten& projekt, const TSonnenstundenUebersicht& u,

@@ -16,6 +16,10 @@ namespace umbrarix {
 // row "Jahr" (UTF-8).
 std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u);
 
+// The monthly table for spreadsheets, as the shading tables' CSV files are: a header row,
+// ";" between the columns, a decimal comma, UTF-8 with a byte-order mark, CR LF.
+std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u);
+
 // The whole file.
 std::string Sonnenstundendatei(const TProjektdaten& projekt, const TSonnenstundenUebersicht& u,
                                const TZeitraum& zeitraum, const TBeschattungsgrad& grad);

@@ -110,7 +110,7 @@ std::optional<TBeschattungsgrad> BeschattungsgradBerechnen(const TSzene& szene, 
         [&](TSzene& s, int j) {
             const auto k = static_cast<size_t>(j);
             const int i = indizes[k];
-            Zeitpunkt_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
+            Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
             fenster[k] = s.Fenster.Verschattungsanteil;
             terrasse[k] = s.Terrasse.Verschattungsanteil;
         },

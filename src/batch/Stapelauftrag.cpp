@@ -185,7 +185,8 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
                 return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
             }
             artGesetzt = true;
-        } else if (o == "--format" && a.Befehl == TStapelauftrag::Tabelle) {
+        } else if (o == "--format" && (a.Befehl == TStapelauftrag::Tabelle ||
+                                       a.Befehl == TStapelauftrag::Sonnenstunden)) {
             if (w != "text" && w != "csv") {
                 return fehler("--format ist text oder csv, nicht " + w);
             }
@@ -304,7 +305,7 @@ std::string StapelHilfe() {
            "-o DATEI.png\n"
            "      umbrarix-batch jahresuebersicht kunde.dat --ziel terrasse -o terrasse.png\n"
            "  sonnenstunden PROJEKT.dat [--zeitraum TT.MM.-TT.MM.] [--uhrzeit HH:MM-HH:MM] "
-           "-o DATEI\n"
+           "[--format text|csv] -o DATEI\n"
            "      umbrarix-batch sonnenstunden kunde.dat --zeitraum 01.06.-31.08. --uhrzeit "
            "12:00-16:00 -o -\n"
            "  dimensionieren PROJEKT.dat --ziel fenster|terrasse --zeitraum TT.MM.-TT.MM. "

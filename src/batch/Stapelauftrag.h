@@ -53,9 +53,6 @@ std::optional<int> TagAusText(const std::string& text);
 // "HH:MM" as a time position, rounded down to the 10-minute grid, or nothing.
 std::optional<int> ZeitpositionAusText(const std::string& text);
 
-// Most candidates one call of dimensionieren may ask for.
-inline constexpr size_t HoechstzahlKandidaten = 10000;
-
 // "VON-BIS:SCHRITT" of whole numbers within min..max, VON <= BIS, SCHRITT > 0, or nothing.
 std::optional<TBereich> BereichAusText(const std::string& text, double min, double max);
 

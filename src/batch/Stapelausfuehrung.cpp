@@ -141,8 +141,10 @@ int Jahresuebersicht(const TStapelauftrag& a, const TStapelszene& s, std::ostrea
 int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
                   std::ostream& fehler) {
     const TJahresraster r = Raster(s);
-    const std::string datei = Sonnenstundendatei(s.Texte, SonnenstundenBerechnen(r), a.Zeitraum,
-                                                 BeschattungsgradAusRaster(r, a.Zeitraum));
+    const TSonnenstundenUebersicht u = SonnenstundenBerechnen(r);
+    const std::string datei = a.Csv ? SonnenstundenCsv(u)
+                                    : Sonnenstundendatei(s.Texte, u, a.Zeitraum,
+                                                         BeschattungsgradAusRaster(r, a.Zeitraum));
     return Schreiben(a, datei, aus, fehler) ? 0 : 1;
 }
 

@@ -37,6 +37,7 @@ class TForm_Projektbeschreibung;
 class TForm_Ansprechpartner;
 class TRollflaeche;
 struct TProjektdaten;
+struct TKandidat;
 
 // The main window: inputs, views, compass, results and the date and time scales. It owns the
 // scene for the whole run; its handlers carry the program's flow and call the layers below.
@@ -146,6 +147,9 @@ public:
 
     // ---- Evaluations over many instants (Haupt_Auswertung.cpp)
     void JahresuebersichtClick();
+    void MarkiseDimensionierenClick();
+    // The sizing's candidate written into the overhang's fields and taken over as an edit.
+    void VorschlagUebernehmen(const TKandidat& kandidat);
 
     // ---- Printing (Haupt_Drucken.cpp)
     void DruckenClick(QObject* sender);
@@ -309,6 +313,7 @@ public:
     QMenu* VELUMORAExport1 = nullptr;
     QMenu* Auswertung1 = nullptr;
     QAction* Jahresuebersicht1 = nullptr;
+    QAction* MarkiseDimensionieren1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;
     QAction *Fenster1, *Terrasse1, *Fenster2, *Terrasse2, *Fenster3, *Terrasse3;

@@ -1,6 +1,7 @@
 #include "ui/Form_Jahresuebersicht.h"
 
 #include "auswertung/Sonnenstundendatei.h"
+#include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
 #include "io/Zahlformat.h"
 #include "model/Kalender.h"
@@ -192,16 +193,20 @@ void TForm_Jahresuebersicht::BildSpeichernClick(bool terrasse) {
 void TForm_Jahresuebersicht::TabelleSpeichernClick() {
     TDateiDialog d;
     d.Titel = QStringLiteral("Tabelle speichern");
-    d.Filter = QStringLiteral("Text-Dateien (*.txt)|*.txt|Alle Dateien (*.*)|*.*");
+    d.Filter = QStringLiteral(
+        "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*");
     d.Endung = QStringLiteral("txt");
     d.Ordner = ordner_;
     const QString pfad = plattform_.DateiSpeichern(this, d);
     if (pfad.isEmpty()) {
         return;
     }
+    // A name ending in ".csv" asks for the spreadsheet form of the monthly table.
     const TZeitraum z = Zeitraum();
-    Speichern(pfad, Sonnenstundendatei(druck_.Projekt, stunden_, z,
-                                       BeschattungsgradAusRaster(raster_, z)));
+    Speichern(pfad, IstCsvName(pfad.toStdString())
+                        ? SonnenstundenCsv(stunden_)
+                        : Sonnenstundendatei(druck_.Projekt, stunden_, z,
+                                             BeschattungsgradAusRaster(raster_, z)));
 }
 
 void TForm_Jahresuebersicht::DruckenClick() {

@@ -4,7 +4,12 @@
 #include "ui/Form_Haupt.h"
 
 #include "auswertung/Jahresraster.h"
+#include "model/Zahltext.h"
+#include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Jahresuebersicht.h"
+#include "ui/Widgets.h"
+
+#include <QCheckBox>
 
 #include <QElapsedTimer>
 #include <QMenuBar>
@@ -18,6 +23,10 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
     Jahresuebersicht1 = Auswertung1->addAction(QStringLiteral("Jahresübersicht ..."));
     Jahresuebersicht1->setObjectName(QStringLiteral("Jahresuebersicht1"));
     connect(Jahresuebersicht1, &QAction::triggered, this, [this] { JahresuebersichtClick(); });
+    MarkiseDimensionieren1 = Auswertung1->addAction(QStringLiteral("Markise dimensionieren ..."));
+    MarkiseDimensionieren1->setObjectName(QStringLiteral("MarkiseDimensionieren1"));
+    connect(MarkiseDimensionieren1, &QAction::triggered, this,
+            [this] { MarkiseDimensionierenClick(); });
 }
 
 void TForm_Haupt::JahresuebersichtClick() {
@@ -49,6 +58,28 @@ void TForm_Haupt::JahresuebersichtClick() {
                                   TrackBar_Datum->Position(), TrackBar_Uhrzeit->Position(),
                                   SaveDialog2.Ordner);
     plattform_.ModalZeigen(dialog);
+}
+
+void TForm_Haupt::MarkiseDimensionierenClick() {
+    AugenblickswerteLesen();
+    TForm_Dimensionierung dialog(this, plattform_, Szene);
+    if (plattform_.ModalZeigen(dialog) != QDialog::Accepted) {
+        return;
+    }
+    if (const std::optional<TKandidat> v = dialog.Vorschlag()) {
+        VorschlagUebernehmen(*v);
+    }
+}
+
+void TForm_Haupt::VorschlagUebernehmen(const TKandidat& k) {
+    // The overhang's switch runs its own handling (fields enabled, handles shown).
+    if (!CheckBox_Ueberhang->isChecked()) {
+        CheckBox_Ueberhang->click();
+    }
+    anz_Vordachlaenge->SetzeText(QString::fromStdString(GanzzahlText(k.Ausfall)));
+    anz_Vordachbreite->SetzeText(QString::fromStdString(GanzzahlText(k.Breite)));
+    anz_Vordach_Neigung->SetzeText(QString::fromStdString(GanzzahlText(k.Neigung)));
+    EndeDimensionAendern(anz_Vordachlaenge);
 }
 
 } // namespace umbrarix

@@ -151,6 +151,11 @@ TEST(Dimensionierung, KandidatWieEineEingabe) {
                 280 - 250 * std::sin(10 * std::numbers::pi / 180) - 20, 0.5);
     EXPECT_EQ(BereichsWerte({0, 25, 10}), (std::vector<int>{0, 10, 20}));
     EXPECT_TRUE(BereichsWerte({10, 0, 10}).empty());
+    TDimensionierungsfrage zuViele;
+    zuViele.Ausfall = {0, 400, 1};
+    zuViele.Breite = TBereich{15, 700, 1};
+    EXPECT_GT(AnzahlKandidaten(aus, zuViele), HoechstzahlKandidaten);
+    EXPECT_FALSE(Dimensionieren(aus, zuViele));
 }
 
 // The file: header without the legend, the question, one row per candidate under its

@@ -154,6 +154,14 @@ TEST(Sonnenstunden, OhneNieKleinerAlsMit) {
         }
     }
     EXPECT_EQ(abweichend, 0);
+    // The grid reads shares only; every seventh cell evaluated as the window does it gives the
+    // same bits.
+    TSzene fenster = szene;
+    for (int i = 0; i < RasterZellen; i += 7) {
+        Zeitpunkt_Simulieren(fenster, i / RasterSchritte + 1, i % RasterSchritte);
+        ASSERT_EQ(fenster.Fenster.Verschattungsanteil, mit->Fenster[static_cast<size_t>(i)]) << i;
+        ASSERT_EQ(fenster.Terrasse.Verschattungsanteil, mit->Terrasse[static_cast<size_t>(i)]) << i;
+    }
     double schatten = 0;
     for (int n = 1; n <= RasterTage; ++n) {
         const TSonnenstunden h = DirekteSonneAmTag(*mit, n);

@@ -60,6 +60,15 @@ TEST(Sonnenstundendatei, AufbauUndSpalten) {
         "Beschattungsgrad Terrasse: keine direkte Sonne im Zeitraum",
     };
     EXPECT_EQ(rest, erwartet);
+
+    const std::string csv = SonnenstundenCsv(u);
+    ASSERT_EQ(csv.substr(0, 3), "\xEF\xBB\xBF");
+    const std::vector<std::string> c = Zeilen(csv.substr(3));
+    ASSERT_EQ(c.size(), 14u);
+    EXPECT_EQ(c[0], "Monat;Fenster mit;Fenster ohne;Terrasse mit;Terrasse ohne");
+    EXPECT_EQ(c[3], "Mär;0,50;10,50;0,33;12,00");
+    EXPECT_EQ(c[13], "Jahr;3,46;10,00;0,00;11,12");
+    EXPECT_NE(csv.find("12,00\r\n"), std::string::npos);
 }
 
 } // namespace

@@ -39,6 +39,11 @@ TEST(Jahresuebersichtsauftrag, AufrufeLesen) {
                              "09:00-11:30", "-o", "x.txt"});
     ASSERT_TRUE(teil.Auftrag) << teil.Fehler;
     EXPECT_EQ(teil.Auftrag->Zeitraum, (TZeitraum{335, 59, 54, 69}));
+    EXPECT_FALSE(teil.Auftrag->Csv);
+    const TStapelLesen csv =
+        StapelauftragLesen(V{"sonnenstunden", "p.dat", "--format", "csv", "-o", "x.csv"});
+    ASSERT_TRUE(csv.Auftrag) << csv.Fehler;
+    EXPECT_TRUE(csv.Auftrag->Csv);
 
     const TStapelLesen karte =
         StapelauftragLesen(V{"jahresuebersicht", "p.dat", "--ziel", "terrasse", "--tag", "21.03.",

@@ -123,6 +123,13 @@ TEST(Jahresuebersichtsfenster, DialogZeigtSpeichertUndDruckt) {
         j->Button_Tabelle->click();
         EXPECT_EQ(Inhalt(tabelle), Sonnenstundendatei(w->ProjektErfassen(), u, winter,
                                                       BeschattungsgradAusRaster(r, winter)));
+        const QString csv = w.Ordner.filePath(QStringLiteral("sonne.CSV"));
+        w.Plattform.Dateiantworten.push_back(csv);
+        j->Button_Tabelle->click();
+        EXPECT_EQ(Inhalt(csv), SonnenstundenCsv(u));
+        EXPECT_EQ(w.Plattform.Dateidialoge.back().Filter,
+                  QStringLiteral("Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|"
+                                 "Alle Dateien (*.*)|*.*"));
         const QString png = w.Ordner.filePath(QStringLiteral("terrasse.png"));
         w.Plattform.Dateiantworten.push_back(png);
         j->Button_BildTerrasse->click();
