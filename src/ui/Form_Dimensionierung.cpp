@@ -4,6 +4,7 @@
 #include "io/Zahlformat.h"
 #include "model/Eingabedaten.h"
 #include "model/Zahltext.h"
+#include "ui/Auswertungsdialog.h"
 #include "ui/Zeitraumfelder.h"
 #include "views/Dimensionierungsdiagramm.h"
 
@@ -18,8 +19,6 @@
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -40,13 +39,6 @@ QSpinBox* Zahlfeld(QWidget* eltern, const char* name, int min, int max, int wert
     f->setRange(min, max);
     f->setValue(wert);
     return f;
-}
-
-QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QString::fromUtf8(name));
-    k->setAutoDefault(false);
-    return k;
 }
 
 } // namespace
@@ -160,17 +152,7 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     rechts->addLayout(knoepfe);
     spalten->addLayout(rechts);
 
-    auto* rollen = new QScrollArea(this);
-    rollen->setWidget(inhalt);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
-    QSize gewuenscht = inhalt->sizeHint() + QSize(4, 4);
-    if (const QScreen* schirm = screen()) {
-        gewuenscht = gewuenscht.boundedTo(schirm->availableSize() - QSize(40, 80));
-    }
-    resize(gewuenscht);
+    InhaltRollbarSetzen(*this, inhalt);
 
     // A range's "bis" never below its "von".
     for (const auto& [von, bis] :

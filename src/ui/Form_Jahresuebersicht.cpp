@@ -7,6 +7,7 @@
 #include "model/Kalender.h"
 #include "print/Jahresuebersichtsseite.h"
 #include "print/Seitenflaeche_Qt.h"
+#include "ui/Auswertungsdialog.h"
 #include "ui/Zeitraumfelder.h"
 #include "views/Jahreskarte.h"
 
@@ -17,23 +18,10 @@
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
-#include <QScrollArea>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace umbrarix {
-
-namespace {
-
-QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
-    auto* k = new QPushButton(text, eltern);
-    k->setObjectName(QString::fromUtf8(name));
-    k->setAutoDefault(false);
-    return k;
-}
-
-} // namespace
 
 TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plattform,
                                                TJahresraster raster, TDruckdaten druck, int tag,
@@ -128,18 +116,7 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     rechts->addStretch();
     spalten->addLayout(rechts);
 
-    // On a small screen the whole content scrolls instead of running off the screen.
-    auto* rollen = new QScrollArea(this);
-    rollen->setWidget(inhalt);
-    rollen->setFrameShape(QFrame::NoFrame);
-    auto* aussen = new QVBoxLayout(this);
-    aussen->setContentsMargins(0, 0, 0, 0);
-    aussen->addWidget(rollen);
-    QSize gewuenscht = inhalt->sizeHint() + QSize(4, 4);
-    if (const QScreen* schirm = screen()) {
-        gewuenscht = gewuenscht.boundedTo(schirm->availableSize() - QSize(40, 80));
-    }
-    resize(gewuenscht);
+    InhaltRollbarSetzen(*this, inhalt);
 
     Zeitraumfelder->BeiAenderung = [this] { ZeitraumGeaendert(); };
     ZeitraumGeaendert();
