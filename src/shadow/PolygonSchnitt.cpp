@@ -4,6 +4,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <new>
 #include <numbers>
 #include <utility>
@@ -25,8 +26,24 @@ double Winkel(double du, double dv) {
     return dv >= 0 ? pi / 2 : -pi / 2;
 }
 
+// A stand-in for the angle that needs no arctangent: strictly increasing in the angle over
+// (-pi, pi] with a slope between 1/2 and 1, so two stand-ins more than Winkelabstand apart
+// belong to angles whose computed arctangents (within 1e-15) compare the same way. NaN where
+// the sum overflows or the vector is zero: those pairs are decided by the arctangents.
+double Pseudowinkel(double du, double dv) {
+    const double betrag = std::fabs(du) + std::fabs(dv);
+    if (!(betrag > 0 && betrag <= std::numeric_limits<double>::max())) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double r = du / betrag;
+    return dv >= 0 ? 1 - r : r - 1;
+}
+
+constexpr double Winkelabstand = 1e-12;
+
 // Orders the points by descending angle around their centroid (exchange sort, equal angles
-// keep their order).
+// keep their order). The arctangent of a point is taken only when its stand-in lies too near
+// another's to decide, so the comparisons come out as those of the arctangents.
 void NachWinkelOrdnen(TPunkt2D* p, double* winkel, int n) {
     if (n == 0) {
         return;
@@ -37,14 +54,38 @@ void NachWinkelOrdnen(TPunkt2D* p, double* winkel, int n) {
         sv += p[i].v;
     }
     const double gu = su / n, gv = sv / n;
-    for (int i = 0; i < n; ++i) {
-        winkel[i] = Winkel(p[i].u - gu, p[i].v - gv);
+    constexpr int Lokal = 64;
+    double lokal[2 * Lokal];
+    std::vector<double> gross;
+    double* pseudo = lokal;
+    if (n > Lokal) {
+        gross.resize(2 * static_cast<std::size_t>(n));
+        pseudo = gross.data();
     }
+    double* const du = pseudo + n;
+    for (int i = 0; i < n; ++i) {
+        pseudo[i] = Pseudowinkel(p[i].u - gu, p[i].v - gv);
+        winkel[i] = std::numeric_limits<double>::quiet_NaN();
+        du[i] = 0; // 1 once winkel[i] holds the arctangent
+    }
+    const auto echterWinkel = [&](int i) {
+        if (du[i] == 0) {
+            winkel[i] = Winkel(p[i].u - gu, p[i].v - gv);
+            du[i] = 1;
+        }
+        return winkel[i];
+    };
     for (int a = 0; a < n - 1; ++a) {
         for (int b = a + 1; b < n; ++b) {
-            if (winkel[a] < winkel[b]) {
+            const double abstand = pseudo[a] - pseudo[b];
+            const bool kleiner = std::fabs(abstand) > Winkelabstand
+                                     ? abstand < 0
+                                     : echterWinkel(a) < echterWinkel(b);
+            if (kleiner) {
                 std::swap(p[a], p[b]);
+                std::swap(pseudo[a], pseudo[b]);
                 std::swap(winkel[a], winkel[b]);
+                std::swap(du[a], du[b]);
             }
         }
     }
@@ -60,7 +101,7 @@ double DoppelteFlaeche(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p
 }
 
 // Turns the corners cyclically so that the inside ones come first in their cyclic order.
-void InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
+int InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
     int start = 0;
     for (int i = 0; i < 3; ++i) {
         if (innen[i] && !innen[(i + 2) % 3]) {
@@ -72,6 +113,7 @@ void InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
     for (int i = 0; i < 3; ++i) {
         d[i] = alt[(start + i) % 3];
     }
+    return start;
 }
 
 } // namespace
@@ -107,6 +149,39 @@ inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPu
     const double q = ((px - ax) * (by - ay) - (py - ay) * (bx - ax)) /
                      ((cx - ax) * (by - ay) - (cy - ay) * (bx - ax));
     return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+}
+
+} // namespace
+
+namespace {
+
+// Steps 5 to 7 of DreieckSchnitt on the edge crossings found and the inside corners: later
+// crossings within 1e-4 of an earlier one dropped, inside corners added, angle order.
+TDreieckSchnitt TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA,
+                              const TPunkt2D (&B)[3], int kB) {
+    TDreieckSchnitt e;
+    for (int i = 0; i < n; ++i) {
+        int k = i + 1;
+        for (int j = i + 1; j < n; ++j) {
+            if (!(std::fabs(treffer[j].u - treffer[i].u) < 1e-4 &&
+                  std::fabs(treffer[j].v - treffer[i].v) < 1e-4)) {
+                treffer[k++] = treffer[j];
+            }
+        }
+        n = k;
+    }
+    for (int i = 0; i < n; ++i) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = treffer[i];
+    }
+    for (int i = 0; i < kA && i < 3; ++i) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = A[i];
+    }
+    if (kB == 1) {
+        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = B[0];
+    }
+    double winkel[16];
+    NachWinkelOrdnen(e.Ecken.data(), winkel, e.Anzahl);
+    return e;
 }
 
 } // namespace
@@ -148,11 +223,10 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
         std::swap(kA, kB);
     }
 
-    TDreieckSchnitt e;
     // 8. (decided up front, it does not depend on the corners found) Degenerate triangles
     // contribute nothing.
     if (DoppelteFlaeche(A[0], A[1], A[2]) < 1e-4 || DoppelteFlaeche(B[0], B[1], B[2]) < 1e-4) {
-        return e;
+        return {};
     }
     // 4. Edge crossings.
     TPunkt2D treffer[9];
@@ -165,32 +239,93 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
             }
         }
     }
-    // 5. Later points within 1e-4 of an earlier one are dropped.
-    for (int i = 0; i < n; ++i) {
-        int k = i + 1;
-        for (int j = i + 1; j < n; ++j) {
-            if (!(std::fabs(treffer[j].u - treffer[i].u) < 1e-4 &&
-                  std::fabs(treffer[j].v - treffer[i].v) < 1e-4)) {
-                treffer[k++] = treffer[j];
+    // 5.-7.
+    return TrefferOrdnen(treffer, n, A, kA, B, kB);
+}
+
+namespace {
+
+// Where StreckenSchnitt puts the crossing of P1P2 with P3P4, in its own expressions.
+TPunkt2D Schnittpunkt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
+                      const TPunkt2D& P4) {
+    const double x1 = P1.u, y1 = P1.v, x2 = P2.u, y2 = P2.v;
+    const double x3 = P3.u, y3 = P3.v, x4 = P4.u, y4 = P4.v;
+    const double den = (x2 - x1) * (y4 - y3) - (y2 - y1) * (x4 - x3);
+    const double t = ((x3 - x1) * (y2 - y1) - (y3 - y1) * (x2 - x1)) / den;
+    return {x3 + t * (x4 - x3), y3 + t * (y4 - y3)};
+}
+
+// DreieckSchnitt for corners that are whole numbers within ExakteGrenze (see below). There
+// every cross product is exact, so PunktImDreieck is the strict test "left of all three edges"
+// and StreckenSchnitt's s and t lie in [0, 1] exactly when the end points of each segment are
+// not on the same side of the other's line: nine cross products per triangle decide all tests
+// without a division, and only the crossings found are computed.
+TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
+                                   TPunkt2D B2) {
+    TPunkt2D A[3] = {A0, A1, A2};
+    TPunkt2D B[3] = {B0, B1, B2};
+    const double kreuzA = Kreuz(A[0], A[1], A[2]), kreuzB = Kreuz(B[0], B[1], B[2]);
+    if (kreuzA == 0 || kreuzB == 0) {
+        return {}; // doubled area 0, below the 1e-4 of the degeneracy test
+    }
+    if (kreuzA < 0) {
+        std::swap(A[1], A[2]);
+    }
+    if (kreuzB < 0) {
+        std::swap(B[1], B[2]);
+    }
+    // seiteB[k][i]: where B[i] lies to the line of A's edge k; seiteA the other way round.
+    double seiteB[3][3], seiteA[3][3];
+    bool innenB[3], innenA[3];
+    int kB = 0, kA = 0;
+    for (int k = 0; k < 3; ++k) {
+        for (int i = 0; i < 3; ++i) {
+            seiteB[k][i] = Kreuz(A[k], A[(k + 1) % 3], B[i]);
+            seiteA[k][i] = Kreuz(B[k], B[(k + 1) % 3], A[i]);
+        }
+    }
+    for (int i = 0; i < 3; ++i) {
+        innenB[i] = seiteB[0][i] > 0 && seiteB[1][i] > 0 && seiteB[2][i] > 0;
+        innenA[i] = seiteA[0][i] > 0 && seiteA[1][i] > 0 && seiteA[2][i] > 0;
+        kB += innenB[i] ? 1 : 0;
+        kA += innenA[i] ? 1 : 0;
+    }
+    // kreuzt[a][b]: edge a of A meets edge b of B; the lines are not parallel when the end
+    // points of one edge lie differently to the other's line.
+    const auto gegenueber = [](double x, double y) {
+        return x != y && ((x <= 0 && y >= 0) || (x >= 0 && y <= 0));
+    };
+    bool kreuzt[3][3];
+    for (int a = 0; a < 3; ++a) {
+        for (int b = 0; b < 3; ++b) {
+            kreuzt[a][b] = gegenueber(seiteA[b][a], seiteA[b][(a + 1) % 3]) &&
+                           gegenueber(seiteB[a][b], seiteB[a][(b + 1) % 3]);
+        }
+    }
+    const int startA = InnereNachVorn(A, innenA);
+    const int startB = InnereNachVorn(B, innenB);
+    const bool getauscht = kB > kA;
+    if (getauscht) {
+        std::swap(A, B);
+        std::swap(kA, kB);
+    }
+    const int startErster = getauscht ? startB : startA;
+    const int startZweiter = getauscht ? startA : startB;
+    TPunkt2D treffer[9];
+    int n = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int erste = (startErster + i) % 3;
+        for (int j = 0; j < 3; ++j) {
+            const int zweite = (startZweiter + j) % 3;
+            if (getauscht ? kreuzt[zweite][erste] : kreuzt[erste][zweite]) {
+                treffer[n++] = Schnittpunkt(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3]);
             }
         }
-        n = k;
     }
-    for (int i = 0; i < n; ++i) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = treffer[i];
-    }
-    // 6. Inside corners.
-    for (int i = 0; i < kA && i < 3; ++i) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = A[i];
-    }
-    if (kB == 1) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = B[0];
-    }
-    // 7. Angle order.
-    double winkel[16];
-    NachWinkelOrdnen(e.Ecken.data(), winkel, e.Anzahl);
-    return e;
+    return TrefferOrdnen(treffer, n, A, kA, B, kB);
 }
+
+} // namespace
 
 namespace {
 
@@ -250,7 +385,9 @@ int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt
             if (exakt && j < TPolygon::Kapazitaet && Getrennt(tKasten, sKasten[j])) {
                 continue;
             }
-            const TDreieckSchnitt d = DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
+            const TDreieckSchnitt d =
+                exakt ? DreieckSchnittGanz(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1])
+                      : DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
             for (int k = 0; k < d.Anzahl; ++k) {
                 const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
                 bool schonDa = false;

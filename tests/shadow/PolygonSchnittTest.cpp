@@ -53,6 +53,83 @@ TEST(PolygonSchnitt, ReihenfolgeNachAbsteigendemWinkel) {
     }
 }
 
+// The order by the arctangent around the centroid, exchange-sorted: what the angle order must
+// give also where angles tie, lie a rounding apart or sit on either side of the cut at -u.
+P NachArcustangens(P p) {
+    double su = 0, sv = 0;
+    for (const TPunkt2D& q : p) {
+        su += q.u;
+        sv += q.v;
+    }
+    const double gu = su / static_cast<double>(p.size()), gv = sv / static_cast<double>(p.size());
+    std::vector<double> w;
+    for (const TPunkt2D& q : p) {
+        const double du = q.u - gu, dv = q.v - gv;
+        w.push_back(du > 0   ? std::atan(dv / du)
+                    : du < 0 ? std::atan(dv / du) + (dv >= 0 ? M_PI : -M_PI)
+                             : (dv >= 0 ? M_PI / 2 : -M_PI / 2));
+    }
+    for (std::size_t a = 0; a + 1 < p.size(); ++a) {
+        for (std::size_t b = a + 1; b < p.size(); ++b) {
+            if (w[a] < w[b]) {
+                std::swap(p[a], p[b]);
+                std::swap(w[a], w[b]);
+            }
+        }
+    }
+    return p;
+}
+
+TEST(PolygonSchnitt, WinkelordnungWieDerArcustangens) {
+    const struct {
+        const char* fall;
+        P punkte;
+    } faelle[] = {
+        {"gleiche Richtung", {{1, 1}, {2, 2}, {3, 3}, {-6, -6}, {4, 4}}},
+        {"Schwerpunkt selbst", {{0, 0}, {1, 0}, {-1, 0}, {0, 1}, {0, -1}}},
+        {"beiderseits von -u", {{-5, 1e-300}, {-5, -1e-300}, {-5, 0}, {15, 0}, {-5, -0.0}}},
+        {"Winkel eine Rundung auseinander",
+         {{1e8, 1}, {1e8 + 1, 1}, {1e8, 1.0000000000000002}, {-3e8, -2}}},
+        {"nahe 45 Grad", {{7, 7}, {7, 7.000000000001}, {7.000000000001, 7}, {-21, -21}}},
+        {"riesige Werte", {{1e308, 1e308}, {-1e308, 1e308}, {-1e308, -1e308}, {1e308, -1e308}}},
+        {"winzige Werte", {{4e-320, 0}, {0, 4e-320}, {-4e-320, 0}, {0, -4e-320}}},
+        {"lauter gleiche", {{2, 3}, {2, 3}, {2, 3}}},
+    };
+    for (const auto& f : faelle) {
+        P r = f.punkte;
+        NachWinkelOrdnen(r);
+        const P erwartet = NachArcustangens(f.punkte);
+        ASSERT_EQ(r.size(), erwartet.size()) << f.fall;
+        for (std::size_t i = 0; i < r.size(); ++i) {
+            EXPECT_EQ(std::signbit(r[i].u), std::signbit(erwartet[i].u)) << f.fall << " " << i;
+            EXPECT_EQ(r[i].u, erwartet[i].u) << f.fall << " " << i;
+            EXPECT_EQ(r[i].v, erwartet[i].v) << f.fall << " " << i;
+        }
+    }
+    // Random clusters whose angles lie within a few roundings of each other.
+    std::mt19937 zufall(912);
+    std::uniform_int_distribution<int> ulp(-3, 3);
+    for (int i = 0; i < 20000; ++i) {
+        P p;
+        const double u = 1 + zufall() % 1000, v = -500.0 + zufall() % 1000;
+        double su = 0, sv = 0;
+        for (int k = 0; k < 6; ++k) {
+            const double f = 1 + k, du = u * f + ulp(zufall) * 1e-13 * u * f;
+            p.push_back({du, v * f});
+            su += du;
+            sv += v * f;
+        }
+        p.push_back({-su, -sv}); // centroid at the origin, the six on one ray from it
+        P r = p;
+        NachWinkelOrdnen(r);
+        const P erwartet = NachArcustangens(p);
+        for (std::size_t k = 0; k < r.size(); ++k) {
+            ASSERT_EQ(r[k].u, erwartet[k].u) << i << " " << k;
+            ASSERT_EQ(r[k].v, erwartet[k].v) << i << " " << k;
+        }
+    }
+}
+
 TEST(PolygonSchnitt, NahePunkteWerdenZumZuerstGefundenen) {
     // The shadow's corners lie a hair off the target's: merged into the first found.
     const P t = Quadrat(0, 0, 10);
