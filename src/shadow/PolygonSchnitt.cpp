@@ -514,28 +514,39 @@ int HuellenEcken(const TPunkt2D* pool, int n, int* h) {
 
 // The literal test for the open points. PunktImDreieck's numerators for apex a and point d
 // are Z(a, c, d) for p and Z(a, b, d) for q, with Z(a, x, d) = (d - a)u (x - a)v - (d - a)v (x -
-// a)u, and its denominators are Y - X and X - Y for X = (c - a)u (b - a)v and Y = (b - a)u (c -
-// a)v; the doubled area of the degeneracy test is |X - Y| and the collinearity test X == Y, all bit
-// for bit. So p > 0 and q > 0 together need Z(a, b, d) and Z(a, c, d) to be non-zero with
-// opposite signs: the signs are tabled once per pair, and a triple is computed only for the
-// points it can contain.
-void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahlOffen, char* stand,
-                       char innen) {
+// a)u, and its denominators are N = (b - a)u (c - a)v - (b - a)v (c - a)u for p and -N for q (bit
+// for bit); the doubled area of the degeneracy test is |N|. So p > 0 and q > 0 need Z(a, c, d)
+// to have the sign of N and Z(a, b, d) the other one: the signs are tabled once per pair.
+//
+// p + q < 1 needs more: exactly, 1 - p - q = -Z(b, c, d) / N, so d must not lie beyond the line
+// bc. With every term of the table and of N off by at most 9e-16 W^2 (W the larger side of the
+// pool's box) and p, q rounded by 1.1e-16 each, a point that passes the literal test has
+// sign(N) Z(b, c, d) below 5e-15 W^2; points at least Jenseitsmarge beyond are tabled too and
+// passed over. Only what is left is divided out, exactly as PunktImDreieck does.
+void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, int anzahlOffen,
+                       char* stand, char innen) {
     using TMaske = std::uint64_t;
     TMaske positiv[GrosserPool][GrosserPool], negativ[GrosserPool][GrosserPool];
+    TMaske jenseitsPositiv[GrosserPool][GrosserPool], jenseitsNegativ[GrosserPool][GrosserPool];
+    const double Jenseitsmarge = 1e-14 * W * W;
+    const bool mitMarge = Jenseitsmarge <= std::numeric_limits<double>::max();
     for (int a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
         for (int x = a + 1; x < n; ++x) {
             const double xxax = pool[x].u - ax, xyay = pool[x].v - ay;
-            TMaske pos = 0, neg = 0;
+            TMaske pos = 0, neg = 0, weitPos = 0, weitNeg = 0;
             for (int o = 0; o < anzahlOffen; ++o) {
                 const TPunkt2D& d = pool[offen[o]];
                 const double z = (d.u - ax) * xyay - (d.v - ay) * xxax;
                 pos |= TMaske{z > 0} << o;
                 neg |= TMaske{z < 0} << o;
+                weitPos |= TMaske{mitMarge && z >= Jenseitsmarge} << o;
+                weitNeg |= TMaske{mitMarge && z <= -Jenseitsmarge} << o;
             }
             positiv[a][x] = pos;
             negativ[a][x] = neg;
+            jenseitsPositiv[a][x] = weitPos;
+            jenseitsNegativ[a][x] = weitNeg;
         }
     }
     TMaske noch = anzahlOffen == 64 ? ~TMaske{0} : (TMaske{1} << anzahlOffen) - 1;
@@ -548,8 +559,7 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahl
             }
             const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
             for (int c = b + 1; c < n; ++c) {
-                TMaske kandidaten = (bPos & negativ[a][c]) | (bNeg & positiv[a][c]);
-                if (kandidaten == 0) {
+                if (((bPos & negativ[a][c]) | (bNeg & positiv[a][c])) == 0) {
                     continue;
                 }
                 const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
@@ -558,6 +568,8 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahl
                     continue;
                 }
                 const double nennerP = -nennerQ;
+                TMaske kandidaten = nennerP > 0 ? bNeg & positiv[a][c] & ~jenseitsPositiv[b][c]
+                                                : bPos & negativ[a][c] & ~jenseitsNegativ[b][c];
                 for (; kandidaten != 0; kandidaten &= kandidaten - 1) {
                     const int o = std::countr_zero(kandidaten);
                     const int d = offen[o];
@@ -565,20 +577,9 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, const int* offen, int anzahl
                         continue;
                     }
                     const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
-                    const double zaehlerP = pxax * cyay - pyay * cxax;
-                    if (zaehlerP == 0 || (zaehlerP < 0) != (nennerP < 0)) {
-                        continue; // p <= 0
-                    }
-                    const double p = zaehlerP / nennerP;
-                    if (!(p > 0 && p < 1)) {
-                        continue;
-                    }
-                    const double zaehlerQ = pxax * byay - pyay * bxax;
-                    if (zaehlerQ == 0 || (zaehlerQ < 0) != (nennerQ < 0)) {
-                        continue; // q <= 0
-                    }
-                    const double q = zaehlerQ / nennerQ;
-                    if (q > 0 && q < 1 && p + q < 0.9999999999999) {
+                    const double p = (pxax * cyay - pyay * cxax) / nennerP;
+                    const double q = (pxax * byay - pyay * bxax) / nennerQ;
+                    if (p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999) {
                         stand[d] = innen;
                         noch &= ~(TMaske{1} << o);
                     }
@@ -668,7 +669,8 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
     }
 
     if (anzahlOffen > 0) {
-        LiteralFuerOffene(pool, n, offen, anzahlOffen, stand, Innen);
+        LiteralFuerOffene(pool, n, std::max(umax - umin, vmax - vmin), offen, anzahlOffen, stand,
+                          Innen);
     }
     int k = 0;
     for (int i = 0; i < n; ++i) {
