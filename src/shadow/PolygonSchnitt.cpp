@@ -409,6 +409,59 @@ int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt
     return n;
 }
 
+// Whole-number outlines this small cannot be pooled into a corner farther than 3e-11 from where
+// exact arithmetic puts it (see DurchKanteGetrennt).
+constexpr double TrennGrenze = 1 << 15;
+
+// Is there an edge of A whose line has every corner of A on one closed side and every corner of
+// B on the other? Then each fan-triangle pair meets at most on that line: no corner is strictly
+// inside the other triangle, and the exact crossings lie on the line. With whole-number corners
+// within TrennGrenze each pooled crossing lies within 3e-11 of it, so every three of them span
+// a doubled area far below the 1e-4 at which the last step drops a corner: the result is empty,
+// as the full computation would find. vorzeichen: the orientation of A (+1 or -1).
+bool KanteTrennt(std::span<const TPunkt2D> A, std::span<const TPunkt2D> B, double vorzeichen) {
+    const std::size_t n = A.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const TPunkt2D& a = A[i];
+        const TPunkt2D& b = A[i + 1 < n ? i + 1 : 0];
+        if (a.u == b.u && a.v == b.v) {
+            continue; // no line
+        }
+        bool getrennt = true;
+        for (std::size_t k = 0; k < B.size() && getrennt; ++k) {
+            getrennt = vorzeichen * Kreuz(a, b, B[k]) <= 0;
+        }
+        for (std::size_t k = 0; k < n && getrennt; ++k) {
+            getrennt = vorzeichen * Kreuz(a, b, A[k]) >= 0;
+        }
+        if (getrennt) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// Twice the signed area; exact for whole numbers within TrennGrenze.
+double DoppelteUmlaufflaeche(std::span<const TPunkt2D> p) {
+    double summe = 0;
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        const TPunkt2D& a = p[i];
+        const TPunkt2D& b = p[i + 1 < p.size() ? i + 1 : 0];
+        summe += a.u * b.v - b.u * a.v;
+    }
+    return summe;
+}
+
+bool DurchKanteGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    const double t = DoppelteUmlaufflaeche(T), s = DoppelteUmlaufflaeche(S);
+    return (t != 0 && KanteTrennt(T, S, t > 0 ? 1 : -1)) ||
+           (s != 0 && KanteTrennt(S, T, s > 0 ? 1 : -1));
+}
+
+bool Klein(const TKasten& k) {
+    return std::max({-k.umin, k.umax, -k.vmin, k.vmax}) <= TrennGrenze;
+}
+
 std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
     return nT < 3 || nS < 3 ? 0 : 6 * (nT - 2) * (nS - 2);
 }
@@ -757,6 +810,9 @@ int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
     const bool exakt = t.ganz && s.ganz;
     if (exakt && Getrennt(t, s)) {
         return 0; // no triangle pair can add a corner
+    }
+    if (exakt && Klein(t) && Klein(s) && DurchKanteGetrennt(T, S)) {
+        return 0;
     }
     TPunkt2D* p = puffer.Bereitstellen(grenze);
     int n = EckenpoolIn(T, S, p, exakt);

@@ -11,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <bit>
+#include <cmath>
 #include <cstdint>
 #include <random>
 
@@ -201,6 +203,67 @@ TEST(SchnellerPfad, PolygonSchnittWieBisher) {
             p.v *= m;
         }
         ASSERT_TRUE(Gleich(PolygonSchnitt(t, s), bisher::PolygonSchnitt_Bisher(t, s))) << i;
+    }
+}
+
+// Outlines that meet only along a line (an edge of one on the other's edge, a corner on an
+// edge, a gap behind an edge) have an empty intersection; the fast path decides them without
+// pooling, so they are compared in every size up to beyond the bound where it stops doing so.
+TEST(SchnellerPfad, BeruehrendeUmrisseWieBisher) {
+    std::mt19937 zufall(912);
+    const int bereiche[] = {3, 40, 500, 16000, 40000};
+    for (long i = 0; i < Polygonpaare / 4; ++i) {
+        const int bereich = bereiche[i % 5];
+        const std::vector<TPunkt2D> t = testhilfen::ZufallsKonvex(zufall, bereich, 6);
+        const std::size_t k = static_cast<std::size_t>(zufall() % t.size());
+        const TPunkt2D a = t[k], b = t[(k + 1) % t.size()];
+        // Outward side of the edge ab: away from the other corners.
+        double mu = 0, mv = 0;
+        for (const TPunkt2D& p : t) {
+            mu += p.u / static_cast<double>(t.size());
+            mv += p.v / static_cast<double>(t.size());
+        }
+        double nu = b.v - a.v, nv = a.u - b.u;
+        if (nu * (mu - a.u) + nv * (mv - a.v) > 0) {
+            nu = -nu;
+            nv = -nv;
+        }
+        const double abstand = (i / 5) % 3 == 2 ? 1 : 0; // a gap of one step behind the line
+        const double tiefe = 1 + static_cast<double>(zufall() % 3);
+        const double w = static_cast<double>(zufall() % 5) / 4;
+        std::vector<TPunkt2D> s;
+        switch ((i / 15) % 3) {
+        case 0: // the same edge, a triangle outside
+            s = {{a.u + abstand * nu, a.v + abstand * nv},
+                 {b.u + abstand * nu, b.v + abstand * nv},
+                 {a.u + tiefe * nu, a.v + tiefe * nv}};
+            break;
+        case 1: // a parallelogram on part of the edge's line
+            s = {{a.u + abstand * nu, a.v + abstand * nv},
+                 {a.u + (b.u - a.u) * 2 + abstand * nu, a.v + (b.v - a.v) * 2 + abstand * nv},
+                 {b.u + (b.u - a.u) + tiefe * nu, b.v + (b.v - a.v) + tiefe * nv},
+                 {a.u + tiefe * nu, a.v + tiefe * nv}};
+            break;
+        default: // one corner on the edge
+            s = {{std::round(a.u + w * (b.u - a.u)) + abstand * nu,
+                  std::round(a.v + w * (b.v - a.v)) + abstand * nv},
+                 {b.u + tiefe * nu + (b.u - a.u), b.v + tiefe * nv + (b.v - a.v)},
+                 {a.u + tiefe * nu, a.v + tiefe * nv}};
+            break;
+        }
+        if (zufall() % 2) {
+            std::reverse(s.begin(), s.end());
+        }
+        ASSERT_TRUE(Gleich(PolygonSchnitt(t, s), bisher::PolygonSchnitt_Bisher(t, s))) << i;
+        ASSERT_TRUE(Gleich(PolygonSchnitt(s, t), bisher::PolygonSchnitt_Bisher(s, t))) << i;
+        // A repeated corner gives an edge without a line, which must not count as separating.
+        std::vector<TPunkt2D> doppelt = t;
+        doppelt.insert(doppelt.begin() + static_cast<long>(k), t[k]);
+        for (TPunkt2D& p : doppelt) {
+            p.u += 1;
+        }
+        ASSERT_TRUE(Gleich(PolygonSchnitt(t, doppelt), bisher::PolygonSchnitt_Bisher(t, doppelt)))
+            << i;
     }
 }
 
