@@ -7,12 +7,6 @@
 
 namespace umbrarix {
 
-TPunkt MatrixMalVektor(const TMatrix& m, const TPunkt& v) {
-    return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
-            m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
-            m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
-}
-
 double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
     return a.x * b.x + a.y * b.y + a.z * b.z;
 }
@@ -34,11 +28,6 @@ TDrehung::TDrehung(double a, double h) {
 TPunkt TDrehung::InWelt(const TIntPunkt& p) const {
     return MatrixMalVektor(
         m, TPunkt{static_cast<double>(p.x), static_cast<double>(p.y), static_cast<double>(p.z)});
-}
-
-TIntPunkt TDrehung::InFassade(const TPunkt& p) const {
-    const TPunkt f = MatrixMalVektor(mt, p);
-    return {RundenGanz(f.x), RundenGanz(f.y), RundenGanz(f.z)};
 }
 
 TPunkt InWeltDrehen(const TIntPunkt& p, double a, double h) {

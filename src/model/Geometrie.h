@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Punkte.h"
+#include "model/Runden.h"
 
 #include <array>
 
@@ -8,8 +9,12 @@ namespace umbrarix {
 
 using TMatrix = double[3][3];
 
-// Component i = m[i][0]*v.x + m[i][1]*v.y + m[i][2]*v.z.
-TPunkt MatrixMalVektor(const TMatrix& m, const TPunkt& v);
+// Component i = m[i][0]*v.x + m[i][1]*v.y + m[i][2]*v.z. In line: every clip turns each corner.
+inline TPunkt MatrixMalVektor(const TMatrix& m, const TPunkt& v) {
+    return {m[0][0] * v.x + m[0][1] * v.y + m[0][2] * v.z,
+            m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
+            m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
+}
 double Skalarprodukt(const TPunkt& a, const TPunkt& b);
 
 // The rotation between the facade frame of tilt a and the world frame for facade azimuth h.
@@ -24,7 +29,16 @@ public:
     TPunkt InWelt(const TPunkt& p) const { return MatrixMalVektor(m, p); }
     TPunkt InWelt(const TIntPunkt& p) const;
     // World to facade frame, each component rounded to whole centimetres.
-    TIntPunkt InFassade(const TPunkt& p) const;
+    TIntPunkt InFassade(const TPunkt& p) const {
+        const TPunkt f = MatrixMalVektor(mt, p);
+        return {RundenGanz(f.x), RundenGanz(f.y), RundenGanz(f.z)};
+    }
+    // (y, z) of InFassade: a corner in the plane x = 0, without turning its x.
+    TPunkt2D InEbene(const TPunkt& p) const {
+        const double y = mt[1][0] * p.x + mt[1][1] * p.y + mt[1][2] * p.z;
+        const double z = mt[2][0] * p.x + mt[2][1] * p.y + mt[2][2] * p.z;
+        return {static_cast<double>(RundenGanz(y)), static_cast<double>(RundenGanz(z))};
+    }
 
 private:
     double m[3][3];  // facade -> world

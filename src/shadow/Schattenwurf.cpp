@@ -16,8 +16,7 @@ TPunkt Minus(const TPunkt& a, const TPunkt& b) {
 int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
     const int n = p.GueltigeAnzahl();
     for (int i = 0; i < n; ++i) {
-        const TIntPunkt f = ebene.InFassade(p[i]);
-        ziel[i] = {static_cast<double>(f.y), static_cast<double>(f.z)};
+        ziel[i] = ebene.InEbene(p[i]);
     }
     return n;
 }
@@ -51,8 +50,9 @@ TPolygon Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schat
 
 } // namespace
 
-TEmpfangsebene::TEmpfangsebene(double a, double h, const TPolygon& flaeche, const TPolygon& element)
-    : Drehung(a, h), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche)),
+TEmpfangsebene::TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche,
+                               const TPolygon& element)
+    : Drehung(drehung), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche)),
       ElementAnzahl(InEbene(element, Drehung, Element)) {}
 
 void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,

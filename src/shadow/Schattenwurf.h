@@ -24,7 +24,7 @@ TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, dou
 // (wall surface and window, or ground surface and terrace) already turned into the plane's
 // whole-centimetre coordinates, so that every caster's clip reuses them.
 struct TEmpfangsebene {
-    TEmpfangsebene(double a, double h, const TPolygon& flaeche, const TPolygon& element);
+    TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche, const TPolygon& element);
 
     TDrehung Drehung;
     TPunkt2D Flaeche[TPolygon::Kapazitaet];

@@ -5,10 +5,13 @@
 #include "solar/Sonnenstand.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace umbrarix {
 
 namespace {
+
+void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung);
 
 // flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
 TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
@@ -16,7 +19,9 @@ TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
     const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
     // Written as "not above" so that a vector without a valid height also counts as night.
     s.IstNacht = sonne.x == -1 || !(sonne.z > 0);
-    const TPunkt n = InWeltDrehen(TPunkt{1, 0, 0}, s.Wandneigung, e.anz_Himmelsrichtung);
+    // One rotation of the wall serves its normal, its clips and the window's overlaps.
+    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    const TPunkt n = wanddrehung.InWelt(TPunkt{1, 0, 0});
     s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
 
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
@@ -24,9 +29,9 @@ TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
         // the overhang's switch and under its own. The others keep their shadows of an earlier
         // instant, which nothing reads while they are off; switching one on goes through an
         // evaluation before anything is drawn.
-        const TEmpfangsebene wand(s.Wandneigung, e.anz_Himmelsrichtung, s.Wand.Polygon,
-                                  s.Fenster.Polygon);
-        const TEmpfangsebene boden(180, e.anz_Himmelsrichtung, s.Boden.Polygon, s.Terrasse.Polygon);
+        const TEmpfangsebene wand(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
+        const TEmpfangsebene boden(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
+                                   s.Terrasse.Polygon);
         const TPunkt oben{0, 0, 1};
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
         const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang || e.CheckBox_Volant,
@@ -41,8 +46,8 @@ TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
             }
         }
     }
-    Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung);
-    Verschattungsanteil_berechnen(s, s.Terrasse, 0);
+    AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung);
+    AnteilBerechnen(s, s.Terrasse, 0, nullptr);
     return sonne;
 }
 
@@ -57,8 +62,15 @@ TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
 }
 
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
+    AnteilBerechnen(s, E, a, nullptr);
+}
+
+namespace {
+
+// drehung: the rotation of tilt a when the caller has one; else it is built on first use, as
+// many instants need no overlap at all.
+void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung) {
     double anteil = 0;
-    const double A = Flaeche(E.Polygon);
     if (s.IstNacht) {
         E.Verschattungsanteil = AnteilNacht;
         return;
@@ -67,6 +79,7 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
         E.Verschattungsanteil = AnteilSonneNichtSichtbar;
         return;
     }
+    const double A = Flaeche(E.Polygon);
     const bool fenster = &E == &s.Fenster;
     const auto schatten = [fenster](const TVerschattendesElement& w) -> const TPolygon& {
         return fenster ? w.SchattenFenster : w.SchattenTerrasse;
@@ -80,9 +93,12 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     const bool l = e.CheckBox_MauerLinks, r = e.CheckBox_MauerRechts;
     // An element without area has nothing to shade (and must not divide by zero).
     const auto F = [A](const TPolygon& X) { return A > 0 ? Flaeche(X) / A : 0.0; };
-    const TDrehung ebene(a, e.anz_Himmelsrichtung);
-    const auto schnitt = [&ebene](const TPolygon& x, const TPolygon& y) {
-        return SchattenZuschneiden(x, y, ebene);
+    std::optional<TDrehung> eigene;
+    const auto schnitt = [&](const TPolygon& x, const TPolygon& y) {
+        if (drehung == nullptr) {
+            drehung = &eigene.emplace(a, e.anz_Himmelsrichtung);
+        }
+        return SchattenZuschneiden(x, y, *drehung);
     };
 
     if (u) {
@@ -145,6 +161,8 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     // by a sliver; a share outside 0..1 would read as more than the whole element.
     E.Verschattungsanteil = std::clamp(anteil, 0.0, 1.0);
 }
+
+} // namespace
 
 double Zeitpunkt_Sonnenzeit(const TSzene& s, int tag, int uhrzeitPosition) {
     return Sonnenzeit(tag, UhrzeitAusPosition(uhrzeitPosition), s.Laengenkorrektur,
