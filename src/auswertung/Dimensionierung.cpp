@@ -3,6 +3,7 @@
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"
+#include "shadow/Simulieren.h"
 
 #include <algorithm>
 #include <cmath>
@@ -81,37 +82,36 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimen
         c.Neigung = static_cast<int>(k.anz_Vordach_Neigung);
         c.Durchgangshoehe = k.anz_Durchgangshoehe;
     }
-    // All candidates' instants in one run over the threads: a thread's copy of the scene is
-    // replaced when it reaches the next candidate's instants. The start copy has a projection
-    // no candidate has, so the first instant always takes its candidate's scene.
+    // One run over the period's instants, each evaluating every candidate: the candidates
+    // differ in nothing but overhang and valance, so sun and wall projections are shared. The
+    // shares stand by candidate, then instant.
+    std::vector<TUeberhangvariante> varianten;
+    varianten.reserve(szenen.size());
+    for (const TSzene& k : szenen) {
+        varianten.push_back({k.Ueberhang.Polygon, k.Volant.Polygon, k.Eingaben.CheckBox_Ueberhang,
+                             k.Eingaben.CheckBox_Volant});
+    }
     const std::vector<int> indizes = ZeitraumIndizes(f.Zeitraum);
     const size_t n = indizes.size();
-    const size_t anzahl = n * szenen.size();
-    std::vector<double> fenster(anzahl), terrasse(anzahl);
-    TSzene start = szene;
-    start.Eingaben.anz_Vordachlaenge = -1;
+    std::vector<double> fenster(n * szenen.size()), terrasse(n * szenen.size());
     const auto auswerten = [&](TSzene& s, int j) {
         const auto u = static_cast<size_t>(j);
-        const TSzene& kandidat = szenen[u / n];
-        const TEingabedaten &e = s.Eingaben, &k = kandidat.Eingaben;
-        if (e.anz_Vordachlaenge != k.anz_Vordachlaenge ||
-            e.anz_Vordachbreite != k.anz_Vordachbreite ||
-            e.anz_Vordach_Neigung != k.anz_Vordach_Neigung) {
-            s = kandidat;
-        }
-        const int i = indizes[u % n];
-        Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
-        fenster[u] = s.Fenster.Verschattungsanteil;
-        terrasse[u] = s.Terrasse.Verschattungsanteil;
+        const int i = indizes[u];
+        const int tag = i / RasterSchritte + 1, position = i % RasterSchritte;
+        Varianten_Anteile_Simulieren(s, varianten, tag, Zeitpunkt_Sonnenzeit(s, tag, position),
+                                     fenster.data() + u, terrasse.data() + u, n);
     };
     TFortschritt melden;
     if (fortschritt) {
+        // Counted in candidates: every instant done is that share of each one.
         melden = [&](int erledigt) {
-            return fortschritt(static_cast<int>(static_cast<size_t>(erledigt) / n));
+            const size_t kandidaten = szenen.size();
+            return fortschritt(static_cast<int>(
+                n == 0 ? kandidaten : static_cast<size_t>(erledigt) * kandidaten / n));
         };
     }
-    const bool fertig =
-        ParallelAuswerten(start, static_cast<int>(anzahl), auswerten, melden, faeden);
+    const bool fertig = szenen.empty() || ParallelAuswerten(szenen.front(), static_cast<int>(n),
+                                                            auswerten, melden, faeden);
     if (!fertig) {
         return std::nullopt;
     }

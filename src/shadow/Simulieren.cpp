@@ -11,47 +11,121 @@ namespace umbrarix {
 
 namespace {
 
-void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung);
+// The overlap of the two wall projections' shadows on one target. Variants of the overhang
+// leave both shadows unchanged, so they share it.
+struct TMauerschnitt {
+    bool Bekannt = false;
+    TPolygon LR;
+};
 
-// flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
-TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
-    const TEingabedaten& e = s.Eingaben;
-    const TPunkt sonne = Sonnenvektor(N, t, e.anz_Breitengrad);
+void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung,
+                     TMauerschnitt* mauern);
+
+// The sun of an instant and the wall normal it is judged against; sets the night and
+// sun-behind-wall flags.
+struct TSonnenlage {
+    TPunkt Sonne;
+    TPunkt Normale;
+};
+
+TSonnenlage SonneBestimmen(TSzene& s, const TDrehung& wanddrehung, int N, double t) {
+    const TPunkt sonne = Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad);
     // Written as "not above" so that a vector without a valid height also counts as night.
     s.IstNacht = sonne.x == -1 || !(sonne.z > 0);
-    // One rotation of the wall serves its normal, its clips and the window's overlaps.
-    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
     const TPunkt n = wanddrehung.InWelt(TPunkt{1, 0, 0});
     s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
+    return {sonne, n};
+}
 
+// Wall with window and ground with terrace, turned into their planes once per instant.
+struct TEmpfaenger {
+    TEmpfaenger(const TSzene& s, const TDrehung& wanddrehung)
+        : Wand(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon),
+          Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon,
+                s.Terrasse.Polygon) {}
+    TEmpfangsebene Wand, Boden;
+};
+
+// flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
+void Werfen(TVerschattendesElement& w, const TSonnenlage& lage, const TEmpfaenger& ebenen,
+            bool flaechen) {
+    using W = TVerschattendesElement;
+    SchattenWerfen(w, lage.Sonne, lage.Normale, ebenen.Wand, &W::SchattenWandebene,
+                   flaechen ? &W::SchattenWand : nullptr, &W::SchattenFenster);
+    SchattenWerfen(w, lage.Sonne, TPunkt{0, 0, 1}, ebenen.Boden, &W::SchattenBodenebene,
+                   flaechen ? &W::SchattenBoden : nullptr, &W::SchattenTerrasse);
+}
+
+// Only casters that the shares or the views read are thrown: the valance is read under the
+// overhang's switch and under its own. The others keep their shadows of an earlier instant,
+// which nothing reads while they are off; switching one on goes through an evaluation before
+// anything is drawn.
+bool UeberhangWirft(const TEingabedaten& e) {
+    return e.CheckBox_Ueberhang;
+}
+bool VolantWirft(const TEingabedaten& e) {
+    return e.CheckBox_Ueberhang || e.CheckBox_Volant;
+}
+
+TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
+    const TEingabedaten& e = s.Eingaben;
+    // One rotation of the wall serves its normal, its clips and the window's overlaps.
+    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, N, t);
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
-        // Only casters that the shares or the views read are thrown: the valance is read under
-        // the overhang's switch and under its own. The others keep their shadows of an earlier
-        // instant, which nothing reads while they are off; switching one on goes through an
-        // evaluation before anything is drawn.
-        const TEmpfangsebene wand(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
-        const TEmpfangsebene boden(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
-                                   s.Terrasse.Polygon);
-        const TPunkt oben{0, 0, 1};
+        const TEmpfaenger ebenen(s, wanddrehung);
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
-        const bool an[] = {e.CheckBox_Ueberhang, e.CheckBox_Ueberhang || e.CheckBox_Volant,
-                           e.CheckBox_MauerLinks, e.CheckBox_MauerRechts};
-        using W = TVerschattendesElement;
+        const bool an[] = {UeberhangWirft(e), VolantWirft(e), e.CheckBox_MauerLinks,
+                           e.CheckBox_MauerRechts};
         for (int i = 0; i < 4; ++i) {
             if (an[i]) {
-                SchattenWerfen(*werfer[i], sonne, n, wand, &W::SchattenWandebene,
-                               flaechen ? &W::SchattenWand : nullptr, &W::SchattenFenster);
-                SchattenWerfen(*werfer[i], sonne, oben, boden, &W::SchattenBodenebene,
-                               flaechen ? &W::SchattenBoden : nullptr, &W::SchattenTerrasse);
+                Werfen(*werfer[i], lage, ebenen, flaechen);
             }
         }
     }
-    AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung);
-    AnteilBerechnen(s, s.Terrasse, 0, nullptr);
-    return sonne;
+    AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
+    AnteilBerechnen(s, s.Terrasse, 0, nullptr, nullptr);
+    return lage.Sonne;
 }
 
 } // namespace
+
+void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante> varianten, int N,
+                                  double t, double* fenster, double* terrasse,
+                                  std::size_t abstand) {
+    TEingabedaten& e = s.Eingaben;
+    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, N, t);
+    const bool besonnt = !s.IstNacht && !s.IstSonneNichtSichtbar;
+    std::optional<TEmpfaenger> ebenen;
+    if (besonnt) {
+        ebenen.emplace(s, wanddrehung);
+        if (e.CheckBox_MauerLinks) {
+            Werfen(s.MauerLinks, lage, *ebenen, false);
+        }
+        if (e.CheckBox_MauerRechts) {
+            Werfen(s.MauerRechts, lage, *ebenen, false);
+        }
+    }
+    TMauerschnitt mauernFenster, mauernTerrasse;
+    for (std::size_t k = 0; k < varianten.size(); ++k) {
+        const TUeberhangvariante& v = varianten[k];
+        s.Ueberhang.Polygon = v.Ueberhang;
+        s.Volant.Polygon = v.Volant;
+        e.CheckBox_Ueberhang = v.CheckBox_Ueberhang;
+        e.CheckBox_Volant = v.CheckBox_Volant;
+        if (besonnt && UeberhangWirft(e)) {
+            Werfen(s.Ueberhang, lage, *ebenen, false);
+        }
+        if (besonnt && VolantWirft(e)) {
+            Werfen(s.Volant, lage, *ebenen, false);
+        }
+        AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, &mauernFenster);
+        AnteilBerechnen(s, s.Terrasse, 0, nullptr, &mauernTerrasse);
+        fenster[k * abstand] = s.Fenster.Verschattungsanteil;
+        terrasse[k * abstand] = s.Terrasse.Verschattungsanteil;
+    }
+}
 
 TPunkt Simulieren(TSzene& s, int N, double t) {
     return Auswerten(s, N, t, true);
@@ -62,14 +136,16 @@ TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
 }
 
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
-    AnteilBerechnen(s, E, a, nullptr);
+    AnteilBerechnen(s, E, a, nullptr, nullptr);
 }
 
 namespace {
 
 // drehung: the rotation of tilt a when the caller has one; else it is built on first use, as
 // many instants need no overlap at all.
-void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung) {
+// mauern: where the overlap of the wall projections' shadows is kept for further variants.
+void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung,
+                     TMauerschnitt* mauern) {
     double anteil = 0;
     if (s.IstNacht) {
         E.Verschattungsanteil = AnteilNacht;
@@ -127,7 +203,15 @@ void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehu
         anteil -= F(schnitt(V, R));
     }
     if (l && r && L.Anzahl > 0 && R.Anzahl > 0) {
-        LR = schnitt(L, R);
+        if (mauern == nullptr) {
+            LR = schnitt(L, R);
+        } else {
+            if (!mauern->Bekannt) {
+                mauern->LR = schnitt(L, R);
+                mauern->Bekannt = true;
+            }
+            LR = mauern->LR;
+        }
         anteil -= F(LR);
     }
     if (u && l && r && OL.Anzahl > 0 && LR.Anzahl > 0) {

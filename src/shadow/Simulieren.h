@@ -2,6 +2,9 @@
 
 #include "model/Szene.h"
 
+#include <cstddef>
+#include <span>
+
 namespace umbrarix {
 
 // Shares written for an instant without direct sun.
@@ -19,6 +22,21 @@ TPunkt Simulieren(TSzene& szene, int N, double t);
 // wall and ground surfaces (SchattenWand, SchattenBoden), which only the views draw, keep those
 // of an earlier instant. Shares, flags and every other shadow are those of Simulieren.
 TPunkt Anteile_Simulieren(TSzene& szene, int N, double t);
+
+// The outlines and switches in which scenes of one facade differ when only their overhang
+// changes (its projection, width or slope, and with them the valance).
+struct TUeberhangvariante {
+    TPolygon Ueberhang, Volant;
+    bool CheckBox_Ueberhang = false, CheckBox_Volant = false;
+};
+
+// Anteile_Simulieren for every variant of the scene's overhang at one instant: the shares of
+// variant k go to fenster[k * abstand] and terrasse[k * abstand], bit for bit those of the scene
+// with the variant's outlines and switches. The sun and the wall projections' shadows and their
+// overlap are the same for all and computed once. The scene is left with the last variant.
+void Varianten_Anteile_Simulieren(TSzene& szene, std::span<const TUeberhangvariante> varianten,
+                                  int N, double t, double* fenster, double* terrasse,
+                                  std::size_t abstand);
 
 // Writes the shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
 // overlapping shadows once.

@@ -8,7 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
 
 namespace umbrarix {
@@ -129,6 +132,53 @@ TEST(Dimensionierung, WaagerechteMarkiseWieSchattenkante) {
     }
     EXPECT_EQ(*d->Kandidaten[0].Grad.Fenster, 0);
     EXPECT_GT(vorher, 0.5);
+}
+
+// The scan evaluates all candidates at each instant together; every candidate still gets the
+// Beschattungsgrad of its own scene, bit for bit, on a tilted wall with both wall projections,
+// on one thread and on two. The progress counts candidates up to all of them; cancelling
+// gives nothing.
+TEST(Dimensionierung, JederKandidatWieSeineSzene) {
+    TEingabedaten e;
+    e.anz_Fensterneigung = 80;
+    e.anz_Himmelsrichtung = -35;
+    e.CheckBox_MauerLinks = e.CheckBox_MauerRechts = true;
+    e.anz_ml_ausfall = e.anz_mr_Ausfall = 300;
+    e.anz_ml_AbstandFenstermitte = e.anz_mr_abstandFenstermitte = 150;
+    const TSzene szene = SzeneAusEingaben(e);
+    TDimensionierungsfrage f;
+    f.Zeitraum = {100, 115, 42, 108};
+    f.Ausfall = {0, 400, 100};
+    f.Breite = TBereich{300, 700, 400};
+    f.Neigung = TBereich{0, 30, 15};
+    for (const int faeden : {1, 2}) {
+        std::vector<int> stand;
+        const std::optional<TDimensionierung> d = Dimensionieren(
+            szene, f,
+            [&](int erledigt) {
+                stand.push_back(erledigt);
+                return true;
+            },
+            faeden);
+        ASSERT_TRUE(d);
+        ASSERT_EQ(d->Kandidaten.size(), 5u * 2 * 3);
+        for (const TKandidat& c : d->Kandidaten) {
+            const std::optional<TBeschattungsgrad> allein = BeschattungsgradBerechnen(
+                Kandidatenszene(szene, c.Ausfall, c.Breite, c.Neigung), f.Zeitraum);
+            ASSERT_TRUE(allein && c.Grad.Fenster && c.Grad.Terrasse);
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(*allein->Fenster),
+                      std::bit_cast<std::uint64_t>(*c.Grad.Fenster))
+                << c.Ausfall << " " << c.Breite << " " << c.Neigung;
+            EXPECT_EQ(std::bit_cast<std::uint64_t>(*allein->Terrasse),
+                      std::bit_cast<std::uint64_t>(*c.Grad.Terrasse))
+                << c.Ausfall << " " << c.Breite << " " << c.Neigung;
+        }
+        ASSERT_FALSE(stand.empty());
+        EXPECT_TRUE(std::is_sorted(stand.begin(), stand.end()));
+        EXPECT_EQ(stand.back(), 30);
+        EXPECT_FALSE(Dimensionieren(
+            szene, f, [](int) { return false; }, faeden));
+    }
 }
 
 // A candidate is the scene with its values held in the fields' limits, the overhang switched

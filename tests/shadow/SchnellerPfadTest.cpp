@@ -4,6 +4,7 @@
 
 #include "model/ElementeAufbauen.h"
 #include "shadow/PolygonSchnitt.h"
+#include "shadow/Schattenwurf.h"
 #include "shadow/Simulieren.h"
 #include "shadow/SimulierenBisher.h"
 
@@ -169,6 +170,60 @@ TEST(SchnellerPfad, GleichWieBisherUeberEineMillionZeitpunkte) {
     // The sample really reaches sunny and partly shaded instants.
     EXPECT_GT(sonnig, zeitpunkte / 5);
     EXPECT_GT(beschattet, zeitpunkte / 50);
+}
+
+// The overhang variants of one facade evaluated together give every variant the shares of
+// its own scene stepping through the same instants, also where the walls' shadows overlap and
+// when a variant switches the overhang or the valance off.
+TEST(SchnellerPfad, UeberhangvariantenWieEinzeln) {
+    TZufallsszenen z;
+    constexpr int Varianten = 5;
+    long zeitpunkte = 0, sonnig = 0, mauernUeberlappen = 0;
+    for (int szene = 0; zeitpunkte < Zeitpunkte / 20; ++szene) {
+        const int schalter = szene % 16;
+        const TEingabedaten e = z.Eingaben(schalter | (szene % 3 == 0 ? 12 : 0));
+        std::vector<TSzene> einzeln;
+        std::vector<TUeberhangvariante> varianten;
+        for (int k = 0; k < Varianten; ++k) {
+            TEingabedaten v = e;
+            v.anz_Vordachlaenge = z.Ganz(0, 400);
+            v.anz_Vordachbreite = z.Ganz(100, 1000);
+            v.anz_Vordach_Neigung = z.Ganz(0, 45);
+            v.CheckBox_Ueberhang = k == 0 ? e.CheckBox_Ueberhang : z.Wurf(0.8);
+            einzeln.push_back(SzeneAusEingaben(v));
+            einzeln.back().Eingaben.CheckBox_Volant = z.Wurf(0.5);
+            const TSzene& s = einzeln.back();
+            varianten.push_back({s.Ueberhang.Polygon, s.Volant.Polygon,
+                                 s.Eingaben.CheckBox_Ueberhang, s.Eingaben.CheckBox_Volant});
+        }
+        TSzene gemeinsam = einzeln.front();
+        for (int i = 0; i < 20; ++i, ++zeitpunkte) {
+            const int tag = z.Ganz(1, 365);
+            const double t = z.Gleich(0, 24);
+            double fenster[2 * Varianten], terrasse[2 * Varianten];
+            Varianten_Anteile_Simulieren(gemeinsam, varianten, tag, t, fenster, terrasse, 2);
+            for (int k = 0; k < Varianten; ++k) {
+                TSzene& s = einzeln[static_cast<std::size_t>(k)];
+                Anteile_Simulieren(s, tag, t);
+                ASSERT_TRUE(Bitgleich(fenster[2 * k], s.Fenster.Verschattungsanteil))
+                    << szene << " " << i << " " << k;
+                ASSERT_TRUE(Bitgleich(terrasse[2 * k], s.Terrasse.Verschattungsanteil))
+                    << szene << " " << i << " " << k;
+            }
+            const TSzene& s = einzeln.front();
+            if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
+                ++sonnig;
+                const TDrehung boden(0, s.Eingaben.anz_Himmelsrichtung);
+                mauernUeberlappen += s.Eingaben.CheckBox_MauerLinks &&
+                                     s.Eingaben.CheckBox_MauerRechts &&
+                                     SchattenZuschneiden(s.MauerLinks.SchattenTerrasse,
+                                                         s.MauerRechts.SchattenTerrasse, boden)
+                                             .Anzahl > 0;
+            }
+        }
+    }
+    EXPECT_GT(sonnig, zeitpunkte / 5);
+    EXPECT_GT(mauernUeberlappen, 20);
 }
 
 bool Gleich(const std::vector<TPunkt2D>& a, const std::vector<TPunkt2D>& b) {
