@@ -108,6 +108,8 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
         }
     }
     TMauerschnitt mauernFenster, mauernTerrasse;
+    // The terrace's overlaps are clipped in the frame of tilt 0; built once for all variants.
+    const TDrehung terrassendrehung(0, e.anz_Himmelsrichtung);
     for (std::size_t k = 0; k < varianten.size(); ++k) {
         const TUeberhangvariante& v = varianten[k];
         s.Ueberhang.Polygon = v.Ueberhang;
@@ -121,7 +123,7 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
             Werfen(s.Volant, lage, *ebenen, false);
         }
         AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, &mauernFenster);
-        AnteilBerechnen(s, s.Terrasse, 0, nullptr, &mauernTerrasse);
+        AnteilBerechnen(s, s.Terrasse, 0, &terrassendrehung, &mauernTerrasse);
         fenster[k * abstand] = s.Fenster.Verschattungsanteil;
         terrasse[k * abstand] = s.Terrasse.Verschattungsanteil;
     }
