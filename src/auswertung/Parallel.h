@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
+#include <condition_variable>
 #include <functional>
+#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -62,6 +64,9 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
     std::atomic<int> naechster{0};
     std::atomic<int> erledigt{0};
     std::atomic<bool> abbrechen{false};
+    // Wakes the watching thread as soon as the last block is done instead of at its next tick.
+    std::mutex wache;
+    std::condition_variable fertig;
     const auto arbeiten = [&] {
         TSzene kopie = szene;
         while (!abbrechen.load(std::memory_order_relaxed)) {
@@ -73,7 +78,11 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
             for (int i = anfang; i < ende; ++i) {
                 aufgabe(kopie, i);
             }
-            erledigt.fetch_add(ende - anfang, std::memory_order_release);
+            if (erledigt.fetch_add(ende - anfang, std::memory_order_release) + (ende - anfang) ==
+                anzahl) {
+                const std::lock_guard<std::mutex> sperre(wache);
+                fertig.notify_all();
+            }
         }
     };
     // With progress to report the calling thread only watches (so that a window stays live)
@@ -90,7 +99,11 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
         return true;
     }
     while (erledigt.load(std::memory_order_acquire) < anzahl) {
-        std::this_thread::sleep_for(detail::FortschrittTakt);
+        {
+            std::unique_lock<std::mutex> sperre(wache);
+            fertig.wait_for(sperre, detail::FortschrittTakt,
+                            [&] { return erledigt.load(std::memory_order_acquire) >= anzahl; });
+        }
         const int stand = erledigt.load(std::memory_order_acquire);
         if (stand < anzahl && !fortschritt(stand)) {
             abbrechen = true;
