@@ -95,6 +95,11 @@ QColor QFarbe(TFarbe f) {
     return QColor(FarbeRot(f), FarbeGruen(f), FarbeBlau(f));
 }
 
+QRgb RgbWert(TFarbe f) {
+    // What QFarbe(f).rgb() gives, without building a QColor for every pixel.
+    return qRgb(FarbeRot(f), FarbeGruen(f), FarbeBlau(f));
+}
+
 TFarbe FarbeAus(QRgb rgb) {
     return FarbeAusRgb(qRed(rgb), qGreen(rgb), qBlue(rgb));
 }
@@ -206,7 +211,7 @@ void TZeichenflaeche::Innenflaeche(std::span<const QPoint> punkte) {
 
     const bool voll = pinselstil_ == TPinselstil::Voll && (bild_.format() == QImage::Format_RGB32 ||
                                                            bild_.format() == QImage::Format_ARGB32);
-    const QRgb farbe = QFarbe(pinselfarbe_).rgb();
+    const QRgb farbe = RgbWert(pinselfarbe_);
     const QBrush pinsel = Pinselobjekt();
     const long long breite = bild_.width();
     std::vector<TKante*> aktiv;
@@ -326,7 +331,7 @@ TFarbe TZeichenflaeche::Pixel(int x, int y) const {
 
 void TZeichenflaeche::Punkt(int x, int y, TFarbe farbe) {
     if (x >= 0 && y >= 0 && x < bild_.width() && y < bild_.height()) {
-        bild_.setPixel(x, y, QFarbe(farbe).rgb());
+        bild_.setPixel(x, y, RgbWert(farbe));
     }
 }
 
@@ -362,13 +367,25 @@ void TZeichenflaeche::Strecke(int x0, int y0, int x1, int y1, bool mitEndpunkt) 
     long fehler = dx + dy;
     long x = x0, y = y0;
     const long w = bild_.width(), h = bild_.height();
+    // The colour once and, in the 32-bit formats, the pixels written as setPixel writes them,
+    // without its detach and format check for every pixel of a long edge.
+    const QRgb farbe = RgbWert(stiftfarbe_);
+    const QImage::Format format = bild_.format();
+    uchar* const bits =
+        format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ? bild_.bits() : nullptr;
+    const QRgb wert = format == QImage::Format_RGB32 ? 0xff000000u | farbe : farbe;
+    const qsizetype zeilenlaenge = bild_.bytesPerLine();
     for (;;) {
         const bool ende = x == x1 && y == y1;
         if (ende && !mitEndpunkt) {
             break;
         }
         if (x >= 0 && y >= 0 && x < w && y < h) {
-            bild_.setPixel(static_cast<int>(x), static_cast<int>(y), QFarbe(stiftfarbe_).rgb());
+            if (bits != nullptr) {
+                reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x] = wert;
+            } else {
+                bild_.setPixel(static_cast<int>(x), static_cast<int>(y), farbe);
+            }
         }
         if (ende) {
             break;

@@ -24,6 +24,8 @@ inline constexpr TFarbe FarbeSchwarz = 0x000000;
 inline constexpr TFarbe FarbeWeiss = 0xFFFFFF;
 
 QColor QFarbe(TFarbe f);
+// The same as a pixel value: QFarbe(f).rgb().
+QRgb RgbWert(TFarbe f);
 TFarbe FarbeAus(QRgb rgb);
 
 // Raster drawing onto one image, antialiasing off. Pixel semantics, the same for every view

@@ -74,6 +74,35 @@ TEST(Zeichenflaeche, LinieOhneEndpunktUndFernePunkte) {
     EXPECT_EQ(z.Pixel(30, 39), 0u);
 }
 
+// Lines write their pixels straight into the 32-bit formats; each pixel must hold what
+// setPixel with the colour's QColor would have written, in those formats and in others.
+TEST(Zeichenflaeche, LinienpixelWieSetPixel) {
+    for (TFarbe f = 0; f <= 0xFFFFFFu; f += 0x010307u) {
+        ASSERT_EQ(RgbWert(f), QFarbe(f).rgb()) << f;
+    }
+    const QImage::Format formate[] = {QImage::Format_RGB32, QImage::Format_ARGB32,
+                                      QImage::Format_ARGB32_Premultiplied, QImage::Format_RGB888};
+    for (const QImage::Format format : formate) {
+        QImage bild(40, 40, format);
+        bild.fill(Qt::white);
+        QImage erwartet = bild;
+        TZeichenflaeche z(bild);
+        const TFarbe farbe = FarbeAusRgb(200, 30, 90);
+        z.Stift(farbe);
+        z.BewegeZu(0, 3);
+        z.LinieZu(45, 20); // leaves the image
+        for (int x = 0; x < 40; ++x) {
+            for (int y = 0; y < 40; ++y) {
+                if (z.Pixel(x, y) != FarbeWeiss) {
+                    erwartet.setPixel(x, y, QFarbe(farbe).rgb());
+                }
+            }
+        }
+        EXPECT_EQ(bild, erwartet) << format;
+        EXPECT_EQ(z.Pixel(0, 3), farbe) << format;
+    }
+}
+
 TEST(Zeichenflaeche, FuellenBisZurRandfarbe) {
     QImage bild = Weiss();
     TZeichenflaeche z(bild);
