@@ -179,6 +179,18 @@ TEST(Dimensionierung, JederKandidatWieSeineSzene) {
         EXPECT_FALSE(Dimensionieren(
             szene, f, [](int) { return false; }, faeden));
     }
+    // A period without a single step (12:00 to 12:00): every candidate without a
+    // Beschattungsgrad, the progress at once at all of them.
+    TDimensionierungsfrage leer = f;
+    leer.Zeitraum = {100, 115, 72, 72};
+    std::vector<int> stand;
+    const std::optional<TDimensionierung> d = Dimensionieren(szene, leer, [&](int erledigt) {
+        stand.push_back(erledigt);
+        return true;
+    });
+    ASSERT_TRUE(d);
+    EXPECT_FALSE(d->Kandidaten.front().Grad.Terrasse);
+    EXPECT_EQ(stand, std::vector<int>{30});
 }
 
 // A candidate is the scene with its values held in the fields' limits, the overhang switched
