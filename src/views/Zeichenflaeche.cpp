@@ -209,8 +209,7 @@ void TZeichenflaeche::Innenflaeche(std::span<const QPoint> punkte) {
     const long long von = std::max(kanten.front().oy, 0LL);
     const long long bis = std::min(unterste - 1, static_cast<long long>(bild_.height()) - 1);
 
-    const bool voll = pinselstil_ == TPinselstil::Voll && (bild_.format() == QImage::Format_RGB32 ||
-                                                           bild_.format() == QImage::Format_ARGB32);
+    const bool voll = pinselstil_ == TPinselstil::Voll && PixelDirekt();
     const QRgb farbe = RgbWert(pinselfarbe_);
     const QBrush pinsel = Pinselobjekt();
     const long long breite = bild_.width();
@@ -256,6 +255,11 @@ void TZeichenflaeche::Innenflaeche(std::span<const QPoint> punkte) {
             k->NaechsteZeile();
         }
     }
+}
+
+bool TZeichenflaeche::PixelDirekt() const {
+    // In these formats setPixel stores an opaque QRgb as it is, as RgbWert gives it.
+    return bild_.format() == QImage::Format_RGB32 || bild_.format() == QImage::Format_ARGB32;
 }
 
 void TZeichenflaeche::BewegeZu(int x, int y) {
@@ -370,10 +374,7 @@ void TZeichenflaeche::Strecke(int x0, int y0, int x1, int y1, bool mitEndpunkt) 
     // The colour once and, in the 32-bit formats, the pixels written as setPixel writes them,
     // without its detach and format check for every pixel of a long edge.
     const QRgb farbe = RgbWert(stiftfarbe_);
-    const QImage::Format format = bild_.format();
-    uchar* const bits =
-        format == QImage::Format_RGB32 || format == QImage::Format_ARGB32 ? bild_.bits() : nullptr;
-    const QRgb wert = format == QImage::Format_RGB32 ? 0xff000000u | farbe : farbe;
+    uchar* const bits = PixelDirekt() ? bild_.bits() : nullptr;
     const qsizetype zeilenlaenge = bild_.bytesPerLine();
     for (;;) {
         const bool ende = x == x1 && y == y1;
@@ -382,7 +383,7 @@ void TZeichenflaeche::Strecke(int x0, int y0, int x1, int y1, bool mitEndpunkt) 
         }
         if (x >= 0 && y >= 0 && x < w && y < h) {
             if (bits != nullptr) {
-                reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x] = wert;
+                reinterpret_cast<QRgb*>(bits + y * zeilenlaenge)[x] = farbe;
             } else {
                 bild_.setPixel(static_cast<int>(x), static_cast<int>(y), farbe);
             }

@@ -76,6 +76,8 @@ public:
 
 private:
     QBrush Pinselobjekt() const;
+    // Whether pixels may be written straight into the image memory (32-bit formats).
+    bool PixelDirekt() const;
     void Innenflaeche(std::span<const QPoint> punkte);
     void Punkt(int x, int y, TFarbe farbe);
     void Strecke(int x0, int y0, int x1, int y1, bool mitEndpunkt);
