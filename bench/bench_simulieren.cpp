@@ -5,8 +5,8 @@
 
 #include "Benchszene.h"
 #include "auswertung/Parallel.h"
+#include "referenz/SimulierenBisher.h"
 #include "shadow/Simulieren.h"
-#include "shadow/SimulierenBisher.h"
 
 #include <benchmark/benchmark.h>
 

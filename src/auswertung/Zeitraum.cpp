@@ -1,7 +1,7 @@
 #include "auswertung/Zeitraum.h"
 
-#include "io/Zahlformat.h"
 #include "model/Kalender.h"
+#include "model/Zahltext.h"
 
 #include <array>
 #include <charconv>
@@ -130,7 +130,7 @@ std::string BeschattungsgradText(const std::optional<double>& grad) {
     if (!grad) {
         return "keine direkte Sonne im Zeitraum";
     }
-    return Festkomma(100 * *grad, 1) + " %";
+    return FestkommaText(100 * *grad, 1) + " %";
 }
 
 std::optional<int> DatumLesen(const std::string& text) {

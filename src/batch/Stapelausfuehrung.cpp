@@ -1,11 +1,11 @@
 #include "batch/Stapelausfuehrung.h"
 
-#include "auswertung/Dimensionierungsdatei.h"
-#include "auswertung/Sonnenstundendatei.h"
 #include "io/Cp1252.h"
 #include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
+#include "io/Dimensionierungsdatei.h"
 #include "io/Projektuebernahme.h"
+#include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
 #include "model/Kalender.h"
 #include "print/Druckseiten.h"

@@ -1,6 +1,6 @@
 #include "ui/Form_Dimensionierung.h"
 
-#include "auswertung/Dimensionierungsdatei.h"
+#include "io/Dimensionierungsdatei.h"
 #include "io/Zahlformat.h"
 #include "model/Eingabedaten.h"
 #include "model/Zahltext.h"

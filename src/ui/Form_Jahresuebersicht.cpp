@@ -1,8 +1,8 @@
 #include "ui/Form_Jahresuebersicht.h"
 
-#include "auswertung/Sonnenstundendatei.h"
 #include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
+#include "io/Sonnenstundendatei.h"
 #include "io/Zahlformat.h"
 #include "model/Kalender.h"
 #include "print/Jahresuebersichtsseite.h"

@@ -1,7 +1,7 @@
 #include "auswertung/Anteilsreihe.h"
 #include "model/ElementeAufbauen.h"
+#include "referenz/SimulierenBisher.h"
 #include "shadow/Simulieren.h"
-#include "shadow/SimulierenBisher.h"
 
 #include <gtest/gtest.h>
 

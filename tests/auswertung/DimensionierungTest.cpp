@@ -1,7 +1,7 @@
 #include "auswertung/Dimensionierung.h"
-#include "auswertung/Dimensionierungsdatei.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
+#include "io/Dimensionierungsdatei.h"
 #include "io/Projektuebernahme.h"
 #include "io/Verschattungstabelle.h"
 #include "model/ElementeAufbauen.h"

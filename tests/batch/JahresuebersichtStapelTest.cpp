@@ -1,11 +1,11 @@
 // The year overview's batch commands: reading their calls, and the program's files compared
 // with the core's own results for the same project.
 
-#include "auswertung/Dimensionierungsdatei.h"
-#include "auswertung/Sonnenstundendatei.h"
 #include "batch/Stapelauftrag.h"
 #include "io/Dateizugriff.h"
+#include "io/Dimensionierungsdatei.h"
 #include "io/Projektuebernahme.h"
+#include "io/Sonnenstundendatei.h"
 #include "model/Zahltext.h"
 #include "shadow/Simulieren.h"
 #include "ui/Form_Haupt.h"

@@ -3,8 +3,8 @@
 #include "shadow/PolygonSchnitt.h"
 #include "shadow/Simulieren.h"
 
-#include "hilfen/HuellenfilterWoertlich.h"
 #include "hilfen/KonvexeZufallspolygone.h"
+#include "referenz/HuellenfilterWoertlich.h"
 
 #include <gtest/gtest.h>
 

@@ -3,10 +3,10 @@
 // far beyond the field limits, every switch combination and every latitude band.
 
 #include "model/ElementeAufbauen.h"
+#include "referenz/SimulierenBisher.h"
 #include "shadow/PolygonSchnitt.h"
 #include "shadow/Schattenwurf.h"
 #include "shadow/Simulieren.h"
-#include "shadow/SimulierenBisher.h"
 
 #include "hilfen/KonvexeZufallspolygone.h"
 

@@ -1,7 +1,7 @@
 #include "simulation/Volllauf.h"
 #include "model/ElementeAufbauen.h"
+#include "referenz/SimulierenBisher.h"
 #include "shadow/Simulieren.h"
-#include "shadow/SimulierenBisher.h"
 #include "simulation/Diagramme.h"
 #include "views/Vorlagen.h"
 

@@ -2,7 +2,7 @@
 #include "ui/Form_Haupt.h"
 #include "ui/Zeitraumfelder.h"
 
-#include "auswertung/Dimensionierungsdatei.h"
+#include "io/Dimensionierungsdatei.h"
 #include "io/Zahlformat.h"
 #include "model/ElementeAufbauen.h"
 #include "model/Zahltext.h"

@@ -1,8 +1,8 @@
 #include "ui/Form_Haupt.h"
 #include "ui/Form_Jahresuebersicht.h"
 
-#include "auswertung/Sonnenstundendatei.h"
 #include "io/Dateizugriff.h"
+#include "io/Sonnenstundendatei.h"
 #include "io/Zahlformat.h"
 #include "views/Jahreskarte.h"
 

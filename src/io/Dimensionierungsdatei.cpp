@@ -1,4 +1,4 @@
-#include "auswertung/Dimensionierungsdatei.h"
+#include "io/Dimensionierungsdatei.h"
 
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"

@@ -1,4 +1,4 @@
-#include "auswertung/Sonnenstundendatei.h"
+#include "io/Sonnenstundendatei.h"
 
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"

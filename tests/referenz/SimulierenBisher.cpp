@@ -1,4 +1,4 @@
-#include "shadow/SimulierenBisher.h"
+#include "referenz/SimulierenBisher.h"
 
 #include "model/Geometrie.h"
 #include "shadow/Simulieren.h"
