@@ -1,9 +1,11 @@
 #include "io/Sonnenstundendatei.h"
 
+#include "io/Abschnitte.h"
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
 #include "io/Verschattungstabelle.h"
 #include "io/Zahlformat.h"
+#include "model/Kalender.h"
 
 #include <algorithm>
 #include <array>
@@ -12,15 +14,12 @@ namespace umbrarix {
 
 namespace {
 
-// Left-aligned in five characters ("Mär" is three characters, four UTF-8 bytes).
-constexpr std::array<const char*, 12> Monatskuerzel{"Jan  ", "Feb  ", "Mär  ", "Apr  ",
-                                                    "Mai  ", "Jun  ", "Jul  ", "Aug  ",
-                                                    "Sep  ", "Okt  ", "Nov  ", "Dez  "};
-
 // The legend of the shading tables closes their header: five lines.
 constexpr size_t LegendenZeilen = 5;
 
-std::string Zeile(const char* name, const TSonnenstunden& s) {
+// The row's name left-aligned in five characters: "Jan  ", "Jahr ".
+std::string Zeile(std::string name, const TSonnenstunden& s) {
+    name.append(5 - Zeichenzahl(name), ' ');
     return name + Festkomma(s.FensterMit, 2, 14) + Festkomma(s.FensterOhne, 2, 15) +
            Festkomma(s.TerrasseMit, 2, 15) + Festkomma(s.TerrasseOhne, 2, 16);
 }
@@ -32,18 +31,15 @@ std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u)
         "Direkte Sonne in Stunden pro Tag (Mittelwerte):", std::string(47, '-'), "",
         "Monat   Fenster mit   Fenster ohne   Terrasse mit   Terrasse ohne"};
     for (size_t m = 0; m < 12; ++m) {
-        z.push_back(Zeile(Monatskuerzel[m], u.Monate[m]));
+        z.push_back(Zeile(std::string(Monatskuerzel(static_cast<int>(m) + 1)), u.Monate[m]));
     }
-    z.push_back(Zeile("Jahr ", u.Jahr));
+    z.push_back(Zeile("Jahr", u.Jahr));
     return z;
 }
 
 std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u) {
     std::vector<std::string> z{"Monat;Fenster mit;Fenster ohne;Terrasse mit;Terrasse ohne"};
     const auto zeile = [&z](std::string name, const TSonnenstunden& s) {
-        while (!name.empty() && name.back() == ' ') {
-            name.pop_back();
-        }
         for (const double wert : {s.FensterMit, s.FensterOhne, s.TerrasseMit, s.TerrasseOhne}) {
             std::string zahl = Festkomma(wert, 2);
             std::replace(zahl.begin(), zahl.end(), '.', ',');
@@ -52,7 +48,7 @@ std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u) {
         z.push_back(std::move(name));
     };
     for (size_t m = 0; m < 12; ++m) {
-        zeile(Monatskuerzel[m], u.Monate[m]);
+        zeile(std::string(Monatskuerzel(static_cast<int>(m) + 1)), u.Monate[m]);
     }
     zeile("Jahr", u.Jahr);
     return "\xEF\xBB\xBF" + MitCrLf(z);

@@ -33,6 +33,16 @@ std::string_view Monatsname(int monat) {
     return Monatsnamen[static_cast<std::size_t>(monat - 1)];
 }
 
+std::string_view Monatskuerzel(int monat) {
+    // The first three characters; the "ä" of "März" takes two bytes.
+    const std::string_view name = Monatsname(monat);
+    std::size_t bytes = 0;
+    for (int zeichen = 0; zeichen < 3 && bytes < name.size(); ++zeichen) {
+        bytes += (static_cast<unsigned char>(name[bytes]) & 0x80) != 0 ? 2 : 1;
+    }
+    return name.substr(0, bytes);
+}
+
 std::string DatumText(int tagImJahr) {
     const TDatum d = TagImJahrZuDatum(tagImJahr);
     return "Datum: " + std::to_string(d.Tag) + ". " + std::string(Monatsname(d.Monat));

@@ -15,6 +15,8 @@ TDatum TagImJahrZuDatum(int tagImJahr);
 
 // "Januar" .. "Dezember" for 1..12.
 std::string_view Monatsname(int monat);
+// "Jan" .. "Dez" for 1..12: the first three letters ("Mär" is four UTF-8 bytes).
+std::string_view Monatskuerzel(int monat);
 
 // "Datum: 21. Juni" for day 172.
 std::string DatumText(int tagImJahr);

@@ -1,5 +1,7 @@
 #include "print/Seitenflaeche.h"
 
+#include "model/Kalender.h"
+
 #include <QDate>
 
 namespace umbrarix {
@@ -24,9 +26,6 @@ TTextbereich Textbereich(double breiteMm, double hoeheMm) {
 QString DatumLang(int jahr, int monat, int tag) {
     static const char* const Wochentage[] = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
                                              "Freitag", "Samstag",  "Sonntag"};
-    static const char* const Monate[] = {"Januar",    "Februar", "März",     "April",
-                                         "Mai",       "Juni",    "Juli",     "August",
-                                         "September", "Oktober", "November", "Dezember"};
     const QDate d(jahr, monat, tag);
     if (!d.isValid()) {
         return {};
@@ -34,7 +33,7 @@ QString DatumLang(int jahr, int monat, int tag) {
     return QStringLiteral("%1, %2. %3 %4")
         .arg(QString::fromUtf8(Wochentage[d.dayOfWeek() - 1]))
         .arg(tag, 2, 10, QChar(u'0'))
-        .arg(QString::fromUtf8(Monate[monat - 1]))
+        .arg(QString::fromUtf8(Monatsname(monat)))
         .arg(jahr);
 }
 

@@ -1,5 +1,6 @@
 #include "simulation/Diagramme.h"
 
+#include "model/Kalender.h"
 #include "model/Runden.h"
 #include "views/Zeichenflaeche.h"
 
@@ -104,8 +105,6 @@ QImage Vorlage_Jahresdiagramm() {
     // Last day of a month and first of the next; day d sits in column d + 25.
     constexpr std::array<int, 12> Monatsende{31,  59,  90,  120, 151, 181,
                                              212, 243, 273, 304, 334, 365};
-    const QString namen[12] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                               "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     int anfang = 25;
     for (std::size_t m = 0; m < Monatsende.size(); ++m) {
         const int x = Monatsende[m] + 25;
@@ -115,7 +114,8 @@ QImage Vorlage_Jahresdiagramm() {
                 z.LinieZu(spalte, Nulllinie + 4);
             }
         }
-        Beschriftung(z, (anfang + x) / 2, namen[m]);
+        Beschriftung(z, (anfang + x) / 2,
+                     QString::fromUtf8(Monatskuerzel(static_cast<int>(m) + 1)));
         anfang = x + 1;
     }
     return bild;

@@ -59,8 +59,7 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
          QStringLiteral("Terrasse ohne\nSonnenschutz")});
     QStringList zeilen;
     for (int m = 1; m <= 12; ++m) {
-        const std::string_view name = Monatsname(m);
-        zeilen << QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size()));
+        zeilen << QString::fromUtf8(Monatsname(m));
     }
     zeilen << QStringLiteral("Jahr");
     Tabelle_Sonnenstunden->setVerticalHeaderLabels(zeilen);

@@ -3,6 +3,7 @@
 #include "ui/Form_Haupt.h"
 
 #include "model/Eingabedaten.h"
+#include "model/Kalender.h"
 #include "simulation/Diagramme.h"
 #include "solar/Standortkatalog.h"
 #include "ui/Form_Dialoge.h"
@@ -628,10 +629,8 @@ void TForm_Haupt::UntereLeisteAufbauen() {
     Image_Zeit = new TBildflaeche(Panel1, QStringLiteral("Image_Zeit"), QSize(730, 14));
     Image_Zeit->move(16, 56);
     const int monatsgrenzen[] = {0, 62, 118, 180, 240, 302, 362, 426, 488, 546, 610, 670, 729};
-    const char* monate[] = {"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                            "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
     for (int m = 0; m < 12; ++m) {
-        QLabel* l = Beschriftung(Panel1, QString::fromUtf8(monate[m]), 0, 32);
+        QLabel* l = Beschriftung(Panel1, QString::fromUtf8(Monatskuerzel(m + 1)), 0, 32);
         l->move(16 + (monatsgrenzen[m] + monatsgrenzen[m + 1]) / 2 - l->width() / 2, 32);
     }
     for (int stunde = 0; stunde <= 24; stunde += 2) {

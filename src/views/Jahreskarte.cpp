@@ -1,5 +1,7 @@
 #include "views/Jahreskarte.h"
 
+#include "model/Kalender.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -24,8 +26,6 @@ constexpr std::array<std::array<int, 3>, 5> Stufen{{
 
 constexpr std::array<int, 13> Monatsanfang{1,   32,  60,  91,  121, 152, 182,
                                            213, 244, 274, 305, 335, 366};
-constexpr std::array<const char*, 12> Monatskuerzel{"Jan", "Feb", "Mär", "Apr", "Mai", "Jun",
-                                                    "Jul", "Aug", "Sep", "Okt", "Nov", "Dez"};
 
 QFont Schrift(int pixel, bool fett = false) {
     QFont f(QStringLiteral("Arial"));
@@ -90,7 +90,7 @@ QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& t
         const int x1 = M::Links + (Monatsanfang[m + 1] - 1) * M::ZelleBreite;
         p.drawLine(x0, unten, x0, unten + 4);
         p.drawText(QRect(x0, unten + 4, x1 - x0, 14), Qt::AlignCenter,
-                   QString::fromUtf8(Monatskuerzel[m]));
+                   QString::fromUtf8(Monatskuerzel(static_cast<int>(m) + 1)));
     }
     p.drawLine(M::Links + kartenBreite, unten, M::Links + kartenBreite, unten + 4);
     for (int h = 0; h <= 24; h += 3) {
