@@ -8,7 +8,7 @@
 #include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
 #include "model/Kalender.h"
-#include "print/Druckseiten.h"
+#include "print/Druckauftrag.h"
 #include "print/Jahresuebersichtsseite.h"
 #include "print/Seitenflaeche_Qt.h"
 #include "shadow/Ergebnistext.h"
@@ -18,13 +18,12 @@
 #include "views/Ansicht3D.h"
 #include "views/Frontansicht.h"
 #include "views/Horizontalschnitt.h"
-#include "views/Jahreskarte.h"
 #include "views/Kompass.h"
 #include "views/Person.h"
+#include "views/Pngdatei.h"
 #include "views/Seitenansicht.h"
 #include "views/Vorlagen.h"
 
-#include <QBuffer>
 #include <QDate>
 #include <QPrinter>
 
@@ -105,19 +104,7 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
                : a.Ansichtsname == "fenster" ? v.Front
                                              : v.Draufsicht;
     }
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    bild.save(&puffer, "PNG");
-    return Schreiben(a, png.toStdString(), aus, fehler) ? 0 : 1;
-}
-
-QByteArray AlsPng(const QImage& bild) {
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    bild.save(&puffer, "PNG");
-    return png;
+    return Schreiben(a, PngDatei(bild), aus, fehler) ? 0 : 1;
 }
 
 // The year's grid of the scene, evaluated on copies; without a progress callback nothing can
@@ -126,16 +113,12 @@ TJahresraster Raster(const TStapelszene& s) {
     return *JahresrasterBerechnen(s.Szene);
 }
 
-QImage Karte(const TJahresraster& r, bool terrasse, const TStapelauftrag& a) {
-    return Jahreskarte_Zeichnen(r.Anteile(terrasse),
-                                terrasse ? QStringLiteral("Terrasse") : QStringLiteral("Fenster"),
-                                a.Tag, a.Zeitposition);
-}
-
 int Jahresuebersicht(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
                      std::ostream& fehler) {
     const TJahresraster r = Raster(s);
-    return Schreiben(a, AlsPng(Karte(r, a.Terrasse, a)).toStdString(), aus, fehler) ? 0 : 1;
+    return Schreiben(a, PngDatei(Jahreskarte(r, a.Terrasse, a.Tag, a.Zeitposition)), aus, fehler)
+               ? 0
+               : 1;
 }
 
 int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
@@ -205,37 +188,28 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
         return 1;
     }
     if (a.MitJahresuebersicht) {
-        const TJahresraster r = Raster(s);
-        TJahresuebersichtsdruck j;
-        j.Fenster = Karte(r, false, a);
-        j.Terrasse = Karte(r, true, a);
-        j.Stunden = SonnenstundenBerechnen(r);
-        j.Zeitraum = TZeitraum{};
-        j.Grad = BeschattungsgradAusRaster(r, j.Zeitraum);
-        Jahresuebersicht_Drucken(seite, d, j);
+        // The dialog's default period.
+        Jahresuebersicht_Drucken(
+            seite, d, Jahresuebersichtsdruck(Raster(s), a.Tag, a.Zeitposition, TZeitraum{}));
     }
-    if (a.MitDatenblatt) {
-        Datenblatt_Drucken(seite, d);
-        if (a.MitGrafiken) {
-            seite.NeueSeite();
-        }
-    }
-    if (a.MitGrafiken) {
-        const TAnsichten v = AnsichtenZeichnen(s);
-        d.Ansicht3D = v.Ansicht3D;
-        d.Seitenansicht = v.Seite;
-        d.Frontansicht = v.Front;
-        d.Horizontalschnitt = v.Draufsicht;
-        Tageslauf(s.Szene, a.Tag, Vorlage_Tagesdiagramm(), d.TagFenster, d.TagTerrasse);
-        Jahreslauf(s.Szene, a.Zeitposition, Vorlage_Jahresdiagramm(), d.JahrFenster,
-                   d.JahrTerrasse);
-        d.Simulationsdatum = d.Datum;
-        d.SimulationsUhrzeit = d.Uhrzeit;
-        // The runs end with the chosen instant evaluated again, as in the window.
-        Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
-        labels();
-        Grafikseiten_Drucken(seite, d);
-    }
+    Druckauftrag_Drucken(
+        seite, a.MitDatenblatt, a.MitGrafiken, [&d] { return d; },
+        [&] {
+            const TAnsichten v = AnsichtenZeichnen(s);
+            d.Ansicht3D = v.Ansicht3D;
+            d.Seitenansicht = v.Seite;
+            d.Frontansicht = v.Front;
+            d.Horizontalschnitt = v.Draufsicht;
+            Tageslauf(s.Szene, a.Tag, Vorlage_Tagesdiagramm(), d.TagFenster, d.TagTerrasse);
+            Jahreslauf(s.Szene, a.Zeitposition, Vorlage_Jahresdiagramm(), d.JahrFenster,
+                       d.JahrTerrasse);
+            d.Simulationsdatum = d.Datum;
+            d.SimulationsUhrzeit = d.Uhrzeit;
+            // The runs end with the chosen instant evaluated again, as in the window.
+            Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);
+            labels();
+            return d;
+        });
     if (!seite.Beenden()) {
         fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
         return 1;

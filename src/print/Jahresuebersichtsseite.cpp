@@ -3,6 +3,7 @@
 #include "io/Zahlformat.h"
 #include "model/Kalender.h"
 #include "print/Seitenrahmen.h"
+#include "views/Jahreskarte.h"
 
 namespace umbrarix {
 
@@ -16,6 +17,23 @@ int HoeheBei(int breite, const QImage& bild) {
 }
 
 } // namespace
+
+QImage Jahreskarte(const TJahresraster& raster, bool terrasse, int tag, int schritt) {
+    return Jahreskarte_Zeichnen(raster.Anteile(terrasse),
+                                terrasse ? QStringLiteral("Terrasse") : QStringLiteral("Fenster"),
+                                tag, schritt);
+}
+
+TJahresuebersichtsdruck Jahresuebersichtsdruck(const TJahresraster& raster, int tag, int schritt,
+                                               const TZeitraum& zeitraum) {
+    TJahresuebersichtsdruck j;
+    j.Fenster = Jahreskarte(raster, false, tag, schritt);
+    j.Terrasse = Jahreskarte(raster, true, tag, schritt);
+    j.Stunden = SonnenstundenBerechnen(raster);
+    j.Zeitraum = zeitraum;
+    j.Grad = BeschattungsgradAusRaster(raster, zeitraum);
+    return j;
+}
 
 void Jahresuebersicht_Drucken(TSeitenflaeche& f, const TDruckdaten& d,
                               const TJahresuebersichtsdruck& j) {

@@ -9,9 +9,8 @@
 #include "print/Seitenflaeche_Qt.h"
 #include "ui/Auswertungsdialog.h"
 #include "ui/Zeitraumfelder.h"
-#include "views/Jahreskarte.h"
+#include "views/Pngdatei.h"
 
-#include <QBuffer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -27,12 +26,12 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
                                                TJahresraster raster, TDruckdaten druck, int tag,
                                                int schritt, QString ordner)
     : QDialog(eltern), plattform_(plattform), raster_(std::move(raster)),
-      stunden_(SonnenstundenBerechnen(raster_)), druck_(std::move(druck)),
-      ordner_(std::move(ordner)) {
+      stunden_(SonnenstundenBerechnen(raster_)), druck_(std::move(druck)), tag_(tag),
+      schritt_(schritt), ordner_(std::move(ordner)) {
     setObjectName(QStringLiteral("Form_Jahresuebersicht"));
     setWindowTitle(QStringLiteral("Jahresübersicht"));
-    BildFenster = Jahreskarte_Zeichnen(raster_.Fenster, QStringLiteral("Fenster"), tag, schritt);
-    BildTerrasse = Jahreskarte_Zeichnen(raster_.Terrasse, QStringLiteral("Terrasse"), tag, schritt);
+    BildFenster = Jahreskarte(raster_, false, tag, schritt);
+    BildTerrasse = Jahreskarte(raster_, true, tag, schritt);
 
     auto* inhalt = new QWidget;
     auto* spalten = new QHBoxLayout(inhalt);
@@ -159,11 +158,7 @@ void TForm_Jahresuebersicht::BildSpeichernClick(bool terrasse) {
     if (pfad.isEmpty()) {
         return;
     }
-    QByteArray png;
-    QBuffer puffer(&png);
-    puffer.open(QIODevice::WriteOnly);
-    (terrasse ? BildTerrasse : BildFenster).save(&puffer, "PNG");
-    Speichern(pfad, png.toStdString());
+    Speichern(pfad, PngDatei(terrasse ? BildTerrasse : BildFenster));
 }
 
 void TForm_Jahresuebersicht::TabelleSpeichernClick() {
@@ -191,15 +186,10 @@ void TForm_Jahresuebersicht::DruckenClick() {
     if (!plattform_.Druckdialog(this, drucker)) {
         return;
     }
-    TJahresuebersichtsdruck j;
-    j.Fenster = BildFenster;
-    j.Terrasse = BildTerrasse;
-    j.Stunden = stunden_;
-    j.Zeitraum = Zeitraum();
-    j.Grad = BeschattungsgradAusRaster(raster_, j.Zeitraum);
     TQtSeitenflaeche seite(drucker);
     if (seite.Aktiv()) {
-        Jahresuebersicht_Drucken(seite, druck_, j);
+        Jahresuebersicht_Drucken(seite, druck_,
+                                 Jahresuebersichtsdruck(raster_, tag_, schritt_, Zeitraum()));
         seite.Beenden();
     }
     if (!seite.Fehler().isEmpty()) {

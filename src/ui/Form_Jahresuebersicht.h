@@ -59,6 +59,7 @@ private:
     TJahresraster raster_;
     TSonnenstundenUebersicht stunden_;
     TDruckdaten druck_;
+    int tag_, schritt_; // the instant the heat maps mark
     QString ordner_;
 };
 

@@ -3,7 +3,7 @@
 #include "ui/Form_Haupt.h"
 
 #include "io/Projektdatei.h"
-#include "print/Druckseiten.h"
+#include "print/Druckauftrag.h"
 #include "print/Seitenflaeche_Qt.h"
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
@@ -75,18 +75,14 @@ void TForm_Haupt::DruckenNeu(bool mitDatenblatt, bool mitGrafiken) {
     plattform_.NachrichtenVerarbeiten();
     TQtSeitenflaeche seite(drucker);
     if (seite.Aktiv()) {
-        if (mitDatenblatt) {
-            Datenblatt_Drucken(seite, Druckdaten());
-            if (mitGrafiken) {
-                seite.NeueSeite();
-            }
-        }
-        if (mitGrafiken) {
-            AlleAnsichtenZeichnen();
-            Tagessimulation_Berechnen();
-            Jahressimulation_Berechnen();
-            Grafikseiten_Drucken(seite, Druckdaten());
-        }
+        Druckauftrag_Drucken(
+            seite, mitDatenblatt, mitGrafiken, [this] { return Druckdaten(); },
+            [this] {
+                AlleAnsichtenZeichnen();
+                Tagessimulation_Berechnen();
+                Jahressimulation_Berechnen();
+                return Druckdaten();
+            });
         seite.Beenden();
     }
     // A job that failed still ends with the panel hidden and the window as it was.
