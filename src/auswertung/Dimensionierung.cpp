@@ -3,6 +3,7 @@
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"
+#include "model/Runden.h"
 #include "shadow/Simulieren.h"
 
 #include <algorithm>
@@ -14,7 +15,7 @@ namespace {
 
 double ImFeld(std::string_view name, double wert) {
     const TSpinfeld* f = SpinfeldMitNamen(name);
-    return std::clamp(std::nearbyint(wert), f->Min, f->Max);
+    return std::clamp(Runden(wert), f->Min, f->Max);
 }
 
 std::vector<int> WerteOderEigener(const std::optional<TBereich>& b, double eigener) {

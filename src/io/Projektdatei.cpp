@@ -4,6 +4,7 @@
 #include "io/Cp1252.h"
 #include "io/Dateizugriff.h"
 #include "model/Eingabedaten.h"
+#include "model/Runden.h"
 #include "model/Zahltext.h"
 #include "solar/Standortkatalog.h"
 
@@ -96,7 +97,7 @@ std::string Ortswert(const std::string& zeile) {
 std::string Spinwert(const std::string& zeile, const std::string& feld) {
     const std::string w = Wert(zeile, 4);
     const std::optional<double> z = TextZuZahl(w);
-    if (z && *z == std::nearbyint(*z)) {
+    if (z && *z == Runden(*z)) {
         return w;
     }
     const TSpinfeld* f = SpinfeldMitNamen(feld);

@@ -3,6 +3,7 @@
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"
+#include "model/Runden.h"
 #include "model/Zahltext.h"
 
 #include <algorithm>
@@ -54,8 +55,7 @@ TProjektdaten ProjektUebernehmen(const TProjektdaten& gelesen, TSzene& s) {
         a = GanzzahlText(ausfall->Vorgabe);
     }
     const std::optional<double> v = TextZuZahl(a);
-    const double wert =
-        std::clamp(std::nearbyint(v.value_or(ausfall->Min)), ausfall->Min, ausfall->Max);
+    const double wert = std::clamp(Runden(v.value_or(ausfall->Min)), ausfall->Min, ausfall->Max);
     if (!v || wert != *v) {
         a = GanzzahlText(wert);
     }

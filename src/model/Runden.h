@@ -27,4 +27,10 @@ inline std::int32_t RundenGanz(double x) {
     return static_cast<std::int32_t>(r);
 }
 
+// A colour channel 0..255 mixed from two levels: halves go up, as the heat maps were always
+// coloured (a length or a pixel position goes through Runden instead).
+inline int FarbkanalRunden(double x) {
+    return static_cast<int>(std::lround(x));
+}
+
 } // namespace umbrarix

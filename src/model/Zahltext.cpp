@@ -1,5 +1,7 @@
 #include "model/Zahltext.h"
 
+#include "model/Runden.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -26,7 +28,7 @@ std::optional<double> TextZuZahl(std::string_view text) {
 }
 
 std::string GanzzahlText(double wert) {
-    const double r = std::nearbyint(wert);
+    const double r = Runden(wert);
     if (r == 0) {
         return "0";
     }

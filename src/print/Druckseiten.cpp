@@ -1,6 +1,7 @@
 #include "print/Druckseiten.h"
 
 #include "io/Abschnitte.h"
+#include "model/Runden.h"
 #include "print/Seitenrahmen.h"
 
 #include <cmath>
@@ -168,12 +169,10 @@ QRect Schirmbildrechteck(QSize seite, QSize bild) {
         return {};
     }
     if (seite.width() < seite.height()) {
-        const int h = static_cast<int>(
-            std::lround(static_cast<double>(seite.width()) * bild.height() / bild.width()));
+        const int h = RundenGanz(static_cast<double>(seite.width()) * bild.height() / bild.width());
         return QRect(0, 0, seite.width(), h);
     }
-    const int w = static_cast<int>(
-        std::lround(static_cast<double>(seite.height()) * bild.width() / bild.height()));
+    const int w = RundenGanz(static_cast<double>(seite.height()) * bild.width() / bild.height());
     return QRect(0, 0, w, seite.height());
 }
 

@@ -1,6 +1,7 @@
 #include "print/Seitenflaeche_Qt.h"
 
 #include "io/Dateizugriff.h"
+#include "model/Runden.h"
 #include "print/Druckseiten.h"
 #include "views/Zeichenflaeche.h"
 
@@ -95,10 +96,10 @@ QSizeF TQtSeitenflaeche::DruckbereichMm() const {
 
 QRect Geraetepixel(const QRectF& r) {
     // Both edges rounded, so that boxes side by side stay side by side.
-    const int links = static_cast<int>(std::lround(r.left()));
-    const int oben = static_cast<int>(std::lround(r.top()));
-    return QRect(QPoint(links, oben), QPoint(static_cast<int>(std::lround(r.right())) - 1,
-                                             static_cast<int>(std::lround(r.bottom())) - 1));
+    const int links = RundenGanz(r.left());
+    const int oben = RundenGanz(r.top());
+    return QRect(QPoint(links, oben),
+                 QPoint(RundenGanz(r.right()) - 1, RundenGanz(r.bottom()) - 1));
 }
 
 QPointF TQtSeitenflaeche::Punkt(int x, int y) const {
@@ -166,7 +167,7 @@ void TQtSeitenflaeche::ScharfZeichnen(const QRect& ziel, const QImage& bild) {
     // grid lines and text stay sharp whatever the viewer or printer does; stored losslessly
     // (the PDF writer would otherwise use JPEG). A stored pixel spans n x n device pixels,
     // n chosen for about 600 dpi: on a 1200-dpi job a quarter of the data, just as sharp.
-    const int n = std::max(1, static_cast<int>(std::lround(drucker_.resolution() / 600.0)));
+    const int n = std::max(1, RundenGanz(drucker_.resolution() / 600.0));
     const QSize gespeichert((ziel.width() + n / 2) / n, (ziel.height() + n / 2) / n);
     if (gespeichert.isEmpty()) {
         return;

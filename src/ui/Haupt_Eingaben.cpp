@@ -7,6 +7,7 @@
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"
+#include "model/Runden.h"
 #include "model/Zahltext.h"
 #include "solar/Standortkatalog.h"
 
@@ -126,7 +127,7 @@ void TForm_Haupt::EndeDimensionAendern(QObject* sender, bool fokusInDieListe) {
         // Out of range: the nearest limit; not a number at all (a lone "-"): the minimum.
         const std::optional<double> v = s->Zahl();
         double neu = v.value_or(s->Minimum());
-        neu = std::min(std::max(std::nearbyint(neu), double(s->Minimum())), double(s->Maximum()));
+        neu = std::min(std::max(Runden(neu), double(s->Minimum())), double(s->Maximum()));
         if (!v || neu != *v) {
             s->SetzeText(QString::fromStdString(GanzzahlText(neu)));
         }

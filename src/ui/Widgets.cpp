@@ -1,5 +1,6 @@
 #include "ui/Widgets.h"
 
+#include "model/Runden.h"
 #include "model/Zahltext.h"
 #include "ui/Tastenfilter.h"
 #include "views/Zeichenflaeche.h"
@@ -110,7 +111,7 @@ std::optional<double> TGanzzahlfeld::Zahl() const {
 void TGanzzahlfeld::Schritt(int richtung) {
     // The buttons change the text only; the value is taken over when the field is left.
     const std::optional<double> w = Zahl();
-    const int alt = w ? static_cast<int>(std::nearbyint(*w)) : minimum_;
+    const int alt = w ? RundenGanz(*w) : minimum_;
     eingabe_->setText(QString::number(std::clamp(alt + richtung, minimum_, maximum_)));
 }
 

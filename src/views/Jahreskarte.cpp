@@ -1,6 +1,7 @@
 #include "views/Jahreskarte.h"
 
 #include "model/Kalender.h"
+#include "model/Runden.h"
 
 #include <QPainter>
 
@@ -50,7 +51,7 @@ QRgb Jahreskartenfarbe(double anteil) {
     const auto mischen = [&](int k) {
         const double v = Stufen[static_cast<size_t>(i)][static_cast<size_t>(k)] * (1 - t) +
                          Stufen[static_cast<size_t>(i + 1)][static_cast<size_t>(k)] * t;
-        return static_cast<int>(std::lround(v));
+        return FarbkanalRunden(v);
     };
     return qRgb(mischen(0), mischen(1), mischen(2));
 }

@@ -1,5 +1,6 @@
 #include "views/Vorlagen.h"
 
+#include "model/Runden.h"
 #include "views/Zeichenflaeche.h"
 
 #include <cmath>
@@ -94,10 +95,8 @@ QImage Vorlage_Kompass() {
     z.Stift(FarbeSchwarz);
     for (int i = 0; i < 12; ++i) {
         const double w = i * std::numbers::pi / 6;
-        z.BewegeZu(M + static_cast<int>(std::lround(26 * std::sin(w))),
-                   M + static_cast<int>(std::lround(26 * std::cos(w))));
-        z.LinieZu(M + static_cast<int>(std::lround(31 * std::sin(w))),
-                  M + static_cast<int>(std::lround(31 * std::cos(w))));
+        z.BewegeZu(M + RundenGanz(26 * std::sin(w)), M + RundenGanz(26 * std::cos(w)));
+        z.LinieZu(M + RundenGanz(31 * std::sin(w)), M + RundenGanz(31 * std::cos(w)));
     }
     Kreis(z, M, M, 36, FarbeSchwarz);
     Kreis(z, M, M, 31, FarbeSchwarz);

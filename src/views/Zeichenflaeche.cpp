@@ -1,5 +1,7 @@
 #include "views/Zeichenflaeche.h"
 
+#include "model/Runden.h"
+
 #include <QFontMetrics>
 #include <QPolygon>
 
@@ -38,10 +40,10 @@ bool StreckeBeschneiden(int& x0, int& y0, int& x1, int& y1, int breite, int hoeh
         return false;
     }
     const double ax = x0 + t0 * dx, ay = y0 + t0 * dy, bx = x0 + t1 * dx, by = y0 + t1 * dy;
-    x0 = static_cast<int>(std::lround(ax));
-    y0 = static_cast<int>(std::lround(ay));
-    x1 = static_cast<int>(std::lround(bx));
-    y1 = static_cast<int>(std::lround(by));
+    x0 = RundenGanz(ax);
+    y0 = RundenGanz(ay);
+    x1 = RundenGanz(bx);
+    y1 = RundenGanz(by);
     return true;
 }
 
