@@ -197,7 +197,7 @@ std::string AbbruchGrund(const std::string& pfad) {
     return Dateifehlertext(EIO);
 }
 
-std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::string& bytes) {
+TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes) {
     const TSchreibziel ziel = SchreibzielPruefen(pfad);
     if (ziel.Fehler) {
         return ziel.Fehler;

@@ -6,6 +6,10 @@
 
 namespace umbrarix {
 
+// What every save returns: the German message when it failed, nothing when the file was
+// written.
+using TSchreibfehler = std::optional<std::string>;
+
 // The German message of a failed file operation, from the error number of the system. Every
 // number gets words, never the number itself.
 std::string Dateifehlertext(int fehlernummer);
@@ -40,7 +44,7 @@ std::string AbbruchGrund(const std::string& pfad);
 // gets the mode the umask gives. A file with other names (hard links) is split from them.
 // A target that is a device (such as /dev/full) is written directly. Returns the German error
 // message, or nothing on success.
-std::optional<std::string> DateiSchreiben(const std::string& pfad, const std::string& bytes);
+TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes);
 
 // The whole file, or the German error message.
 struct TDateiinhalt {

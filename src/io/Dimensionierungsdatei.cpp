@@ -20,8 +20,8 @@ std::string Ganz(double wert, int breite = 0) {
     return Rechtsbuendig(GanzzahlText(wert), breite);
 }
 
-} // namespace
-
+// "Ausfall 250 cm, Breite 600 cm, Neigung 10 °, Beschattungsgrad Terrasse 81.2 %,
+// Durchgangshöhe 203 cm"
 std::string Kandidatentext(const TKandidat& k, bool terrasse) {
     const std::optional<double> g = k.Zielgrad(terrasse);
     return "Ausfall " + Ganz(k.Ausfall) + " cm, Breite " + Ganz(k.Breite) + " cm, Neigung " +
@@ -29,6 +29,8 @@ std::string Kandidatentext(const TKandidat& k, bool terrasse) {
            (g ? Festkomma(100 * *g, 1) + " %" : std::string("-")) + ", Durchgangshöhe " +
            Ganz(k.Durchgangshoehe) + " cm";
 }
+
+} // namespace
 
 std::vector<std::string> Vorschlagszeilen(const TDimensionierung& d, bool terrasse) {
     if (d.Vorschlag < 0) {

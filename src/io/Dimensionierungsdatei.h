@@ -11,10 +11,6 @@
 
 namespace umbrarix {
 
-// "Ausfall 250 cm, Breite 600 cm, Neigung 10 °, Beschattungsgrad Terrasse 81.2 %,
-// Durchgangshöhe 203 cm"
-std::string Kandidatentext(const TKandidat& k, bool terrasse);
-
 // The proposal line and, when the clearance is below 200 cm, the line that says so (UTF-8).
 std::vector<std::string> Vorschlagszeilen(const TDimensionierung& d, bool terrasse);
 

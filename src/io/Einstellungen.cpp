@@ -54,8 +54,8 @@ std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmor
     return z.empty() ? std::string() : z.front();
 }
 
-std::optional<std::string> ArbeitsverzeichnisSchreiben(const std::string& programmordner,
-                                                       const std::string& ordner) {
+TSchreibfehler ArbeitsverzeichnisSchreiben(const std::string& programmordner,
+                                           const std::string& ordner) {
     return DateiSchreiben(programmordner + EinstellungsdateiName, NachCp1252(MitCrLf({ordner})));
 }
 
@@ -80,8 +80,8 @@ std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& 
     return Zeilen(AusDateitext(d.Bytes));
 }
 
-std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,
-                                                    const std::vector<std::string>& zeilen) {
+TSchreibfehler AnsprechpartnerSchreiben(const std::string& programmordner,
+                                        const std::vector<std::string>& zeilen) {
     return DateiSchreiben(programmordner + AnsprechpartnerdateiName, NachCp1252(MitCrLf(zeilen)));
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "io/Dateizugriff.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -32,15 +34,15 @@ bool OrdnerBeschreibbar(const std::string& ordner);
 // The working folder from "schatten.ini", or nothing when the file cannot be read.
 std::optional<std::string> ArbeitsverzeichnisLesen(const std::string& programmordner);
 // Writes the folder as the file's only line; the German error message on failure.
-std::optional<std::string> ArbeitsverzeichnisSchreiben(const std::string& programmordner,
-                                                       const std::string& ordner);
+TSchreibfehler ArbeitsverzeichnisSchreiben(const std::string& programmordner,
+                                           const std::string& ordner);
 // Deletes "schatten.ini"; false when it exists and cannot be deleted.
 bool ArbeitsverzeichnisLoeschen(const std::string& programmordner);
 bool ArbeitsverzeichnisVorhanden(const std::string& programmordner);
 
 // The stored contact-person lines, or nothing when there is no default.
 std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& programmordner);
-std::optional<std::string> AnsprechpartnerSchreiben(const std::string& programmordner,
-                                                    const std::vector<std::string>& zeilen);
+TSchreibfehler AnsprechpartnerSchreiben(const std::string& programmordner,
+                                        const std::vector<std::string>& zeilen);
 
 } // namespace umbrarix

@@ -24,8 +24,8 @@ std::string Zeile(std::string name, const TSonnenstunden& s) {
            Festkomma(s.TerrasseMit, 2, 15) + Festkomma(s.TerrasseOhne, 2, 16);
 }
 
-} // namespace
-
+// The lines of the monthly table, from "Direkte Sonne in Stunden pro Tag (Mittelwerte):" to the
+// row "Jahr" (UTF-8).
 std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u) {
     std::vector<std::string> z{
         "Direkte Sonne in Stunden pro Tag (Mittelwerte):", std::string(47, '-'), "",
@@ -36,6 +36,8 @@ std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u)
     z.push_back(Zeile("Jahr", u.Jahr));
     return z;
 }
+
+} // namespace
 
 std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u) {
     std::vector<std::string> z{"Monat;Fenster mit;Fenster ohne;Terrasse mit;Terrasse ohne"};

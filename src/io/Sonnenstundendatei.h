@@ -12,10 +12,6 @@
 
 namespace umbrarix {
 
-// The lines of the monthly table, from "Direkte Sonne in Stunden pro Tag (Mittelwerte):" to the
-// row "Jahr" (UTF-8).
-std::vector<std::string> Sonnenstundentabelle(const TSonnenstundenUebersicht& u);
-
 // The monthly table for spreadsheets, as the shading tables' CSV files are: a header row,
 // ";" between the columns, a decimal comma, UTF-8 with a byte-order mark, CR LF.
 std::string SonnenstundenCsv(const TSonnenstundenUebersicht& u);

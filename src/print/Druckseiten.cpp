@@ -65,11 +65,12 @@ void Ansichtsseite(TSeite& s, const char* ersteUeberschrift, const QImage& erste
     s.f_.Bild(s.L + 100, s.Y(zweite + 80), 1400, HoeheFuer(1400, zweites), zweites);
 }
 
-} // namespace
-
+// Whether the data sheet needs its second page (an overhang or a wall projection to list).
 bool DatenblattZweiseitig(const TProjektdaten& p) {
     return p.Ueberhang || p.MauerLinks || p.MauerRechts;
 }
+
+} // namespace
 
 int Datenblatt_Drucken(TSeitenflaeche& f, const TDruckdaten& daten) {
     const TProjektdaten& p = daten.Projekt;

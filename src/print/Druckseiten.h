@@ -29,9 +29,6 @@ int Datenblatt_Drucken(TSeitenflaeche& f, const TDruckdaten& d);
 // The three graphics pages: views, then diagrams.
 void Grafikseiten_Drucken(TSeitenflaeche& f, const TDruckdaten& d);
 
-// Whether the data sheet needs its second page (an overhang or a wall projection to list).
-bool DatenblattZweiseitig(const TProjektdaten& p);
-
 // Where the screen picture goes on a page of the given size (device pixels): across the full
 // width of a portrait page, the full height of a landscape one, proportions kept, top left.
 QRect Schirmbildrechteck(QSize seite, QSize bild);

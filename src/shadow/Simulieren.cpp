@@ -18,8 +18,10 @@ struct TMauerschnitt {
     TPolygon LR;
 };
 
-void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung,
-                     TMauerschnitt* mauern);
+// The shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
+// overlapping shadows once.
+void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a,
+                                   const TDrehung* drehung, TMauerschnitt* mauern);
 
 // The sun of an instant and the wall normal it is judged against; sets the night and
 // sun-behind-wall flags.
@@ -83,8 +85,8 @@ TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
             }
         }
     }
-    AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
-    AnteilBerechnen(s, s.Terrasse, 0, nullptr, nullptr);
+    Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
+    Verschattungsanteil_berechnen(s, s.Terrasse, 0, nullptr, nullptr);
     return lage.Sonne;
 }
 
@@ -122,8 +124,8 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
         if (besonnt && VolantWirft(e)) {
             Werfen(s.Volant, lage, *ebenen, false);
         }
-        AnteilBerechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, &mauernFenster);
-        AnteilBerechnen(s, s.Terrasse, 0, &terrassendrehung, &mauernTerrasse);
+        Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, &mauernFenster);
+        Verschattungsanteil_berechnen(s, s.Terrasse, 0, &terrassendrehung, &mauernTerrasse);
         fenster[k * abstand] = s.Fenster.Verschattungsanteil;
         terrasse[k * abstand] = s.Terrasse.Verschattungsanteil;
     }
@@ -137,17 +139,13 @@ TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
     return Auswerten(s, N, t, false);
 }
 
-void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a) {
-    AnteilBerechnen(s, E, a, nullptr, nullptr);
-}
-
 namespace {
 
 // drehung: the rotation of tilt a when the caller has one; else it is built on first use, as
 // many instants need no overlap at all.
 // mauern: where the overlap of the wall projections' shadows is kept for further variants.
-void AnteilBerechnen(TSzene& s, TVerschattetesElement& E, double a, const TDrehung* drehung,
-                     TMauerschnitt* mauern) {
+void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a,
+                                   const TDrehung* drehung, TMauerschnitt* mauern) {
     double anteil = 0;
     if (s.IstNacht) {
         E.Verschattungsanteil = AnteilNacht;

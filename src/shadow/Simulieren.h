@@ -38,10 +38,6 @@ void Varianten_Anteile_Simulieren(TSzene& szene, std::span<const TUeberhangvaria
                                   int N, double t, double* fenster, double* terrasse,
                                   std::size_t abstand);
 
-// Writes the shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
-// overlapping shadows once.
-void Verschattungsanteil_berechnen(TSzene& szene, TVerschattetesElement& element, double a);
-
 // Clock time in hours of a time track-bar position (10-minute steps).
 inline double UhrzeitAusPosition(int position) {
     return position / 6.0;

@@ -233,7 +233,8 @@ void TForm_Arbeitsverzeichnis::BitBtn1Click() {
         }
         oeffnenOrdner_ = pfad;
         speichernOrdner_ = pfad;
-        if (ArbeitsverzeichnisSchreiben(orte_.Schreibordner(), pfad.toStdString())) {
+        if (const TSchreibfehler fehler =
+                ArbeitsverzeichnisSchreiben(orte_.Schreibordner(), pfad.toStdString())) {
             plattform_.Meldung(this, nichtGespeichert, TMeldungsart::Information);
         }
     } else if (ArbeitsverzeichnisVorhanden(orte_.Programmordner) ||

@@ -25,13 +25,14 @@ QFont Schrift() {
     return f;
 }
 
-} // namespace
-
+// Colour of curve k, from a palette that stays apart for red-green colour blindness.
 QRgb Kurvenfarbe(size_t k) {
     constexpr std::array<QRgb, 7> Farben{0x0072B2, 0xE69F00, 0x009E73, 0xCC79A7,
                                          0x56B4E9, 0xD55E00, 0x000000};
     return Farben[k % Farben.size()] | 0xFF000000u;
 }
+
+} // namespace
 
 QImage Dimensionierungsdiagramm_Zeichnen(const std::vector<TDiagrammkurve>& kurven,
                                          double mindestgrad,

@@ -23,9 +23,6 @@ struct TDimensionierungsdiagrammmasse {
     static constexpr double AusfallMax = 400;                              // cm, field limit
 };
 
-// Colour of curve k, from a palette that stays apart for red-green colour blindness.
-QRgb Kurvenfarbe(size_t k);
-
 QImage Dimensionierungsdiagramm_Zeichnen(const std::vector<TDiagrammkurve>& kurven,
                                          double mindestgrad,
                                          std::optional<std::pair<double, double>> vorschlag);
