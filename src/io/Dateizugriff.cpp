@@ -1,5 +1,6 @@
 #include "io/Dateizugriff.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace umbrarix {
@@ -51,6 +53,8 @@ std::string Dateifehlertext(int fehlernummer) {
         return "Zu viele geöffnete Dateien";
     case EIO:
         return "Ein-/Ausgabefehler beim Zugriff auf den Datenträger";
+    case EBADF:
+        return "Der Ausgabekanal ist nicht zum Schreiben geöffnet";
     default:
         return "Unbekannter Fehler beim Dateizugriff";
     }
@@ -105,6 +109,45 @@ int VerknuepfungenFolgen(std::string& pfad) {
     return ELOOP;
 }
 
+// N when the name is one of the forms under which the system shows this process's descriptor
+// N, or -1.
+int Deskriptornummer(const std::string& pfad) {
+    const std::string eigene = "/proc/" + std::to_string(::getpid()) + "/fd/";
+    for (const std::string& vorne : {std::string("/dev/fd/"), std::string("/proc/self/fd/"),
+                                     std::string("/proc/thread-self/fd/"), eigene}) {
+        if (pfad.size() > vorne.size() && pfad.compare(0, vorne.size(), vorne) == 0) {
+            const std::string zahl = pfad.substr(vorne.size());
+            if (zahl.size() <= 9 && std::all_of(zahl.begin(), zahl.end(),
+                                                [](char c) { return c >= '0' && c <= '9'; })) {
+                return std::stoi(zahl);
+            }
+        }
+    }
+    return -1;
+}
+
+// The descriptor at the end of the chain of links that starts at pfad, or -1. Such a name is a
+// link to whatever the descriptor has open; replacing that file would destroy a redirect.
+int EigenerDeskriptor(std::string pfad) {
+    for (int schritt = 0; schritt < 40; ++schritt) {
+        if (const int n = Deskriptornummer(pfad); n >= 0) {
+            return n;
+        }
+        struct stat info {};
+        if (::lstat(pfad.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return -1;
+        }
+        char ziel[4096];
+        const ssize_t n = ::readlink(pfad.c_str(), ziel, sizeof ziel);
+        if (n <= 0 || static_cast<std::size_t>(n) >= sizeof ziel) {
+            return -1;
+        }
+        const std::string z(ziel, static_cast<std::size_t>(n));
+        pfad = z.front() == '/' ? z : Ordner(pfad) + "/" + z;
+    }
+    return -1;
+}
+
 // Whether the user may write the existing file: the system's own rules, and for the
 // administrator (whom the system lets write anything) the write bits of the file's mode.
 int Schreibrecht(const std::string& pfad, const struct stat& info) {
@@ -137,11 +180,75 @@ std::optional<std::string> GeraetSchreiben(const std::string& pfad, const std::s
     return std::nullopt;
 }
 
+// The ACL entry tags of the kernel's "system.posix_acl_access" value (version 2, entries of
+// tag, permissions and id, little-endian).
+constexpr unsigned AclGruppeneigentuemer = 0x04;
+
+// The permissions of the owning group's entry in an ACL value, or -1.
+int AclGruppenrechte(const std::string& acl) {
+    for (std::size_t i = 4; i + 8 <= acl.size(); i += 8) {
+        const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(acl[i + k]); };
+        if ((byte(0) | byte(1) << 8) == AclGruppeneigentuemer) {
+            return static_cast<int>((byte(2) | byte(3) << 8) & 7);
+        }
+    }
+    return -1;
+}
+
+// The extended attributes of the replaced file on the new one: its ACL first of all, which
+// grants rights the mode bits do not show. Attributes the user may not set (trusted.*,
+// security.* of another owner) are passed over; when the ACL cannot be set, the group bits,
+// which then stand alone, fall back to the owning group's own entry, so no one gains rights.
+void AttributeUebernehmen(const std::string& alt, int fd, mode_t modus) {
+    const ssize_t laenge = ::listxattr(alt.c_str(), nullptr, 0);
+    if (laenge <= 0) {
+        return;
+    }
+    std::string namen(static_cast<std::size_t>(laenge), '\0');
+    const ssize_t n = ::listxattr(alt.c_str(), namen.data(), namen.size());
+    if (n <= 0) {
+        return;
+    }
+    namen.resize(static_cast<std::size_t>(n));
+    for (std::size_t i = 0; i < namen.size(); i = namen.find('\0', i) + 1) {
+        const std::string name = namen.substr(i, namen.find('\0', i) - i);
+        const ssize_t g = ::getxattr(alt.c_str(), name.c_str(), nullptr, 0);
+        if (g < 0) {
+            continue;
+        }
+        std::string wert(static_cast<std::size_t>(g), '\0');
+        const ssize_t w = ::getxattr(alt.c_str(), name.c_str(), wert.data(), wert.size());
+        if (w < 0) {
+            continue;
+        }
+        wert.resize(static_cast<std::size_t>(w));
+        if (::fsetxattr(fd, name.c_str(), wert.data(), wert.size(), 0) != 0 &&
+            name == "system.posix_acl_access") {
+            const int gruppe = AclGruppenrechte(wert);
+            ::fchmod(fd, (modus & ~static_cast<mode_t>(S_IRWXG)) |
+                             (gruppe < 0 ? 0 : static_cast<mode_t>(gruppe) << 3));
+        }
+    }
+}
+
+// Bytes through a descriptor the program already holds, at its position.
+TSchreibfehler DeskriptorSchreiben(int fd, const std::string& bytes) {
+    if (!AllesSchreiben(fd, bytes)) {
+        return Dateifehlertext(errno);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 TSchreibziel SchreibzielPruefen(const std::string& pfad) {
     TSchreibziel z;
     z.Pfad = pfad;
+    z.Deskriptor = EigenerDeskriptor(pfad);
+    if (z.Deskriptor >= 0) {
+        z.Geraet = true;
+        return z;
+    }
     struct stat info {};
     const bool vorhanden = ::stat(pfad.c_str(), &info) == 0;
     if (vorhanden && S_ISDIR(info.st_mode)) {
@@ -202,6 +309,9 @@ TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes)
     if (ziel.Fehler) {
         return ziel.Fehler;
     }
+    if (ziel.Deskriptor >= 0) {
+        return DeskriptorSchreiben(ziel.Deskriptor, bytes);
+    }
     if (ziel.Geraet) {
         return GeraetSchreiben(pfad, bytes);
     }
@@ -220,6 +330,7 @@ TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes)
         const bool gruppe = beide || ::fchown(fd, static_cast<uid_t>(-1), alt.st_gid) == 0;
         static_cast<void>(gruppe); // a group the user is not in becomes the user's own
         ::fchmod(fd, alt.st_mode & 07777);
+        AttributeUebernehmen(ziel.Pfad, fd, alt.st_mode & 07777);
     } else {
         // A new file gets the usual permissions of a file the user creates.
         const mode_t maske = ::umask(0);
@@ -245,11 +356,19 @@ TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes)
 
 TDateiinhalt DateiLesen(const std::string& pfad) {
     TDateiinhalt inhalt;
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so that a pipe without a writer cannot hold the program.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         inhalt.Fehler = Dateifehlertext(errno);
         return inhalt;
     }
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !(S_ISREG(info.st_mode) || S_ISDIR(info.st_mode))) {
+        inhalt.Fehler = "Keine gewöhnliche Datei (ein Gerät, eine Pipe oder ein Socket)";
+        ::close(fd);
+        return inhalt;
+    }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     char puffer[65536];
     for (;;) {
         const ssize_t n = ::read(fd, puffer, sizeof puffer);

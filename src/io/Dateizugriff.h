@@ -21,6 +21,10 @@ struct TSchreibziel {
     std::string Pfad;    // the file to replace, links resolved
     std::string Ordner;  // its folder, where the temporary file goes
     bool Geraet = false; // a device or pipe (such as /dev/full): written as it is, not replaced
+    // The program's own open descriptor that the name stands for (/dev/stdout, /dev/fd/N,
+    // /proc/self/fd/N, also at the end of links), or -1. Written through it, in place, so that
+    // a redirect of the shell keeps its file, its position and its append mode.
+    int Deskriptor = -1;
     std::optional<std::string> Fehler; // the German message when the save cannot happen
 };
 TSchreibziel SchreibzielPruefen(const std::string& pfad);
@@ -46,7 +50,8 @@ std::string AbbruchGrund(const std::string& pfad);
 // message, or nothing on success.
 TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes);
 
-// The whole file, or the German error message.
+// The whole file, or the German error message. Only regular files are read: a pipe without a
+// writer, a socket or a device would block or never end.
 struct TDateiinhalt {
     bool Gelesen = false;
     std::string Bytes;
