@@ -1,6 +1,7 @@
 #include "batch/Stapelauftrag.h"
 
 #include "model/Eingabedaten.h"
+#include "model/Kalender.h"
 #include "model/Zahltext.h"
 
 #include <array>
@@ -21,45 +22,23 @@ std::optional<int> Ganzzahl(std::string_view t) {
 
 } // namespace
 
+// Unlike the period fields, --tag also takes a day number and dates like "021.06.".
 std::optional<int> TagAusText(const std::string& text) {
     if (text.find('.') == std::string::npos) {
         const std::optional<int> n = Ganzzahl(text);
         return n && *n >= 1 && *n <= 365 ? n : std::nullopt;
     }
-    // "21.06." (the last dot may be left out)
-    std::string t = text;
-    if (!t.empty() && t.back() == '.') {
-        t.pop_back();
-    }
-    const std::size_t punkt = t.find('.');
-    if (punkt == std::string::npos) {
-        return std::nullopt;
-    }
-    const std::optional<int> tag = Ganzzahl(std::string_view(t).substr(0, punkt));
-    const std::optional<int> monat = Ganzzahl(std::string_view(t).substr(punkt + 1));
-    constexpr std::array<int, 12> Laenge{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1 ||
-        *tag > Laenge[static_cast<std::size_t>(*monat - 1)]) {
-        return std::nullopt;
-    }
-    int n = *tag;
-    for (int m = 1; m < *monat; ++m) {
-        n += Laenge[static_cast<std::size_t>(m - 1)];
-    }
-    return n;
+    const std::optional<TDatumseingabe> d = DatumAusText(text);
+    return d ? std::optional<int>(d->TagImJahr) : std::nullopt;
 }
 
+// Any instant of the day in any spelling of the digits ("9:5" is 09:05), not 24:00.
 std::optional<int> ZeitpositionAusText(const std::string& text) {
-    const std::size_t doppelpunkt = text.find(':');
-    if (doppelpunkt == std::string::npos) {
+    const std::optional<TUhrzeiteingabe> u = UhrzeitAusText(text);
+    if (!u || u->Minuten >= 24 * 60) {
         return std::nullopt;
     }
-    const std::optional<int> h = Ganzzahl(std::string_view(text).substr(0, doppelpunkt));
-    const std::optional<int> m = Ganzzahl(std::string_view(text).substr(doppelpunkt + 1));
-    if (!h || !m || *h < 0 || *h > 23 || *m < 0 || *m > 59) {
-        return std::nullopt;
-    }
-    return (*h * 60 + *m) / 10;
+    return u->Minuten / 10;
 }
 
 std::optional<TBereich> BereichAusText(const std::string& text, double min, double max) {
