@@ -1,5 +1,6 @@
 #include "auswertung/Zeitraum.h"
 
+#include "auswertung/Parallel.h"
 #include "model/Kalender.h"
 #include "model/Zahltext.h"
 
