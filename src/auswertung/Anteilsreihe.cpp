@@ -1,5 +1,6 @@
 #include "auswertung/Anteilsreihe.h"
 
+#include "auswertung/Parallel.h"
 #include "shadow/Simulieren.h"
 
 namespace umbrarix {

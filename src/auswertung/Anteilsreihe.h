@@ -3,7 +3,7 @@
 // The shaded shares of window and terrace over a series of instants (a table, a full day or
 // year run, a grid), computed on all hardware threads.
 
-#include "auswertung/Parallel.h"
+#include "auswertung/Fortschritt.h"
 #include "model/Szene.h"
 
 #include <functional>

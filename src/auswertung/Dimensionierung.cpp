@@ -1,5 +1,6 @@
 #include "auswertung/Dimensionierung.h"
 
+#include "auswertung/Parallel.h"
 #include "model/Eingabedaten.h"
 #include "model/ElementeAufbauen.h"
 #include "model/MasseZurueckgewinnen.h"

@@ -1,5 +1,7 @@
 #include "auswertung/Jahresraster.h"
 
+#include "auswertung/Parallel.h"
+
 namespace umbrarix {
 
 TSzene OhneSonnenschutz(TSzene szene) {

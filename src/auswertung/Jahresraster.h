@@ -3,7 +3,7 @@
 // The year at a glance: every day 1..365 and every ten-minute clock step 0..143 evaluated as
 // the window evaluates any instant, for window and terrace.
 
-#include "auswertung/Parallel.h"
+#include "auswertung/Fortschritt.h"
 #include "model/Szene.h"
 #include "shadow/Simulieren.h"
 

@@ -4,25 +4,18 @@
 // the machine's hardware threads. Each thread works on its own copy of the scene, so the
 // caller's scene is never touched and the results do not depend on the number of threads.
 
+#include "auswertung/Fortschritt.h"
 #include "model/Szene.h"
 
 #include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
-#include <functional>
 #include <mutex>
 #include <thread>
 #include <vector>
 
 namespace umbrarix {
-
-// Threads a run over many instants uses: the hardware threads, at least one.
-int AnzahlRechenfaeden();
-
-// Called on the calling thread with the number of finished indices while a run is under way
-// (and once with the total at the end); returning false cancels the run.
-using TFortschritt = std::function<bool(int erledigt)>;
 
 // Calls aufgabe(szeneKopie, i) once for every i in 0..anzahl-1, on up to `faeden` threads, each
 // with its own copy of `szene`. aufgabe writes its result by index, so the order of the

@@ -1,40 +1,28 @@
 #include "auswertung/Zeitraum.h"
 
+#include "auswertung/Parallel.h"
 #include "model/Kalender.h"
 #include "model/Zahltext.h"
 
-#include <array>
-#include <charconv>
 #include <cstdio>
 
 namespace umbrarix {
 
 namespace {
 
-constexpr std::array<int, 12> Monatslaenge{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-
-// One or two digits and nothing else.
-std::optional<int> Zahl(std::string_view t) {
-    int wert = 0;
-    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
-    if (t.empty() || t.size() > 2 || fehler != std::errc{} || p != t.data() + t.size()) {
-        return std::nullopt;
-    }
-    return wert;
+// Period dates in the short form only ("21.06.", not "021.06.").
+std::optional<int> DatumLesen(std::string_view text) {
+    const std::optional<TDatumseingabe> d = DatumAusText(text);
+    return d && d->Kurzform ? std::optional<int>(d->TagImJahr) : std::nullopt;
 }
 
-// "HH:MM" as a step 0..144, on the ten-minute grid.
+// "HH:MM" as a step 0..144: the short form on the ten-minute grid, 24:00 included.
 std::optional<int> SchrittLesen(std::string_view t) {
-    const std::size_t doppelpunkt = t.find(':');
-    if (doppelpunkt == std::string_view::npos || t.size() - doppelpunkt != 3) {
+    const std::optional<TUhrzeiteingabe> u = UhrzeitAusText(t);
+    if (!u || !u->Kurzform || u->Minuten % 10 != 0) {
         return std::nullopt;
     }
-    const std::optional<int> h = Zahl(t.substr(0, doppelpunkt));
-    const std::optional<int> m = Zahl(t.substr(doppelpunkt + 1));
-    if (!h || !m || *m > 59 || *m % 10 != 0 || *h > 24 || (*h == 24 && *m != 0)) {
-        return std::nullopt;
-    }
-    return *h * 6 + *m / 10;
+    return u->Minuten / 10;
 }
 
 std::string Zweistellig(int n) {
@@ -131,28 +119,6 @@ std::string BeschattungsgradText(const std::optional<double>& grad) {
         return "keine direkte Sonne im Zeitraum";
     }
     return FestkommaText(100 * *grad, 1) + " %";
-}
-
-std::optional<int> DatumLesen(const std::string& text) {
-    std::string_view t = text;
-    if (!t.empty() && t.back() == '.') {
-        t.remove_suffix(1);
-    }
-    const std::size_t punkt = t.find('.');
-    if (punkt == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::optional<int> tag = Zahl(t.substr(0, punkt));
-    const std::optional<int> monat = Zahl(t.substr(punkt + 1));
-    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1 ||
-        *tag > Monatslaenge[static_cast<size_t>(*monat - 1)]) {
-        return std::nullopt;
-    }
-    int n = *tag;
-    for (int m = 1; m < *monat; ++m) {
-        n += Monatslaenge[static_cast<size_t>(m - 1)];
-    }
-    return n;
 }
 
 std::optional<std::string> TageLesen(const std::string& text, TZeitraum& z) {

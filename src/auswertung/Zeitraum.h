@@ -62,7 +62,4 @@ std::string BeschattungsgradText(const std::optional<double>& grad);
 std::optional<std::string> TageLesen(const std::string& text, TZeitraum& z);
 std::optional<std::string> UhrzeitenLesen(const std::string& text, TZeitraum& z);
 
-// "TT.MM." (the last dot may be left out) as a day of the year, or nothing.
-std::optional<int> DatumLesen(const std::string& text);
-
 } // namespace umbrarix

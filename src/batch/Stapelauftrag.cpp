@@ -1,9 +1,9 @@
 #include "batch/Stapelauftrag.h"
 
-#include "model/Eingabedaten.h"
-#include "model/Zahltext.h"
+#include "batch/Stapeloptionen.h"
+#include "model/Kalender.h"
 
-#include <array>
+#include <algorithm>
 #include <charconv>
 
 namespace umbrarix {
@@ -21,45 +21,23 @@ std::optional<int> Ganzzahl(std::string_view t) {
 
 } // namespace
 
+// Unlike the period fields, --tag also takes a day number and dates like "021.06.".
 std::optional<int> TagAusText(const std::string& text) {
     if (text.find('.') == std::string::npos) {
         const std::optional<int> n = Ganzzahl(text);
         return n && *n >= 1 && *n <= 365 ? n : std::nullopt;
     }
-    // "21.06." (the last dot may be left out)
-    std::string t = text;
-    if (!t.empty() && t.back() == '.') {
-        t.pop_back();
-    }
-    const std::size_t punkt = t.find('.');
-    if (punkt == std::string::npos) {
-        return std::nullopt;
-    }
-    const std::optional<int> tag = Ganzzahl(std::string_view(t).substr(0, punkt));
-    const std::optional<int> monat = Ganzzahl(std::string_view(t).substr(punkt + 1));
-    constexpr std::array<int, 12> Laenge{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1 ||
-        *tag > Laenge[static_cast<std::size_t>(*monat - 1)]) {
-        return std::nullopt;
-    }
-    int n = *tag;
-    for (int m = 1; m < *monat; ++m) {
-        n += Laenge[static_cast<std::size_t>(m - 1)];
-    }
-    return n;
+    const std::optional<TDatumseingabe> d = DatumAusText(text);
+    return d ? std::optional<int>(d->TagImJahr) : std::nullopt;
 }
 
+// Any instant of the day in any spelling of the digits ("9:5" is 09:05), not 24:00.
 std::optional<int> ZeitpositionAusText(const std::string& text) {
-    const std::size_t doppelpunkt = text.find(':');
-    if (doppelpunkt == std::string::npos) {
+    const std::optional<TUhrzeiteingabe> u = UhrzeitAusText(text);
+    if (!u || u->Minuten >= 24 * 60) {
         return std::nullopt;
     }
-    const std::optional<int> h = Ganzzahl(std::string_view(text).substr(0, doppelpunkt));
-    const std::optional<int> m = Ganzzahl(std::string_view(text).substr(doppelpunkt + 1));
-    if (!h || !m || *h < 0 || *h > 23 || *m < 0 || *m > 59) {
-        return std::nullopt;
-    }
-    return (*h * 60 + *m) / 10;
+    return u->Minuten / 10;
 }
 
 std::optional<TBereich> BereichAusText(const std::string& text, double min, double max) {
@@ -88,38 +66,23 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         return fehler("Kein Befehl angegeben.");
     }
     TStapelauftrag a;
-    const std::string& befehl = arg[0];
-    if (befehl == "--help" || befehl == "-h" || befehl == "hilfe") {
+    const std::string& name = arg[0];
+    if (name == "--help" || name == "-h" || name == "hilfe") {
         a.Befehl = TStapelauftrag::Hilfe;
         e.Auftrag = a;
         return e;
     }
-    if (befehl == "--version") {
+    if (name == "--version") {
         a.Befehl = TStapelauftrag::Version;
         e.Auftrag = a;
         return e;
     }
-    if (befehl == "tabelle") {
-        a.Befehl = TStapelauftrag::Tabelle;
-    } else if (befehl == "velumora") {
-        a.Befehl = TStapelauftrag::Velumora;
-    } else if (befehl == "drucken") {
-        a.Befehl = TStapelauftrag::Drucken;
-    } else if (befehl == "ansicht") {
-        a.Befehl = TStapelauftrag::Ansicht;
-    } else if (befehl == "jahresuebersicht") {
-        a.Befehl = TStapelauftrag::Jahresuebersicht;
-    } else if (befehl == "sonnenstunden") {
-        a.Befehl = TStapelauftrag::Sonnenstunden;
-    } else if (befehl == "dimensionieren") {
-        a.Befehl = TStapelauftrag::Dimensionieren;
-    } else {
-        return fehler("Unbekannter Befehl: " + befehl);
+    const TStapelbefehl* befehl = StapelbefehlMitNamen(name);
+    if (befehl == nullptr) {
+        return fehler("Unbekannter Befehl: " + name);
     }
-    bool zielGesetzt = false, artGesetzt = false, inhaltGesetzt = false;
-    bool zeitraumGesetzt = false, uhrzeitGesetzt = false, mindestensGesetzt = false;
-    const bool auswertung =
-        a.Befehl == TStapelauftrag::Sonnenstunden || a.Befehl == TStapelauftrag::Dimensionieren;
+    a.Befehl = befehl->Befehl;
+    std::vector<const TStapeloption*> gelesen;
     for (std::size_t i = 1; i < arg.size(); ++i) {
         const std::string& o = arg[i];
         if (o.rfind("--", 0) != 0 && o != "-o") {
@@ -129,108 +92,23 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
             a.Projekt = o;
             continue;
         }
+        // Even an unknown option takes a value, so the message names the option, not its value.
         if (i + 1 >= arg.size()) {
             return fehler("Zur Option " + o + " fehlt der Wert.");
         }
         const std::string& w = arg[++i];
         if (o == "-o") {
             a.Ausgabe = w;
-        } else if (auswertung && (o == "--zeitraum" || o == "--uhrzeit")) {
-            if (const std::optional<std::string> f =
-                    o == "--zeitraum" ? TageLesen(w, a.Zeitraum) : UhrzeitenLesen(w, a.Zeitraum)) {
-                return fehler(*f);
-            }
-            (o == "--zeitraum" ? zeitraumGesetzt : uhrzeitGesetzt) = true;
-        } else if (a.Befehl == TStapelauftrag::Dimensionieren && o == "--mindestens") {
-            const std::optional<double> p = TextZuZahl(w);
-            if (!p || !(*p >= 0 && *p <= 100)) {
-                return fehler("--mindestens ist ein Prozentwert von 0 bis 100, nicht " + w);
-            }
-            a.Frage.Mindestgrad = *p / 100;
-            mindestensGesetzt = true;
-        } else if (a.Befehl == TStapelauftrag::Dimensionieren &&
-                   (o == "--ausfall" || o == "--breite" || o == "--neigung")) {
-            const char* feld = o == "--ausfall"  ? "anz_Vordachlaenge"
-                               : o == "--breite" ? "anz_Vordachbreite"
-                                                 : "anz_Vordach_Neigung";
-            const TSpinfeld* f = SpinfeldMitNamen(feld);
-            const std::optional<TBereich> b = BereichAusText(w, f->Min, f->Max);
-            if (!b) {
-                return fehler(o + " ist VON-BIS:SCHRITT in ganzen Zahlen von " +
-                              GanzzahlText(f->Min) + " bis " + GanzzahlText(f->Max) +
-                              " mit einem Schritt über 0, nicht " + w);
-            }
-            if (o == "--ausfall") {
-                a.Frage.Ausfall = *b;
-            } else {
-                (o == "--breite" ? a.Frage.Breite : a.Frage.Neigung) = *b;
-            }
-        } else if (a.Befehl == TStapelauftrag::Dimensionieren && o == "--projekt") {
-            a.NeuesProjekt = w;
-        } else if (o == "--ziel" && a.Befehl != TStapelauftrag::Drucken &&
-                   a.Befehl != TStapelauftrag::Sonnenstunden) {
-            if (w != "fenster" && w != "terrasse") {
-                return fehler("--ziel ist fenster oder terrasse, nicht " + w);
-            }
-            a.Terrasse = w == "terrasse";
-            zielGesetzt = true;
-        } else if (o == "--art" && a.Befehl == TStapelauftrag::Tabelle) {
-            if (w == "tag") {
-                a.Art = TTabellenart::Tag;
-            } else if (w == "jahr") {
-                a.Art = TTabellenart::Jahr;
-            } else if (w == "uhrzeit") {
-                a.Art = TTabellenart::Uhrzeit;
-            } else {
-                return fehler("--art ist tag, jahr oder uhrzeit, nicht " + w);
-            }
-            artGesetzt = true;
-        } else if (o == "--format" && (a.Befehl == TStapelauftrag::Tabelle ||
-                                       a.Befehl == TStapelauftrag::Sonnenstunden)) {
-            if (w != "text" && w != "csv") {
-                return fehler("--format ist text oder csv, nicht " + w);
-            }
-            a.Csv = w == "csv";
-        } else if (o == "--tag" && a.Befehl != TStapelauftrag::Velumora && !auswertung) {
-            const std::optional<int> n = TagAusText(w);
-            if (!n) {
-                return fehler(
-                    "--tag ist ein Tag des Jahres 1..365 oder ein Datum wie 21.06., nicht " + w);
-            }
-            a.Tag = *n;
-        } else if (o == "--uhrzeit" && a.Befehl != TStapelauftrag::Velumora && !auswertung) {
-            const std::optional<int> p = ZeitpositionAusText(w);
-            if (!p) {
-                return fehler("--uhrzeit ist eine Uhrzeit wie 14:30, nicht " + w);
-            }
-            a.Zeitposition = *p;
-        } else if (o == "--inhalt" && a.Befehl == TStapelauftrag::Drucken) {
-            if (w != "alles" && w != "datenblatt" && w != "grafiken" && w != "jahresuebersicht") {
-                return fehler(
-                    "--inhalt ist alles, datenblatt, grafiken oder jahresuebersicht, nicht " + w);
-            }
-            a.MitJahresuebersicht = w == "jahresuebersicht";
-            a.MitDatenblatt = w != "grafiken" && !a.MitJahresuebersicht;
-            a.MitGrafiken = w != "datenblatt" && !a.MitJahresuebersicht;
-            inhaltGesetzt = true;
-        } else if (o == "--ansprechpartner" && a.Befehl == TStapelauftrag::Drucken) {
-            a.Ansprechpartnerdatei = w;
-        } else if (o == "--beschreibung" && a.Befehl == TStapelauftrag::Drucken) {
-            a.Beschreibungsdatei = w;
-        } else if (o == "--ansicht" && a.Befehl == TStapelauftrag::Ansicht) {
-            static const std::array<const char*, 7> Ansichten{
-                "3d", "seite", "fenster", "terrasse", "kompass", "tagesdiagramm", "jahresdiagramm"};
-            bool gueltig = false;
-            for (const char* n : Ansichten) {
-                gueltig = gueltig || w == n;
-            }
-            if (!gueltig) {
-                return fehler("Unbekannte Ansicht: " + w);
-            }
-            a.Ansichtsname = w;
-        } else {
-            return fehler("Die Option " + o + " gibt es für " + befehl + " nicht.");
+            continue;
         }
+        const TStapeloption* option = StapeloptionFuer(a.Befehl, o);
+        if (option == nullptr) {
+            return fehler("Die Option " + o + " gibt es für " + name + " nicht.");
+        }
+        if (std::optional<std::string> f = option->Lesen(w, a)) {
+            return fehler(std::move(*f));
+        }
+        gelesen.push_back(option);
     }
     if (a.Projekt.empty()) {
         return fehler("Keine Projektdatei angegeben.");
@@ -238,95 +116,23 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     if (a.Ausgabe.empty()) {
         return fehler("Keine Ausgabedatei angegeben (-o DATEI).");
     }
-    const bool textdatei =
-        a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora ||
-        a.Befehl == TStapelauftrag::Sonnenstunden || a.Befehl == TStapelauftrag::Dimensionieren;
-    if (a.Ausgabe == "-" && !textdatei) {
+    if (a.Ausgabe == "-" && !befehl->Textdatei) {
         return fehler(
             "Nur Textdateien können mit -o - auf die Standardausgabe geschrieben werden.");
     }
-    if ((a.Befehl == TStapelauftrag::Tabelle || a.Befehl == TStapelauftrag::Velumora ||
-         a.Befehl == TStapelauftrag::Jahresuebersicht ||
-         a.Befehl == TStapelauftrag::Dimensionieren) &&
-        !zielGesetzt) {
-        return fehler("--ziel fenster oder --ziel terrasse fehlt.");
-    }
-    if (a.Befehl == TStapelauftrag::Tabelle && !artGesetzt) {
-        return fehler("--art tag, jahr oder uhrzeit fehlt.");
-    }
-    if (a.Befehl == TStapelauftrag::Drucken && !inhaltGesetzt) {
-        return fehler("--inhalt alles, datenblatt, grafiken oder jahresuebersicht fehlt.");
-    }
-    if (a.Befehl == TStapelauftrag::Ansicht && a.Ansichtsname.empty()) {
-        return fehler("--ansicht fehlt.");
-    }
-    if (a.Befehl == TStapelauftrag::Dimensionieren) {
-        if (!zeitraumGesetzt || !uhrzeitGesetzt || !mindestensGesetzt) {
-            return fehler("dimensionieren braucht --zeitraum, --uhrzeit und --mindestens.");
+    for (const TStapeloption& o : Stapeloptionen()) {
+        if (o.Befehl == a.Befehl && !o.Fehlt.empty() &&
+            std::find(gelesen.begin(), gelesen.end(), &o) == gelesen.end()) {
+            return fehler(std::string(o.Fehlt));
         }
-        a.Frage.Terrasse = a.Terrasse;
-        a.Frage.Zeitraum = a.Zeitraum;
-        const auto anzahl = [](const std::optional<TBereich>& b) {
-            return b ? BereichsWerte(*b).size() : size_t{1};
-        };
-        if (BereichsWerte(a.Frage.Ausfall).size() * anzahl(a.Frage.Breite) *
-                anzahl(a.Frage.Neigung) >
-            HoechstzahlKandidaten) {
-            return fehler("Zu viele Kandidaten (höchstens " +
-                          std::to_string(HoechstzahlKandidaten) + "): größere Schritte wählen.");
+    }
+    if (befehl->Abschluss != nullptr) {
+        if (std::optional<std::string> f = befehl->Abschluss(a)) {
+            return fehler(std::move(*f));
         }
     }
     e.Auftrag = a;
     return e;
-}
-
-std::string StapelHilfe() {
-    return "umbrarix-batch: Verschattungstabellen, VELUMORA-Dateien, Ausdrucke und Ansichten "
-           "eines Projekts ohne Fenster.\n"
-           "\n"
-           "Befehle:\n"
-           "  tabelle PROJEKT.dat --ziel fenster|terrasse --art tag|jahr|uhrzeit [--tag N] "
-           "[--uhrzeit HH:MM] [--format text|csv] -o DATEI\n"
-           "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr -o jahr.dat\n"
-           "      umbrarix-batch tabelle kunde.dat --ziel fenster --art jahr --format csv -o "
-           "jahr.csv\n"
-           "  velumora PROJEKT.dat --ziel fenster|terrasse -o DATEI\n"
-           "      umbrarix-batch velumora kunde.dat --ziel terrasse -o velumora.dat\n"
-           "  drucken PROJEKT.dat --inhalt alles|datenblatt|grafiken|jahresuebersicht [--tag N] "
-           "[--uhrzeit HH:MM] "
-           "[--ansprechpartner DATEI] [--beschreibung DATEI] -o DATEI.pdf\n"
-           "      umbrarix-batch drucken kunde.dat --inhalt alles --ansprechpartner schatten.usr "
-           "-o kunde.pdf\n"
-           "  ansicht PROJEKT.dat --ansicht 3d|seite|fenster|terrasse|kompass|tagesdiagramm|"
-           "jahresdiagramm [--tag N] [--uhrzeit HH:MM] [--ziel fenster|terrasse] -o DATEI.png\n"
-           "      umbrarix-batch ansicht kunde.dat --ansicht seite --tag 21.06. --uhrzeit 15:00 "
-           "-o seite.png\n"
-           "  jahresuebersicht PROJEKT.dat --ziel fenster|terrasse [--tag N] [--uhrzeit HH:MM] "
-           "-o DATEI.png\n"
-           "      umbrarix-batch jahresuebersicht kunde.dat --ziel terrasse -o terrasse.png\n"
-           "  sonnenstunden PROJEKT.dat [--zeitraum TT.MM.-TT.MM.] [--uhrzeit HH:MM-HH:MM] "
-           "[--format text|csv] -o DATEI\n"
-           "      umbrarix-batch sonnenstunden kunde.dat --zeitraum 01.06.-31.08. --uhrzeit "
-           "12:00-16:00 -o -\n"
-           "  dimensionieren PROJEKT.dat --ziel fenster|terrasse --zeitraum TT.MM.-TT.MM. "
-           "--uhrzeit HH:MM-HH:MM --mindestens PROZENT [--ausfall VON-BIS:SCHRITT] "
-           "[--breite VON-BIS:SCHRITT] [--neigung VON-BIS:SCHRITT] [--projekt NEU.dat] -o DATEI\n"
-           "      umbrarix-batch dimensionieren kunde.dat --ziel terrasse --zeitraum "
-           "01.06.-31.08. --uhrzeit 12:00-16:00 --mindestens 80 -o -\n"
-           "\n"
-           "--tag: Tag des Jahres 1..365 oder Datum wie 21.06. (Vorgabe 172 = 21. Juni)\n"
-           "--uhrzeit: HH:MM, auf 10 Minuten abgerundet (Vorgabe 12:00)\n"
-           "--zeitraum, --uhrzeit bei sonnenstunden: Tage beide eingeschlossen (über Neujahr, "
-           "wenn der erste nach dem zweiten liegt), Uhrzeiten in Zehnminutenschritten bis "
-           "ausschließlich; Vorgabe das ganze Jahr, 00:00-24:00\n"
-           "--ausfall, --breite, --neigung bei dimensionieren: Kandidaten in cm bzw. Grad "
-           "(Vorgabe Ausfall 0-400:10, Breite und Neigung wie im Projekt)\n"
-           "--format csv: Tabelle für Tabellenkalkulationen (Semikolon, Dezimalkomma, UTF-8)\n"
-           "-o -: schreibt eine Textdatei auf die Standardausgabe\n"
-           "--version: zeigt die Version des Programms\n"
-           "\n"
-           "Rückgabewert: 0 erfolgreich, 1 Projektdatei unlesbar oder Schreibfehler, 2 falscher "
-           "Aufruf.\n";
 }
 
 std::string StapelVersion() {

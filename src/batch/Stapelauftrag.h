@@ -2,7 +2,7 @@
 
 #include "auswertung/Dimensionierung.h"
 #include "auswertung/Zeitraum.h"
-#include "io/Verschattungstabelle.h"
+#include "io/Tabellenart.h"
 
 #include <optional>
 #include <string>

@@ -7,6 +7,7 @@
 #include "io/Projektuebernahme.h"
 #include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
+#include "io/Verschattungstabelle.h"
 #include "model/Kalender.h"
 #include "print/Druckauftrag.h"
 #include "print/Jahresuebersichtsseite.h"

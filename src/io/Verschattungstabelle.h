@@ -1,20 +1,15 @@
 #pragma once
 
-#include "auswertung/Parallel.h"
+#include "auswertung/Fortschritt.h"
 #include "io/Projektdatei.h"
+#include "io/Tabellenart.h"
 #include "model/Szene.h"
 
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace umbrarix {
-
-// The three tables of the shading data export.
-enum class TTabellenart {
-    Tag,    // 24 hourly values of one day
-    Jahr,   // 24 hourly values of each of the 365 days
-    Uhrzeit // one value per day at a fixed clock time
-};
 
 // The scene header of a table: the project file's header with values right-aligned, its own
 // compass line, no colours, then the legend.

@@ -1,6 +1,7 @@
 #include "model/Kalender.h"
 
 #include <array>
+#include <charconv>
 
 namespace umbrarix {
 
@@ -54,6 +55,58 @@ std::string UhrzeitText(int zeitposition) {
         stunden = "0" + stunden;
     }
     return "Uhrzeit: " + stunden + ":" + std::to_string(zeitposition % 6) + "0 Uhr";
+}
+
+// ---- Dates and times as typed ----------------------------------------------------------------
+
+namespace {
+
+// Digits with an optional minus sign, as std::from_chars reads them, and nothing else.
+std::optional<int> Ganzzahl(std::string_view t) {
+    int wert = 0;
+    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+    if (t.empty() || fehler != std::errc{} || p != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
+} // namespace
+
+std::optional<TDatumseingabe> DatumAusText(std::string_view t) {
+    if (!t.empty() && t.back() == '.') {
+        t.remove_suffix(1);
+    }
+    const std::size_t punkt = t.find('.');
+    if (punkt == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view tagText = t.substr(0, punkt), monatText = t.substr(punkt + 1);
+    const std::optional<int> tag = Ganzzahl(tagText);
+    const std::optional<int> monat = Ganzzahl(monatText);
+    if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1) {
+        return std::nullopt;
+    }
+    const int vorher = *monat == 1 ? 0 : Monatsende[static_cast<std::size_t>(*monat - 2)];
+    if (*tag > Monatsende[static_cast<std::size_t>(*monat - 1)] - vorher) {
+        return std::nullopt;
+    }
+    return TDatumseingabe{vorher + *tag, tagText.size() <= 2 && monatText.size() <= 2};
+}
+
+std::optional<TUhrzeiteingabe> UhrzeitAusText(std::string_view t) {
+    const std::size_t doppelpunkt = t.find(':');
+    if (doppelpunkt == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view stundenText = t.substr(0, doppelpunkt);
+    const std::string_view minutenText = t.substr(doppelpunkt + 1);
+    const std::optional<int> h = Ganzzahl(stundenText);
+    const std::optional<int> m = Ganzzahl(minutenText);
+    if (!h || !m || *h < 0 || *h > 24 || *m < 0 || *m > 59 || (*h == 24 && *m != 0)) {
+        return std::nullopt;
+    }
+    return TUhrzeiteingabe{*h * 60 + *m, stundenText.size() <= 2 && minutenText.size() == 2};
 }
 
 } // namespace umbrarix

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,5 +23,23 @@ std::string_view Monatskuerzel(int monat);
 std::string DatumText(int tagImJahr);
 // "Uhrzeit: 12:30 Uhr" for time position 75 (10-minute steps).
 std::string UhrzeitText(int zeitposition);
+
+// ---- Dates and times as typed ----------------------------------------------------------------
+// The batch's options and the period fields read dates and times with these; each puts its own
+// rule on top (which range it allows, whether it wants the short form).
+
+// A date "TT.MM." (the last dot may be left out) that exists in the 365-day year.
+struct TDatumseingabe {
+    int TagImJahr = 1;
+    bool Kurzform = true; // day and month have one or two characters each: "21.06.", not "021.06."
+};
+std::optional<TDatumseingabe> DatumAusText(std::string_view text);
+
+// A clock time "HH:MM" from 00:00 to 24:00.
+struct TUhrzeiteingabe {
+    int Minuten = 0;      // since midnight, 0..1440
+    bool Kurzform = true; // one or two characters for the hour, two for the minutes: not "12:5"
+};
+std::optional<TUhrzeiteingabe> UhrzeitAusText(std::string_view text);
 
 } // namespace umbrarix

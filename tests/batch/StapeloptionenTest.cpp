@@ -1,0 +1,145 @@
+#include "batch/Stapeloptionen.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <map>
+#include <regex>
+#include <set>
+#include <sstream>
+
+namespace umbrarix {
+namespace {
+
+using V = std::vector<std::string>;
+
+V Und(V a, const V& b) {
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+// Which message wins when a call has several faults, and options that mean different things
+// for different commands.
+TEST(Stapeloptionen, MeldungenUndVorrang) {
+    const V dim{"dimensionieren", "p.dat",         "--ziel",    "terrasse",
+                "--zeitraum",     "01.06.-31.08.", "--uhrzeit", "12:00-16:00"};
+    const struct {
+        V aufruf;
+        const char* meldung;
+    } faelle[] = {
+        {{"tabelle", "p.dat", "--foo", "1", "-o", "x"},
+         "Die Option --foo gibt es für tabelle nicht."},
+        {{"tabelle", "p.dat", "--foo"}, "Zur Option --foo fehlt der Wert."},
+        {{"drucken", "p.dat", "--ziel", "fenster"}, "Die Option --ziel gibt es für drucken nicht."},
+        {{"sonnenstunden", "--ziel", "x"}, "Die Option --ziel gibt es für sonnenstunden nicht."},
+        {{"velumora", "p.dat", "--tag", "1"}, "Die Option --tag gibt es für velumora nicht."},
+        {{"tabelle", "--ziel", "dach"}, "--ziel ist fenster oder terrasse, nicht dach"},
+        {{"tabelle", "--ziel", "fenster"}, "Keine Projektdatei angegeben."},
+        {{"tabelle", "p.dat"}, "Keine Ausgabedatei angegeben (-o DATEI)."},
+        {{"ansicht", "p.dat", "-o", "-"},
+         "Nur Textdateien können mit -o - auf die Standardausgabe geschrieben werden."},
+        {{"tabelle", "p.dat", "-o", "-"}, "--ziel fenster oder --ziel terrasse fehlt."},
+        {{"tabelle", "p.dat", "--ziel", "fenster", "-o", "-"},
+         "--art tag, jahr oder uhrzeit fehlt."},
+        {{"tabelle", "p.dat", "--uhrzeit", "12:00-16:00"},
+         "--uhrzeit ist eine Uhrzeit wie 14:30, nicht 12:00-16:00"},
+        {{"sonnenstunden", "p.dat", "--uhrzeit", "12:00"},
+         "Die Uhrzeiten sind zwei Zeiten in Zehnminutenschritten wie 12:00-16:00, nicht 12:00"},
+        {{"dimensionieren", "p.dat", "--mindestens", "80", "-o", "-"},
+         "--ziel fenster oder --ziel terrasse fehlt."},
+        {Und(dim, {"-o", "-"}), "dimensionieren braucht --zeitraum, --uhrzeit und --mindestens."},
+        {Und(dim,
+             {"--mindestens", "80", "--ausfall", "0-400:1", "--breite", "15-700:1", "-o", "-"}),
+         "Zu viele Kandidaten (höchstens 10000): größere Schritte wählen."},
+    };
+    for (const auto& f : faelle) {
+        const TStapelLesen r = StapelauftragLesen(f.aufruf);
+        EXPECT_FALSE(r.Auftrag.has_value()) << f.meldung;
+        EXPECT_EQ(r.Fehler, f.meldung);
+    }
+}
+
+std::string Dateitext(const std::string& pfad) {
+    std::ifstream datei(pfad);
+    EXPECT_TRUE(datei) << pfad;
+    std::stringstream text;
+    text << datei.rdbuf();
+    return text.str();
+}
+
+// Per command its options, each with whether it is required.
+using TAufrufe = std::map<std::string, std::map<std::string, bool>>;
+
+TAufrufe AufrufeDerTabelle() {
+    TAufrufe aufrufe;
+    for (const TStapelbefehl& b : Stapelbefehle()) {
+        auto& optionen = aufrufe[std::string(b.Name)];
+        optionen["-o"] = true;
+        for (const TStapeloption& o : Stapeloptionen()) {
+            if (o.Befehl == b.Befehl) {
+                optionen[std::string(o.Name)] = !o.Fehlt.empty();
+            }
+        }
+    }
+    return aufrufe;
+}
+
+// The manual page's synopsis has one roff line per word: ".B umbrarix-batch BEFEHL" opens a
+// command, ".B \-\-ziel" is a required option, ".RB [ \-\-tag" an optional one, ".br" ends it.
+// The commands (section BEFEHLE) and options (OPTIONEN) are each the first line of a ".TP".
+TEST(Stapeloptionen, HandbuchseiteBeschreibtJedenBefehl) {
+    std::istringstream seite(Dateitext(UMBRARIX_QUELLEN "/paket/umbrarix-batch.1"));
+    const std::regex befehlAnfang(R"(^\.B umbrarix-batch ([a-z]+)$)");
+    const std::regex option(R"(^\.(B|RB \[) (\\-\\-[a-z]+|\\-o)$)");
+    const std::regex eintrag(R"(^\.B[IR]? (\\-\\-[a-z]+|\\-o)\b.*)");
+    const auto ohneRoff = [](std::string name) { // "\-\-ziel" -> "--ziel"
+        std::erase(name, '\\');
+        return name;
+    };
+    TAufrufe uebersicht;
+    std::map<std::string, std::set<std::string>> abschnitte; // ".SH" name -> ".TP" entries
+    std::map<std::string, bool>* befehl = nullptr;
+    std::string abschnitt, zeile;
+    bool nachTP = false;
+    std::smatch m;
+    while (std::getline(seite, zeile)) {
+        if (zeile.rfind(".SH ", 0) == 0 || zeile == ".br") {
+            befehl = nullptr;
+        }
+        if (zeile.rfind(".SH ", 0) == 0) {
+            abschnitt = zeile.substr(4);
+        } else if (abschnitt == "ÜBERSICHT" && std::regex_match(zeile, m, befehlAnfang)) {
+            befehl = &uebersicht[m[1]];
+        } else if (befehl && std::regex_match(zeile, m, option)) {
+            (*befehl)[ohneRoff(m[2])] = m[1] == "B";
+        } else if (nachTP && std::regex_match(zeile, m, eintrag)) {
+            abschnitte[abschnitt].insert(ohneRoff(m[1]));
+        } else if (nachTP && zeile.rfind(".B ", 0) == 0) {
+            abschnitte[abschnitt].insert(zeile.substr(3));
+        }
+        nachTP = zeile == ".TP";
+    }
+    const TAufrufe tabelle = AufrufeDerTabelle();
+    EXPECT_EQ(uebersicht, tabelle);
+    std::set<std::string> befehle, optionen{"-o", "--help", "--version"};
+    for (const auto& [name, optionenDesBefehls] : tabelle) {
+        befehle.insert(name);
+        for (const auto& o : optionenDesBefehls) {
+            optionen.insert(o.first);
+        }
+    }
+    EXPECT_EQ(abschnitte["BEFEHLE"], befehle);
+    EXPECT_EQ(abschnitte["OPTIONEN"], optionen);
+
+    // The README's section on the batch program shows every command.
+    const std::string liesmich = Dateitext(UMBRARIX_QUELLEN "/README.md");
+    const std::size_t anfang = liesmich.find("## Without a window: umbrarix-batch");
+    ASSERT_NE(anfang, std::string::npos);
+    const std::string teil = liesmich.substr(anfang, liesmich.find("\n## ", anfang) - anfang);
+    for (const std::string& name : befehle) {
+        EXPECT_NE(teil.find("umbrarix-batch " + name + " "), std::string::npos) << name;
+    }
+}
+
+} // namespace
+} // namespace umbrarix
