@@ -20,38 +20,42 @@ namespace intern {
 
 namespace {
 
-// Convex hull corners of a large pool by the monotone chain, kept in pool order. The literal
-// filter is of fourth order; element outlines never pool more than a few dozen corners, but
-// polygons from damaged input could pool thousands and would not finish.
-int GrosseHuelle(TPunkt2D* pool, int anzahl) {
-    const std::size_t n = static_cast<std::size_t>(anzahl);
-    std::vector<std::size_t> index(n);
-    for (std::size_t i = 0; i < n; ++i) {
+// Corners of the convex hull of the first n points of pool, counter-clockwise, by the monotone
+// chain over indices (index has room for n, kette for 2 n); returns how many stand first in
+// kette. Points on a hull edge and repeated points are not corners.
+int MonotoneKette(const TPunkt2D* pool, int n, int* index, int* kette) {
+    for (int i = 0; i < n; ++i) {
         index[i] = i;
     }
-    std::sort(index.begin(), index.end(), [pool](std::size_t a, std::size_t b) {
+    std::sort(index, index + n, [pool](int a, int b) {
         return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
     });
-    const auto kreuz = [pool](std::size_t o, std::size_t a, std::size_t b) {
-        return Kreuz(pool[o], pool[a], pool[b]);
-    };
-    std::vector<std::size_t> h(2 * n);
-    std::size_t k = 0;
-    for (const std::size_t i : index) {
-        while (k >= 2 && kreuz(h[k - 2], h[k - 1], i) <= 0) {
+    int k = 0;
+    for (int j = 0; j < n; ++j) {
+        while (k >= 2 && Kreuz(pool[kette[k - 2]], pool[kette[k - 1]], pool[index[j]]) <= 0) {
             --k;
         }
-        h[k++] = i;
+        kette[k++] = index[j];
     }
-    for (std::size_t j = n - 1, t = k + 1; j > 0; --j) {
-        while (k >= t && kreuz(h[k - 2], h[k - 1], index[j - 1]) <= 0) {
+    for (int j = n - 1, t = k + 1; j > 0; --j) {
+        while (k >= t && Kreuz(pool[kette[k - 2]], pool[kette[k - 1]], pool[index[j - 1]]) <= 0) {
             --k;
         }
-        h[k++] = index[j - 1];
+        kette[k++] = index[j - 1];
     }
+    return k > 0 ? k - 1 : 0; // the chain ends where it began
+}
+
+// Convex hull corners of a large pool, kept in pool order. The literal filter is of fourth
+// order; element outlines never pool more than a few dozen corners, but polygons from damaged
+// input could pool thousands and would not finish.
+int GrosseHuelle(TPunkt2D* pool, int anzahl) {
+    const std::size_t n = static_cast<std::size_t>(anzahl);
+    std::vector<int> index(n), kette(2 * n);
+    const int m = MonotoneKette(pool, anzahl, index.data(), kette.data());
     std::vector<char> ecke(n, 0);
-    for (std::size_t i = 0; i + 1 < k; ++i) {
-        ecke[h[i]] = 1;
+    for (int i = 0; i < m; ++i) {
+        ecke[static_cast<std::size_t>(kette[static_cast<std::size_t>(i)])] = 1;
     }
     int z = 0;
     for (std::size_t i = 0; i < n; ++i) {
@@ -79,32 +83,6 @@ bool InnenInSortiertem(const TPunkt2D* pool, int x, int y, int z, int d) {
         std::swap(x, y);
     }
     return InnenWoertlich(pool, x, y, z, d);
-}
-
-// Corners of the pool's convex hull, counter-clockwise, by the monotone chain over indices.
-// Only a guide: what it finds is confirmed below with margins or with the literal test.
-int HuellenEcken(const TPunkt2D* pool, int n, int* h) {
-    int index[GrosserPool];
-    for (int i = 0; i < n; ++i) {
-        index[i] = i;
-    }
-    std::sort(index, index + n, [pool](int a, int b) {
-        return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
-    });
-    int k = 0;
-    for (int j = 0; j < n; ++j) {
-        while (k >= 2 && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j]]) <= 0) {
-            --k;
-        }
-        h[k++] = index[j];
-    }
-    for (int j = n - 1, t = k + 1; j > 0; --j) {
-        while (k >= t && Kreuz(pool[h[k - 2]], pool[h[k - 1]], pool[index[j - 1]]) <= 0) {
-            --k;
-        }
-        h[k++] = index[j - 1];
-    }
-    return k - 1;
 }
 
 // The literal test for the open points. PunktImDreieck's numerators for apex a and point d
@@ -229,8 +207,10 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
     // Twenty times the rounding bound; beyond 1e5 cm the bound is not worth trusting at all.
     const double Huellenmarge = D < 1e5 ? 1e-8 * D * D * D + 1e-10 * D + 1e-12 : INFINITY;
 
-    int h[2 * GrosserPool];
-    const int m = HuellenEcken(pool, n, h);
+    // The hull is only a guide: what it finds is confirmed below with margins or with the
+    // literal test.
+    int index[GrosserPool], h[2 * GrosserPool];
+    const int m = MonotoneKette(pool, n, index, h);
     for (int k = 0; m >= 3 && k < m; ++k) {
         const TPunkt2D& vor = pool[h[(k + m - 1) % m]];
         const TPunkt2D& d = pool[h[k]];
