@@ -10,6 +10,47 @@ namespace umbrarix::intern {
 
 namespace {
 
+// Whole numbers this small have exact cross products (see AbkuerzungWaehlen).
+constexpr double ExakteGrenze = 1 << 20;
+
+struct TKasten {
+    double umin, umax, vmin, vmax;
+    bool ganz; // every coordinate a whole number within ExakteGrenze
+};
+
+// Whole-number outlines this small cannot be pooled into a corner farther than 3e-11 from where
+// exact arithmetic puts it (see AbkuerzungWaehlen).
+constexpr double TrennGrenze = 1 << 15;
+
+TKasten Kasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        // Within the bound the truncation to int is defined and gives the value back exactly
+        // when it is whole (a NaN fails the bound).
+        const bool imBereich = std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze;
+        k.ganz = k.ganz && imBereich && q.u == static_cast<double>(static_cast<int>(q.u)) &&
+                 q.v == static_cast<double>(static_cast<int>(q.v));
+    }
+    return k;
+}
+
+bool Klein(const TKasten& k) {
+    return std::max({-k.umin, k.umax, -k.vmin, k.vmax}) <= TrennGrenze;
+}
+
+bool Getrennt(const TKasten& a, const TKasten& b) {
+    return a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin;
+}
+
+TKasten Dreieckskasten(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2) {
+    return {std::min({p0.u, p1.u, p2.u}), std::max({p0.u, p1.u, p2.u}),
+            std::min({p0.v, p1.v, p2.v}), std::max({p0.v, p1.v, p2.v}), true};
+}
+
 // Where StreckenSchnitt puts the crossing of P1P2 with P3P4, in its own expressions.
 TPunkt2D Schnittpunkt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
                       const TPunkt2D& P4) {
@@ -20,13 +61,9 @@ TPunkt2D Schnittpunkt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3
     return {x3 + t * (x4 - x3), y3 + t * (y4 - y3)};
 }
 
-} // namespace
-
-// DreieckSchnitt for corners that are whole numbers within ExakteGrenze (see below). There
-// every cross product is exact, so PunktImDreieck is the strict test "left of all three edges"
-// and StreckenSchnitt's s and t lie in [0, 1] exactly when the end points of each segment are
-// not on the same side of the other's line: nine cross products per triangle decide all tests
-// without a division, and only the crossings found are computed.
+// DreieckSchnitt for corners that are whole numbers within ExakteGrenze: nine cross products
+// per triangle decide all tests without a division (see AbkuerzungWaehlen), and only the
+// crossings found are computed.
 TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
                                    TPunkt2D B2) {
     TPunkt2D A[3] = {A0, A1, A2};
@@ -92,45 +129,8 @@ TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt
     return TrefferOrdnen(treffer, n, A, kA, B, kB);
 }
 
-TKasten Kasten(std::span<const TPunkt2D> p) {
-    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
-    for (const TPunkt2D& q : p) {
-        k.umin = std::min(k.umin, q.u);
-        k.umax = std::max(k.umax, q.u);
-        k.vmin = std::min(k.vmin, q.v);
-        k.vmax = std::max(k.vmax, q.v);
-        // Within the bound the truncation to int is defined and gives the value back exactly
-        // when it is whole (a NaN fails the bound).
-        const bool imBereich = std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze;
-        k.ganz = k.ganz && imBereich && q.u == static_cast<double>(static_cast<int>(q.u)) &&
-                 q.v == static_cast<double>(static_cast<int>(q.v));
-    }
-    return k;
-}
-
-// Boxes apart: with exact tests, two figures in them have no edge crossing and no corner
-// inside the other, so their triangle pairs add nothing to the pool.
-bool Getrennt(const TKasten& a, const TKasten& b) {
-    return a.umax < b.umin || b.umax < a.umin || a.vmax < b.vmin || b.vmax < a.vmin;
-}
-
-TKasten Dreieckskasten(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2) {
-    return {std::min({p0.u, p1.u, p2.u}), std::max({p0.u, p1.u, p2.u}),
-            std::min({p0.v, p1.v, p2.v}), std::max({p0.v, p1.v, p2.v}), true};
-}
-
-namespace {
-
-// Whole-number outlines this small cannot be pooled into a corner farther than 3e-11 from where
-// exact arithmetic puts it (see DurchKanteGetrennt).
-constexpr double TrennGrenze = 1 << 15;
-
 // Is there an edge of A whose line has every corner of A on one closed side and every corner of
-// B on the other? Then each fan-triangle pair meets at most on that line: no corner is strictly
-// inside the other triangle, and the exact crossings lie on the line. With whole-number corners
-// within TrennGrenze each pooled crossing lies within 3e-11 of it, so every three of them span
-// a doubled area far below the 1e-4 at which the last step drops a corner: the result is empty,
-// as the full computation would find. vorzeichen: the orientation of A (+1 or -1).
+// B on the other? vorzeichen: the orientation of A (+1 or -1).
 bool KanteTrennt(std::span<const TPunkt2D> A, std::span<const TPunkt2D> B, double vorzeichen) {
     const std::size_t n = A.size();
     for (std::size_t i = 0; i < n; ++i) {
@@ -164,16 +164,64 @@ double DoppelteUmlaufflaeche(std::span<const TPunkt2D> p) {
     return summe;
 }
 
-} // namespace
-
 bool DurchKanteGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     const double t = DoppelteUmlaufflaeche(T), s = DoppelteUmlaufflaeche(S);
     return (t != 0 && KanteTrennt(T, S, t > 0 ? 1 : -1)) ||
            (s != 0 && KanteTrennt(S, T, s > 0 ? 1 : -1));
 }
 
-bool Klein(const TKasten& k) {
-    return std::max({-k.umin, k.umax, -k.vmin, k.vmax}) <= TrennGrenze;
+} // namespace
+
+// The one place that decides where the intersection of T and S may leave the literal steps;
+// each shortcut gives exactly what the literal steps give.
+// - ganz: every corner of both is a whole number within ExakteGrenze. Then every cross product
+//   in StreckenSchnitt and PunktImDreieck is exact (differences below 2^21, products below
+//   2^43), so PunktImDreieck is the strict test "left of all three edges" and StreckenSchnitt's
+//   s and t lie in [0, 1] exactly when the end points of each segment are not on the same side
+//   of the other's line: DreieckSchnittGanz decides both by signs and finds DreieckSchnitt's
+//   corners. Two fan triangles whose boxes are apart have no edge crossing and no corner inside
+//   the other, so they add nothing to the pool and EckenpoolGanzIn passes them over.
+// - leer, as ganz and the boxes of T and S apart: as for the triangles, no pair adds a corner.
+// - leer, as ganz, both within TrennGrenze and an edge of one with every corner of its outline
+//   on one closed side of its line and every corner of the other on the other side: each
+//   fan-triangle pair meets at most on that line, no corner is strictly inside the other
+//   triangle and the exact crossings lie on the line. Within TrennGrenze each pooled crossing
+//   lies within 3e-11 of it, so every three of them span a doubled area far below the 1e-4 at
+//   which the last step drops a corner: the result is empty, as the full computation would find.
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
+    if (T.size() < 3 || S.size() < 3) {
+        return {}; // nothing to pool
+    }
+    const TKasten t = Kasten(T), s = Kasten(S);
+    TAbkuerzung a;
+    a.ganz = t.ganz && s.ganz;
+    a.leer = a.ganz && (Getrennt(t, s) || (Klein(t) && Klein(s) && DurchKanteGetrennt(T, S)));
+    return a;
+}
+
+// Step 1 as EckenpoolIn, with the exact triangle intersection and triangle pairs whose boxes are
+// apart passed over.
+int EckenpoolGanzIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
+    const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
+    if (nT < 3 || nS < 3) {
+        return 0;
+    }
+    TKasten sKasten[TPolygon::Kapazitaet];
+    for (int j = 1; j <= nS - 2 && j < TPolygon::Kapazitaet; ++j) {
+        sKasten[j] = Dreieckskasten(S[0], S[j], S[j + 1]);
+    }
+    int n = 0;
+    for (int i = 1; i <= nT - 2; ++i) {
+        const TKasten tKasten = Dreieckskasten(T[0], T[i], T[i + 1]);
+        for (int j = 1; j <= nS - 2; ++j) {
+            if (j < TPolygon::Kapazitaet && Getrennt(tKasten, sKasten[j])) {
+                continue;
+            }
+            n = EckenAufnehmen(pool, n,
+                               DreieckSchnittGanz(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
+        }
+    }
+    return n;
 }
 
 } // namespace umbrarix::intern

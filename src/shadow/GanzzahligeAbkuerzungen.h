@@ -1,7 +1,8 @@
 #pragma once
 
-// The exact shortcuts for outlines whose corners are whole numbers (centimetres), used by the
-// intersection in place of steps that provably give the same result.
+// The exact shortcuts for outlines whose corners are whole numbers (centimetres, as the
+// clipping receives them), taken by the intersection where they provably give what the literal
+// steps give.
 
 #include "shadow/PolygonSchnitt.h"
 
@@ -9,22 +10,15 @@
 
 namespace umbrarix::intern {
 
-// Inputs that are whole numbers this small have exact cross products in StreckenSchnitt and
-// PunktImDreieck (differences below 2^21, products below 2^43), so their tests decide as exact
-// arithmetic would.
-constexpr double ExakteGrenze = 1 << 20;
-
-struct TKasten {
-    double umin, umax, vmin, vmax;
-    bool ganz; // every coordinate a whole number within ExakteGrenze
+struct TAbkuerzung {
+    bool ganz = false; // step 1 may be EckenpoolGanzIn
+    bool leer = false; // the intersection is empty; no step needs to run
 };
 
-TKasten Kasten(std::span<const TPunkt2D> p);
-bool Getrennt(const TKasten& a, const TKasten& b);
-TKasten Dreieckskasten(const TPunkt2D& p0, const TPunkt2D& p1, const TPunkt2D& p2);
-TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
-                                   TPunkt2D B2);
-bool DurchKanteGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
-bool Klein(const TKasten& k);
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
+
+// Step 1 into pool (room for 6 (nT - 2) (nS - 2) points) when AbkuerzungWaehlen allows it;
+// returns the pool's size.
+int EckenpoolGanzIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool);
 
 } // namespace umbrarix::intern

@@ -210,44 +210,16 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
 
 namespace {
 
-// Step 1 into p, which has room for the bound 6 (nT - 2) (nS - 2); returns the pool's size.
-// exakt: both inputs are whole numbers within ExakteGrenze, so triangle pairs whose boxes are
-// apart can be passed over.
-int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool,
-                bool exakt) {
+// Step 1 into pool, which has room for Poolgrenze points; returns the pool's size.
+int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
     const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
     if (nT < 3 || nS < 3) {
         return 0;
     }
-    TKasten sKasten[TPolygon::Kapazitaet];
-    if (exakt) {
-        for (int j = 1; j <= nS - 2 && j < TPolygon::Kapazitaet; ++j) {
-            sKasten[j] = Dreieckskasten(S[0], S[j], S[j + 1]);
-        }
-    }
     int n = 0;
     for (int i = 1; i <= nT - 2; ++i) {
-        const TKasten tKasten = exakt ? Dreieckskasten(T[0], T[i], T[i + 1]) : TKasten{};
         for (int j = 1; j <= nS - 2; ++j) {
-            if (exakt && j < TPolygon::Kapazitaet && Getrennt(tKasten, sKasten[j])) {
-                continue;
-            }
-            const TDreieckSchnitt d =
-                exakt ? DreieckSchnittGanz(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1])
-                      : DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]);
-            for (int k = 0; k < d.Anzahl; ++k) {
-                const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
-                bool schonDa = false;
-                for (int m = 0; m < n; ++m) {
-                    if (std::fabs(pool[m].u - p.u) < 1e-3 && std::fabs(pool[m].v - p.v) < 1e-3) {
-                        schonDa = true;
-                        break;
-                    }
-                }
-                if (!schonDa) {
-                    pool[n++] = p;
-                }
-            }
+            n = EckenAufnehmen(pool, n, DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
         }
     }
     return n;
@@ -261,8 +233,10 @@ std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
 
 std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     std::vector<TPunkt2D> pool(Poolgrenze(T.size(), S.size()));
-    const bool exakt = pool.size() > 0 && Kasten(T).ganz && Kasten(S).ganz;
-    pool.resize(static_cast<std::size_t>(EckenpoolIn(T, S, pool.data(), exakt)));
+    // Only the choice of the exact pool applies here: an empty result still has its pool.
+    const int n = AbkuerzungWaehlen(T, S).ganz ? EckenpoolGanzIn(T, S, pool.data())
+                                               : EckenpoolIn(T, S, pool.data());
+    pool.resize(static_cast<std::size_t>(n));
     return pool;
 }
 
@@ -325,16 +299,12 @@ int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
     if (grenze == 0) {
         return 0;
     }
-    const TKasten t = Kasten(T), s = Kasten(S);
-    const bool exakt = t.ganz && s.ganz;
-    if (exakt && Getrennt(t, s)) {
-        return 0; // no triangle pair can add a corner
-    }
-    if (exakt && Klein(t) && Klein(s) && DurchKanteGetrennt(T, S)) {
+    const TAbkuerzung abkuerzung = AbkuerzungWaehlen(T, S);
+    if (abkuerzung.leer) {
         return 0;
     }
     TPunkt2D* p = puffer.Bereitstellen(grenze);
-    int n = EckenpoolIn(T, S, p, exakt);
+    int n = abkuerzung.ganz ? EckenpoolGanzIn(T, S, p) : EckenpoolIn(T, S, p);
     n = HuellenfilterIn(p, n);
     NachWinkelOrdnen(p, puffer.Winkel(), n);
     return GeradeEckenEntfernenIn(p, n);

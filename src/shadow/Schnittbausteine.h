@@ -53,4 +53,23 @@ inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPu
 TDreieckSchnitt TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA,
                               const TPunkt2D (&B)[3], int kB);
 
+// Step 1 for one triangle pair: adds the corners of d to the first n points of pool, each
+// unless one within 1e-3 (in u and in v) is there already; returns the new count.
+inline int EckenAufnehmen(TPunkt2D* pool, int n, const TDreieckSchnitt& d) {
+    for (int k = 0; k < d.Anzahl; ++k) {
+        const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
+        bool schonDa = false;
+        for (int m = 0; m < n; ++m) {
+            if (std::fabs(pool[m].u - p.u) < 1e-3 && std::fabs(pool[m].v - p.v) < 1e-3) {
+                schonDa = true;
+                break;
+            }
+        }
+        if (!schonDa) {
+            pool[n++] = p;
+        }
+    }
+    return n;
+}
+
 } // namespace umbrarix::intern
