@@ -69,7 +69,7 @@ int GrosseHuelle(TPunkt2D* pool, int anzahl) {
 // The literal test of the hull filter for one triple in pool order and a fourth point.
 bool InnenWoertlich(const TPunkt2D* pool, int a, int b, int c, int d) {
     return !HuellendreieckEntartet(pool[a], pool[b], pool[c]) &&
-           PunktImDreieck(pool[a], pool[b], pool[c], pool[d]);
+           PunktImDreieckIntern(pool[a], pool[b], pool[c], pool[d]);
 }
 
 bool InnenInSortiertem(const TPunkt2D* pool, int x, int y, int z, int d) {

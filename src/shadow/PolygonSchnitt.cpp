@@ -99,8 +99,8 @@ void NachWinkelOrdnen(TPunkt2D* p, double* winkel, int n) {
 
 namespace {
 
-// The two tests in the open, so that DreieckSchnitt, which calls them fifteen times, can take
-// them in line.
+// StreckenSchnitt in the open, so that DreieckSchnitt, which calls it nine times, can take it
+// in line.
 inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
                                   const TPunkt2D& P4, TPunkt2D& punkt) {
     const double x1 = P1.u, y1 = P1.v, x2 = P2.u, y2 = P2.v;

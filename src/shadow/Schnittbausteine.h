@@ -34,6 +34,8 @@ inline int InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
     return start;
 }
 
+// PunktImDreieck in the open, so that DreieckSchnitt, which calls it six times, and the hull
+// filter, which calls it per point and triangle, can take it in line.
 inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C,
                                  const TPunkt2D& P) {
     const double ax = A.u, ay = A.v, bx = B.u, by = B.v, cx = C.u, cy = C.v;
