@@ -95,10 +95,6 @@ void NachWinkelOrdnen(TPunkt2D* p, double* winkel, int n) {
     }
 }
 
-} // namespace
-
-namespace {
-
 // StreckenSchnitt in the open, so that DreieckSchnitt, which calls it nine times, can take it
 // in line.
 inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3,
@@ -114,6 +110,43 @@ inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const 
     const double t = ((x3 - x1) * (y2 - y1) - (y3 - y1) * (x2 - x1)) / den;
     punkt = {x3 + t * (x4 - x3), y3 + t * (y4 - y3)};
     return s >= 0 && s <= 1 && t >= 0 && t <= 1;
+}
+
+// Step 1 into pool, which has room for Poolgrenze points; returns the pool's size.
+int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
+    const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
+    if (nT < 3 || nS < 3) {
+        return 0;
+    }
+    int n = 0;
+    for (int i = 1; i <= nT - 2; ++i) {
+        for (int j = 1; j <= nS - 2; ++j) {
+            n = EckenAufnehmen(pool, n, DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
+        }
+    }
+    return n;
+}
+
+std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
+    return nT < 3 || nS < 3 ? 0 : 6 * (nT - 2) * (nS - 2);
+}
+
+// Step 6 on the first n points; returns how many remain.
+int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
+    int k = 0;
+    while (k < n) {
+        const TPunkt2D& prev = h[(k + n - 1) % n];
+        const TPunkt2D& cur = h[k];
+        const TPunkt2D& next = h[(k + 1) % n];
+        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
+            1e-4) {
+            std::copy(h + k + 1, h + n, h + k);
+            --n;
+        } else {
+            ++k;
+        }
+    }
+    return n;
 }
 
 } // namespace
@@ -208,29 +241,6 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     return TrefferOrdnen(treffer, n, A, kA, B, kB);
 }
 
-namespace {
-
-// Step 1 into pool, which has room for Poolgrenze points; returns the pool's size.
-int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
-    const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
-    if (nT < 3 || nS < 3) {
-        return 0;
-    }
-    int n = 0;
-    for (int i = 1; i <= nT - 2; ++i) {
-        for (int j = 1; j <= nS - 2; ++j) {
-            n = EckenAufnehmen(pool, n, DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
-        }
-    }
-    return n;
-}
-
-std::size_t Poolgrenze(std::size_t nT, std::size_t nS) {
-    return nT < 3 || nS < 3 ? 0 : 6 * (nT - 2) * (nS - 2);
-}
-
-} // namespace
-
 std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     std::vector<TPunkt2D> pool(Poolgrenze(T.size(), S.size()));
     // Only the choice of the exact pool applies here: an empty result still has its pool.
@@ -239,28 +249,6 @@ std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPu
     pool.resize(static_cast<std::size_t>(n));
     return pool;
 }
-
-namespace {
-
-// Step 6 on the first n points; returns how many remain.
-int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
-    int k = 0;
-    while (k < n) {
-        const TPunkt2D& prev = h[(k + n - 1) % n];
-        const TPunkt2D& cur = h[k];
-        const TPunkt2D& next = h[(k + 1) % n];
-        if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
-            1e-4) {
-            std::copy(h + k + 1, h + n, h + k);
-            --n;
-        } else {
-            ++k;
-        }
-    }
-    return n;
-}
-
-} // namespace
 
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {
     std::vector<double> winkel(punkte.size());
@@ -299,6 +287,7 @@ int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
     if (grenze == 0) {
         return 0;
     }
+    // The literal steps, with a shortcut wherever AbkuerzungWaehlen proves it gives the same.
     const TAbkuerzung abkuerzung = AbkuerzungWaehlen(T, S);
     if (abkuerzung.leer) {
         return 0;
