@@ -1,5 +1,7 @@
 #include "referenz/SimulierenBisher.h"
 
+#include "referenz/HuellenfilterWoertlich.h"
+
 #include "model/Geometrie.h"
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
@@ -221,11 +223,6 @@ bool HuellendreieckEntartet(const TPunkt2D& a, const TPunkt2D& b, const TPunkt2D
     return DoppelteFlaeche(a, b, c) < 1e-4;
 }
 
-// Marks every point that PunktImDreieck finds strictly inside a triangle of three other pooled
-// points. This is the innermost loop of the whole evaluation (fourth order in the pool size), so
-// the triangle's terms are computed once per triple with exactly PunktImDreieck's expressions,
-// points already marked are not tried again, and the sign of each quotient is read before it
-// is divided out. None of this changes which points get marked.
 namespace {
 
 // Convex hull corners of a large pool by the monotone chain, kept in pool order. The literal
@@ -277,51 +274,7 @@ void Huellenfilter(std::vector<TPunkt2D>& pool) {
         GrosseHuelle(pool);
         return;
     }
-    std::vector<char> innen(n, 0);
-    for (std::size_t a = 0; a < n; ++a) {
-        const double ax = pool[a].u, ay = pool[a].v;
-        for (std::size_t b = a + 1; b < n; ++b) {
-            const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
-            for (std::size_t c = b + 1; c < n; ++c) {
-                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
-                if (bxax * cyay == byay * cxax ||
-                    HuellendreieckEntartet(pool[a], pool[b], pool[c])) {
-                    continue;
-                }
-                const double nennerP = bxax * cyay - byay * cxax;
-                const double nennerQ = cxax * byay - cyay * bxax;
-                for (std::size_t d = 0; d < n; ++d) {
-                    if (innen[d] || d == a || d == b || d == c) {
-                        continue;
-                    }
-                    const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
-                    const double zaehlerP = pxax * cyay - pyay * cxax;
-                    if (zaehlerP == 0 || (zaehlerP < 0) != (nennerP < 0)) {
-                        continue; // p <= 0
-                    }
-                    const double p = zaehlerP / nennerP;
-                    if (!(p > 0 && p < 1)) {
-                        continue;
-                    }
-                    const double zaehlerQ = pxax * byay - pyay * bxax;
-                    if (zaehlerQ == 0 || (zaehlerQ < 0) != (nennerQ < 0)) {
-                        continue; // q <= 0
-                    }
-                    const double q = zaehlerQ / nennerQ;
-                    if (q > 0 && q < 1 && p + q < 0.9999999999999) {
-                        innen[d] = 1;
-                    }
-                }
-            }
-        }
-    }
-    std::size_t k = 0;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!innen[i]) {
-            pool[k++] = pool[i];
-        }
-    }
-    pool.resize(k);
+    testhilfen::HuellenfilterWoertlich(pool, HuellendreieckEntartet);
 }
 
 void NachWinkelOrdnen(std::vector<TPunkt2D>& punkte) {

@@ -38,7 +38,7 @@ bool BeideFilterGleich(const P& t, const P& s) {
     }
     P woertlich = schnell;
     Huellenfilter(schnell);
-    testhilfen::HuellenfilterWoertlich(woertlich);
+    testhilfen::HuellenfilterWoertlich(woertlich, HuellendreieckEntartet);
     return Gleich(schnell, woertlich);
 }
 
