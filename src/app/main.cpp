@@ -6,10 +6,14 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QHashFunctions>
 
 #include <csignal>
 
 int main(int argc, char** argv) {
+    // One seed for Qt's hash tables, so that a PDF embeds its fonts in the same order at every
+    // print and the same project prints the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     // Beyond a file size limit a save fails with its message; the signal would end the
     // program and lose the work on screen.
     std::signal(SIGXFSZ, SIG_IGN);

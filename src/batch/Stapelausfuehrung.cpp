@@ -182,8 +182,8 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
     drucker.setDocName(QStringLiteral("Umbrarix"));
     drucker.setOutputFormat(QPrinter::PdfFormat);
     drucker.setPageSize(QPageSize(QPageSize::A4));
-    drucker.setOutputFileName(QString::fromStdString(a.Ausgabe));
-    TQtSeitenflaeche seite(drucker);
+    // The name's own bytes: a name that is not valid UTF-8 must not turn into another file.
+    TQtSeitenflaeche seite(drucker, a.Ausgabe);
     if (!seite.Aktiv()) {
         fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
         return 1;

@@ -4,6 +4,7 @@
 #include "batch/Stapelausfuehrung.h"
 
 #include <QGuiApplication>
+#include <QHashFunctions>
 
 #include <csignal>
 #include <cstdlib>
@@ -21,6 +22,9 @@ void QtMeldungenVerwerfen(QtMsgType art, const QMessageLogContext&, const QStrin
 } // namespace
 
 int main(int argc, char** argv) {
+    // One seed for Qt's hash tables, so that a PDF embeds its fonts in the same order at every
+    // run and the same input prints the same bytes.
+    QHashSeed::setDeterministicGlobalSeed();
     // Beyond a file size limit a write then fails with its message instead of killing the
     // program halfway, which would leave the temporary file behind.
     std::signal(SIGXFSZ, SIG_IGN);

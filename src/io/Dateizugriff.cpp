@@ -6,9 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/statvfs.h>
 #include <sys/xattr.h>
 #include <unistd.h>
 
@@ -288,20 +286,6 @@ TZwischendatei ZwischendateiAnlegen(const std::string& ordner, const std::string
         t.Pfad.clear();
     }
     return t;
-}
-
-std::string AbbruchGrund(const std::string& pfad) {
-    struct stat info {};
-    rlimit grenze{};
-    if (::stat(pfad.c_str(), &info) == 0 && ::getrlimit(RLIMIT_FSIZE, &grenze) == 0 &&
-        grenze.rlim_cur != RLIM_INFINITY && static_cast<rlim_t>(info.st_size) >= grenze.rlim_cur) {
-        return Dateifehlertext(EFBIG);
-    }
-    struct statvfs platz {};
-    if (::statvfs(Ordner(pfad).c_str(), &platz) == 0 && platz.f_bavail == 0) {
-        return Dateifehlertext(ENOSPC);
-    }
-    return Dateifehlertext(EIO);
 }
 
 TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes) {

@@ -37,10 +37,6 @@ struct TZwischendatei {
 };
 TZwischendatei ZwischendateiAnlegen(const std::string& ordner, const std::string& endung = {});
 
-// Why a file that another library wrote (and did not report on) ended early: the file size
-// limit of the process, a full device, else an input/output error.
-std::string AbbruchGrund(const std::string& pfad);
-
 // Writes the bytes to the file at pfad (UTF-8 path). The bytes go to a temporary file in the
 // same folder first, which replaces the target only when it was written completely, so a
 // failed write leaves an earlier file as it was. The new file keeps the permission bits, owner

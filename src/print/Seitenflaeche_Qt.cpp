@@ -5,8 +5,9 @@
 #include "print/Druckseiten.h"
 #include "views/Zeichenflaeche.h"
 
-#include <QDir>
+#include <QFile>
 #include <QFontMetricsF>
+#include <QPdfWriter>
 #include <QPrinter>
 
 #include <cmath>
@@ -14,30 +15,52 @@
 
 namespace umbrarix {
 
-TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
-    if (drucker.outputFormat() == QPrinter::PdfFormat && !drucker.outputFileName().isEmpty()) {
-        ziel_ = drucker.outputFileName();
+namespace {
+
+// "/CreationDate (D:20261209155924Z)" with the time of day set to 000000: the same length, so
+// the file's cross-reference offsets stay right.
+void ErstellzeitAufMitternacht(std::string& pdf) {
+    const std::string marke = "/CreationDate (D:";
+    const std::size_t p = pdf.find(marke);
+    if (p != std::string::npos && p + marke.size() + 14 <= pdf.size()) {
+        pdf.replace(p + marke.size() + 8, 6, "000000");
+    }
+}
+
+} // namespace
+
+TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker, std::string pdfZiel)
+    : drucker_(drucker), geraet_(&drucker) {
+    if (drucker.outputFormat() == QPrinter::PdfFormat &&
+        (!pdfZiel.empty() || !drucker.outputFileName().isEmpty())) {
+        ziel_ = pdfZiel.empty() ? QFile::encodeName(drucker.outputFileName()).toStdString()
+                                : std::move(pdfZiel);
         // Checked as every save is, before the pages are made: a missing folder, a protected
         // file, a link (its target is written).
-        const TSchreibziel ziel = SchreibzielPruefen(ziel_.toStdString());
+        const TSchreibziel ziel = SchreibzielPruefen(ziel_);
         if (ziel.Fehler) {
             fehler_ = QString::fromStdString(*ziel.Fehler);
             return;
         }
-        // The job goes to a temporary file first: beside the target, so that a folder that
-        // cannot be written shows before the pages are made; for a device (such as /dev/full)
-        // in the temporary folder.
-        const TZwischendatei tmp = ZwischendateiAnlegen(
-            ziel.Geraet ? QDir::tempPath().toStdString() : ziel.Ordner, ".pdf");
-        if (tmp.Fehler) {
-            fehler_ = QString::fromStdString(*tmp.Fehler);
-            return;
+        // A folder that takes no new file shows now, not after the pages are made.
+        if (!ziel.Geraet) {
+            const TZwischendatei probe = ZwischendateiAnlegen(ziel.Ordner, ".pdf");
+            if (probe.Fehler) {
+                fehler_ = QString::fromStdString(*probe.Fehler);
+                return;
+            }
+            ::close(probe.Deskriptor);
+            ::unlink(probe.Pfad.c_str());
         }
-        ::close(tmp.Deskriptor);
-        zwischendatei_ = QString::fromStdString(tmp.Pfad);
-        drucker.setOutputFileName(zwischendatei_);
+        pdfDaten_.open(QIODevice::WriteOnly);
+        pdf_ = std::make_unique<QPdfWriter>(&pdfDaten_);
+        pdf_->setResolution(drucker.resolution());
+        pdf_->setPageLayout(drucker.pageLayout());
+        pdf_->setTitle(drucker.docName());
+        pdf_->setCreator(drucker.creator());
+        geraet_ = pdf_.get();
     }
-    if (!maler_.begin(&drucker_)) {
+    if (!maler_.begin(geraet_)) {
         fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
     }
 }
@@ -45,10 +68,6 @@ TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker) : drucker_(drucker) {
 TQtSeitenflaeche::~TQtSeitenflaeche() {
     if (maler_.isActive()) {
         maler_.end();
-    }
-    if (!zwischendatei_.isEmpty()) {
-        QFile::remove(zwischendatei_);
-        drucker_.setOutputFileName(ziel_);
     }
 }
 
@@ -60,26 +79,19 @@ bool TQtSeitenflaeche::Beenden() {
         fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
         return false;
     }
-    if (zwischendatei_.isEmpty()) {
+    if (!pdf_) {
         return true;
     }
-    const QString zwischen = zwischendatei_;
-    zwischendatei_.clear();
-    drucker_.setOutputFileName(ziel_);
-    // The PDF writer does not report failed writes: a file without its end is incomplete.
-    const TDateiinhalt pdf = DateiLesen(zwischen.toStdString());
-    const std::string& b = pdf.Bytes;
+    pdf_.reset(); // flushes the writer's last bytes into the buffer
+    std::string b = pdfDaten_.data().toStdString();
     const std::size_t ende = b.rfind("%%EOF");
-    if (!pdf.Gelesen || ende == std::string::npos || b.size() - ende > 8) {
-        // The same words as any other save that breaks off for the same reason.
-        fehler_ = QString::fromStdString(AbbruchGrund(zwischen.toStdString()));
-        QFile::remove(zwischen);
+    if (ende == std::string::npos || b.size() - ende > 8) {
+        fehler_ = QStringLiteral("Druckvorgang fehlgeschlagen");
         return false;
     }
+    ErstellzeitAufMitternacht(b);
     // Into place like every file the program writes; a device is written as it is.
-    const std::optional<std::string> f = DateiSchreiben(ziel_.toStdString(), b);
-    QFile::remove(zwischen);
-    if (f) {
+    if (const TSchreibfehler f = DateiSchreiben(ziel_, b)) {
         fehler_ = QString::fromStdString(*f);
         return false;
     }
@@ -107,7 +119,7 @@ QPointF TQtSeitenflaeche::Punkt(int x, int y) const {
 }
 
 void TQtSeitenflaeche::NeueSeite() {
-    drucker_.newPage();
+    geraet_->newPage();
 }
 
 void TQtSeitenflaeche::Text(int x, int y, const QString& text, const TSchrift& s, TAusrichtung a) {
@@ -119,13 +131,13 @@ void TQtSeitenflaeche::Text(int x, int y, const QString& text, const TSchrift& s
     schrift.setUnderline(s.Unterstrichen);
     const double zelle = s.Hoehe * Einheit();
     schrift.setPixelSize(std::max(1, static_cast<int>(zelle)));
-    const double hoehe = QFontMetricsF(schrift, &drucker_).height();
+    const double hoehe = QFontMetricsF(schrift, geraet_).height();
     if (hoehe > 0) {
         schrift.setPixelSize(std::max(1, static_cast<int>(zelle * zelle / hoehe)));
     }
     maler_.setFont(schrift);
     maler_.setPen(QFarbe(s.Farbe));
-    const QFontMetricsF m(schrift, &drucker_);
+    const QFontMetricsF m(schrift, geraet_);
     const QPointF p = Punkt(x, y);
     double links = p.x();
     const double breite = m.horizontalAdvance(text);

@@ -2,9 +2,15 @@
 
 #include "print/Seitenflaeche.h"
 
+#include <QBuffer>
 #include <QPainter>
 #include <QString>
 
+#include <memory>
+#include <string>
+
+class QPagedPaintDevice;
+class QPdfWriter;
 class QPrinter;
 
 namespace umbrarix {
@@ -13,12 +19,16 @@ namespace umbrarix {
 QRect Geraetepixel(const QRectF& box);
 
 // The page surface on a printer (or a PDF file chosen as its output): 0.1 mm units, y up.
-// A PDF file is written to a temporary file and put in place only when the job ended well and
-// the file is complete, so a failed print never destroys an earlier file.
+// A PDF is built in memory and handed to the writer every save goes through only when the job
+// ended well, so a failed print never destroys an earlier file and no temporary file waits
+// beside the target while the pages are made. Its creation time is that day's midnight, so
+// that the same project printed on the same day gives the same bytes.
 
 class TQtSeitenflaeche : public TSeitenflaeche {
 public:
-    explicit TQtSeitenflaeche(QPrinter& drucker);
+    // pdfZiel: the PDF file as the bytes of its name (a name need not be valid UTF-8); without
+    // it, a printer set to PDF output writes its output file name.
+    explicit TQtSeitenflaeche(QPrinter& drucker, std::string pdfZiel = {});
     ~TQtSeitenflaeche() override;
 
     // False when the job could not start; Fehler() tells why (German).
@@ -45,8 +55,12 @@ private:
     double Einheit() const; // device pixels per 0.1 mm
 
     QPrinter& drucker_;
+    QBuffer pdfDaten_;
+    std::unique_ptr<QPdfWriter> pdf_;
+    QPagedPaintDevice* geraet_; // the printer, or the PDF writer in memory
     QPainter maler_;
-    QString ziel_, zwischendatei_, fehler_;
+    std::string ziel_; // the PDF file, empty for a printer
+    QString fehler_;
 };
 
 } // namespace umbrarix
