@@ -61,7 +61,7 @@ size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& f) {
 
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimensionierungsfrage& f,
                                                const std::function<bool(int)>& fortschritt,
-                                               int faeden) {
+                                               int faeden, std::size_t werteJeAbschnitt) {
     if (AnzahlKandidaten(szene, f) > HoechstzahlKandidaten) {
         return std::nullopt; // callers refuse such questions; the instants would overflow
     }
@@ -95,31 +95,45 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimen
     }
     const std::vector<int> indizes = ZeitraumIndizes(f.Zeitraum);
     const size_t n = indizes.size();
-    std::vector<double> fenster(n * szenen.size()), terrasse(n * szenen.size());
-    const auto auswerten = [&](TSzene& s, int j) {
-        const auto u = static_cast<size_t>(j);
-        const int i = indizes[u];
-        const int tag = i / RasterSchritte + 1, position = i % RasterSchritte;
-        Varianten_Anteile_Simulieren(s, varianten, tag, Zeitpunkt_Sonnenzeit(s, tag, position),
-                                     fenster.data() + u, terrasse.data() + u, n);
-    };
-    TFortschritt melden;
-    if (fortschritt) {
-        // Counted in candidates: every instant done is that share of each one.
-        melden = [&](int erledigt) {
-            const size_t kandidaten = szenen.size();
-            return fortschritt(static_cast<int>(
-                n == 0 ? kandidaten : static_cast<size_t>(erledigt) * kandidaten / n));
+    const size_t kandidaten = szenen.size();
+    // The instants go in sections whose shares of all candidates fit the budget; each section is
+    // added up in the period's order before the next, so the sums are those of one pass (and of
+    // MittelDerBesonnten) to the bit while the memory stays bounded.
+    const size_t abschnitt = std::min(
+        n, std::max<size_t>(64, werteJeAbschnitt / std::max<size_t>(1, kandidaten) / 64 * 64));
+    std::vector<double> fenster(abschnitt * kandidaten), terrasse(abschnitt * kandidaten);
+    std::vector<TBesonntSumme> summeFenster(kandidaten), summeTerrasse(kandidaten);
+    for (size_t anfang = 0; anfang < n && kandidaten > 0; anfang += abschnitt) {
+        const size_t laenge = std::min(abschnitt, n - anfang);
+        const auto auswerten = [&](TSzene& s, int j) {
+            const auto u = static_cast<size_t>(j);
+            const int i = indizes[anfang + u];
+            const int tag = i / RasterSchritte + 1, position = i % RasterSchritte;
+            Varianten_Anteile_Simulieren(s, varianten, tag, Zeitpunkt_Sonnenzeit(s, tag, position),
+                                         fenster.data() + u, terrasse.data() + u, laenge);
         };
+        TFortschritt melden;
+        if (fortschritt) {
+            // Counted in candidates: every instant done is that share of each one.
+            melden = [&](int erledigt) {
+                return fortschritt(
+                    static_cast<int>((anfang + static_cast<size_t>(erledigt)) * kandidaten / n));
+            };
+        }
+        if (!ParallelAuswerten(szenen.front(), static_cast<int>(laenge), auswerten, melden,
+                               faeden)) {
+            return std::nullopt;
+        }
+        for (size_t k = 0; k < kandidaten; ++k) {
+            summeFenster[k].Hinzu({fenster.data() + k * laenge, laenge});
+            summeTerrasse[k].Hinzu({terrasse.data() + k * laenge, laenge});
+        }
     }
-    const bool fertig = szenen.empty() || ParallelAuswerten(szenen.front(), static_cast<int>(n),
-                                                            auswerten, melden, faeden);
-    if (!fertig) {
+    if (n == 0 && kandidaten > 0 && fortschritt && !fortschritt(static_cast<int>(kandidaten))) {
         return std::nullopt;
     }
-    for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
-        const std::span<const double> f_(fenster.data() + k * n, n), t_(terrasse.data() + k * n, n);
-        d.Kandidaten[k].Grad = {MittelDerBesonnten(f_), MittelDerBesonnten(t_)};
+    for (size_t k = 0; k < kandidaten; ++k) {
+        d.Kandidaten[k].Grad = {summeFenster[k].Mittel(), summeTerrasse[k].Mittel()};
     }
     VorschlagWaehlen(d, f.Terrasse, f.Mindestgrad);
     return d;

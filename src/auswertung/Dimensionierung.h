@@ -62,11 +62,15 @@ size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& frage
 
 // Evaluates every candidate over the period on copies of the scene. fortschritt receives the
 // number of finished candidates; nothing when it cancelled the scan or the question asks for
-// more than HoechstzahlKandidaten.
+// more than HoechstzahlKandidaten. The shares wait for their sum in sections of at most
+// werteJeAbschnitt per target (about 32 MB each by default), however long the period and
+// however many the candidates.
+inline constexpr std::size_t WerteJeAbschnitt = 4'000'000;
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,
                                                const TDimensionierungsfrage& frage,
                                                const std::function<bool(int)>& fortschritt = {},
-                                               int faeden = AnzahlRechenfaeden());
+                                               int faeden = AnzahlRechenfaeden(),
+                                               std::size_t werteJeAbschnitt = WerteJeAbschnitt);
 
 // The proposal among evaluated candidates: the first (smallest projection, then width, then
 // slope) whose target Beschattungsgrad reaches the required one unrounded; else the best one

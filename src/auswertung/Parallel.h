@@ -54,14 +54,19 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
         return !fortschritt || fortschritt(anzahl);
     }
 
+    // With progress to report the calling thread only watches (so that a window stays live)
+    // and all `faeden` threads compute; without, the calling thread is one of them. Every copy
+    // of the scene is made here, before any thread starts: while the workers run, the caller
+    // may handle events that change its own scene.
+    const int zusaetzlich = fortschritt ? faeden : faeden - 1;
+    std::vector<TSzene> kopien(static_cast<size_t>(faeden), szene);
     std::atomic<int> naechster{0};
     std::atomic<int> erledigt{0};
     std::atomic<bool> abbrechen{false};
     // Wakes the watching thread as soon as the last block is done instead of at its next tick.
     std::mutex wache;
     std::condition_variable fertig;
-    const auto arbeiten = [&] {
-        TSzene kopie = szene;
+    const auto arbeiten = [&](TSzene& kopie) {
         while (!abbrechen.load(std::memory_order_relaxed)) {
             const int anfang = naechster.fetch_add(detail::BlockGroesse);
             if (anfang >= anzahl) {
@@ -78,16 +83,13 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
             }
         }
     };
-    // With progress to report the calling thread only watches (so that a window stays live)
-    // and all `faeden` threads compute; without, the calling thread is one of them.
-    const int zusaetzlich = fortschritt ? faeden : faeden - 1;
     std::vector<std::jthread> helfer;
     helfer.reserve(static_cast<size_t>(zusaetzlich));
     for (int k = 0; k < zusaetzlich; ++k) {
-        helfer.emplace_back(arbeiten);
+        helfer.emplace_back([&arbeiten, &kopien, k] { arbeiten(kopien[static_cast<size_t>(k)]); });
     }
     if (!fortschritt) {
-        arbeiten();
+        arbeiten(kopien.back());
         helfer.clear(); // joins
         return true;
     }

@@ -43,19 +43,26 @@ std::string UhrzeitKurz(int schritt) {
 } // namespace
 
 // Added in the period's order, so that both ways of computing give the same bits.
-std::optional<double> MittelDerBesonnten(std::span<const double> anteile) {
-    double summe = 0;
-    int besonnt = 0;
+void TBesonntSumme::Hinzu(std::span<const double> anteile) {
     for (const double a : anteile) {
         if (IstBesonnt(a)) {
-            summe += a;
-            ++besonnt;
+            Summe += a;
+            ++Besonnt;
         }
     }
-    if (besonnt == 0) {
+}
+
+std::optional<double> TBesonntSumme::Mittel() const {
+    if (Besonnt == 0) {
         return std::nullopt;
     }
-    return summe / besonnt;
+    return Summe / Besonnt;
+}
+
+std::optional<double> MittelDerBesonnten(std::span<const double> anteile) {
+    TBesonntSumme s;
+    s.Hinzu(anteile);
+    return s.Mittel();
 }
 
 std::vector<int> ZeitraumTage(const TZeitraum& z) {

@@ -41,6 +41,14 @@ struct TBeschattungsgrad {
 // nothing when none is lit.
 std::optional<double> MittelDerBesonnten(std::span<const double> anteile);
 
+// The same over shares that arrive in pieces: added in their order, the same bits.
+struct TBesonntSumme {
+    double Summe = 0;
+    int Besonnt = 0;
+    void Hinzu(std::span<const double> anteile);
+    std::optional<double> Mittel() const;
+};
+
 // From an evaluated grid.
 TBeschattungsgrad BeschattungsgradAusRaster(const TJahresraster& raster, const TZeitraum& z);
 

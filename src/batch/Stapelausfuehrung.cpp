@@ -137,6 +137,10 @@ int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& 
 int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
                    std::ostream& fehler) {
     const TDimensionierung d = *Dimensionieren(s.Szene, a.Frage);
+    // The table first: the proposal's project is written only when its table was.
+    if (!Schreiben(a, Dimensionierungsdatei(s.Texte, a.Frage, d), aus, fehler)) {
+        return 1;
+    }
     if (!a.NeuesProjekt.empty() && d.Vorschlag >= 0) {
         const TProjektdaten neu =
             KandidatenProjekt(s.Texte, d.Kandidaten[static_cast<size_t>(d.Vorschlag)]);
@@ -146,7 +150,7 @@ int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream&
             return 1;
         }
     }
-    return Schreiben(a, Dimensionierungsdatei(s.Texte, a.Frage, d), aus, fehler) ? 0 : 1;
+    return 0;
 }
 
 int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
@@ -230,6 +234,17 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     if (!gelesen.Gelesen) {
         fehler << "umbrarix-batch: " << gelesen.Fehler << ": " << a.Projekt << "\n";
         return 1;
+    }
+    // Every target is asked before the computation, which can take minutes: a typing error in
+    // a folder name should not cost them. (Printing asks when its job starts, before the pages.)
+    for (const std::string* ziel : {&a.Ausgabe, &a.NeuesProjekt}) {
+        if (ziel->empty() || *ziel == "-" || a.Befehl == TStapelauftrag::Drucken) {
+            continue;
+        }
+        if (const TSchreibfehler f = SchreibzielVorabPruefen(*ziel)) {
+            fehler << "umbrarix-batch: " << *f << ": " << *ziel << "\n";
+            return 1;
+        }
     }
     TStapelszene s;
     s.Texte = ProjektUebernehmen(gelesen.Daten, s.Szene);

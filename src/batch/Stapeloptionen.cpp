@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <array>
 
+#include <sys/stat.h>
+
 namespace umbrarix {
 
 namespace {
@@ -147,8 +149,19 @@ TMeldung NeuesProjektLesen(const std::string& w, TStapelauftrag& a) {
     return std::nullopt;
 }
 
+// Both names for one file: the same text, or two names of one existing file.
+bool SelbeDatei(const std::string& x, const std::string& y) {
+    struct stat a {
+    }, b{};
+    return x == y || (::stat(x.c_str(), &a) == 0 && ::stat(y.c_str(), &b) == 0 &&
+                      a.st_dev == b.st_dev && a.st_ino == b.st_ino);
+}
+
 // The question takes target and period from the options shared with the other commands.
 TMeldung DimensionierungAbschliessen(TStapelauftrag& a) {
+    if (!a.NeuesProjekt.empty() && a.Ausgabe != "-" && SelbeDatei(a.NeuesProjekt, a.Ausgabe)) {
+        return "--projekt und -o nennen dieselbe Datei: " + a.NeuesProjekt;
+    }
     a.Frage.Terrasse = a.Terrasse;
     a.Frage.Zeitraum = a.Zeitraum;
     const auto anzahl = [](const std::optional<TBereich>& b) {

@@ -8,7 +8,9 @@
 
 #include <csignal>
 #include <cstdlib>
+#include <exception>
 #include <iostream>
+#include <new>
 
 namespace {
 
@@ -48,5 +50,13 @@ int main(int argc, char** argv) {
     qInstallMessageHandler(QtMeldungenVerwerfen);
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    return umbrarix::StapelAusfuehren(*gelesen.Auftrag, std::cout, std::cerr);
+    // Whatever goes wrong ends with a German message and status 1, never with an abort.
+    try {
+        return umbrarix::StapelAusfuehren(*gelesen.Auftrag, std::cout, std::cerr);
+    } catch (const std::bad_alloc&) {
+        std::cerr << "umbrarix-batch: Nicht genügend Arbeitsspeicher für diese Berechnung.\n";
+    } catch (const std::exception& e) {
+        std::cerr << "umbrarix-batch: Die Berechnung ist fehlgeschlagen: " << e.what() << "\n";
+    }
+    return 1;
 }

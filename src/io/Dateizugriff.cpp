@@ -288,6 +288,20 @@ TZwischendatei ZwischendateiAnlegen(const std::string& ordner, const std::string
     return t;
 }
 
+TSchreibfehler SchreibzielVorabPruefen(const std::string& pfad) {
+    const TSchreibziel ziel = SchreibzielPruefen(pfad);
+    if (ziel.Fehler || ziel.Geraet) {
+        return ziel.Fehler;
+    }
+    const TZwischendatei probe = ZwischendateiAnlegen(ziel.Ordner);
+    if (probe.Fehler) {
+        return probe.Fehler;
+    }
+    ::close(probe.Deskriptor);
+    ::unlink(probe.Pfad.c_str());
+    return std::nullopt;
+}
+
 TSchreibfehler DateiSchreiben(const std::string& pfad, const std::string& bytes) {
     const TSchreibziel ziel = SchreibzielPruefen(pfad);
     if (ziel.Fehler) {

@@ -29,6 +29,11 @@ struct TSchreibziel {
 };
 TSchreibziel SchreibzielPruefen(const std::string& pfad);
 
+// Whether a save of pfad can happen, asked before a long computation: SchreibzielPruefen, and
+// for a file a temporary file tried (and removed) in its folder, so that a folder that takes
+// no new file shows at once.
+TSchreibfehler SchreibzielVorabPruefen(const std::string& pfad);
+
 // A new empty temporary file ".umbrarix-XXXXXX" + endung in the folder, open for writing.
 struct TZwischendatei {
     int Deskriptor = -1;

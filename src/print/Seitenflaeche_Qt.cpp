@@ -11,7 +11,6 @@
 #include <QPrinter>
 
 #include <cmath>
-#include <unistd.h>
 
 namespace umbrarix {
 
@@ -35,22 +34,11 @@ TQtSeitenflaeche::TQtSeitenflaeche(QPrinter& drucker, std::string pdfZiel)
         (!pdfZiel.empty() || !drucker.outputFileName().isEmpty())) {
         ziel_ = pdfZiel.empty() ? QFile::encodeName(drucker.outputFileName()).toStdString()
                                 : std::move(pdfZiel);
-        // Checked as every save is, before the pages are made: a missing folder, a protected
-        // file, a link (its target is written).
-        const TSchreibziel ziel = SchreibzielPruefen(ziel_);
-        if (ziel.Fehler) {
-            fehler_ = QString::fromStdString(*ziel.Fehler);
+        // Checked as every save is, before the pages are made: a missing folder or one that
+        // takes no new file, a protected file, a link (its target is written).
+        if (const TSchreibfehler f = SchreibzielVorabPruefen(ziel_)) {
+            fehler_ = QString::fromStdString(*f);
             return;
-        }
-        // A folder that takes no new file shows now, not after the pages are made.
-        if (!ziel.Geraet) {
-            const TZwischendatei probe = ZwischendateiAnlegen(ziel.Ordner, ".pdf");
-            if (probe.Fehler) {
-                fehler_ = QString::fromStdString(*probe.Fehler);
-                return;
-            }
-            ::close(probe.Deskriptor);
-            ::unlink(probe.Pfad.c_str());
         }
         pdfDaten_.open(QIODevice::WriteOnly);
         pdf_ = std::make_unique<QPdfWriter>(&pdfDaten_);

@@ -23,6 +23,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <new>
+
 #include <map>
 
 namespace umbrarix {
@@ -230,18 +232,26 @@ void TForm_Dimensionierung::BerechnenClick() {
     abbrechen_ = false;
     const int gesamt = static_cast<int>(AnzahlKandidaten(szene_, f));
     Button_Berechnen->setEnabled(false);
-    const std::optional<TDimensionierung> d = Dimensionieren(szene_, f, [&](int erledigt) {
-        if (Gauge_Fortschritt->isHidden() && uhr.elapsed() > Augenblick) {
-            Gauge_Fortschritt->setRange(0, gesamt);
-            Gauge_Fortschritt->show();
-            Button_Rechenabbruch->show();
-        }
-        if (!Gauge_Fortschritt->isHidden()) {
-            Gauge_Fortschritt->setValue(erledigt);
-            plattform_.NachrichtenVerarbeiten();
-        }
-        return !abbrechen_;
-    });
+    std::optional<TDimensionierung> d;
+    try {
+        d = Dimensionieren(szene_, f, [&](int erledigt) {
+            if (Gauge_Fortschritt->isHidden() && uhr.elapsed() > Augenblick) {
+                Gauge_Fortschritt->setRange(0, gesamt);
+                Gauge_Fortschritt->show();
+                Button_Rechenabbruch->show();
+            }
+            if (!Gauge_Fortschritt->isHidden()) {
+                Gauge_Fortschritt->setValue(erledigt);
+                plattform_.NachrichtenVerarbeiten();
+            }
+            return !abbrechen_;
+        });
+    } catch (const std::bad_alloc&) {
+        // The scan changes nothing; the window and its project stay as they were.
+        plattform_.Meldung(this,
+                           QStringLiteral("Nicht genügend Arbeitsspeicher für diese Berechnung."),
+                           TMeldungsart::Fehler);
+    }
     Gauge_Fortschritt->hide();
     Button_Rechenabbruch->hide();
     Button_Berechnen->setEnabled(true);

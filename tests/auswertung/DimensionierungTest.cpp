@@ -151,7 +151,12 @@ TEST(Dimensionierung, JederKandidatWieSeineSzene) {
     f.Ausfall = {0, 400, 100};
     f.Breite = TBereich{300, 700, 400};
     f.Neigung = TBereich{0, 30, 15};
-    for (const int faeden : {1, 2}) {
+    // Also in sections of 64 instants (1,056 in the period), as a long period with many
+    // candidates is summed, so that the memory stays bounded: the same bits.
+    for (const auto& [faeden, abschnitt] : {std::pair<int, std::size_t>{1, WerteJeAbschnitt},
+                                            {2, WerteJeAbschnitt},
+                                            {1, 1},
+                                            {2, 1}}) {
         std::vector<int> stand;
         const std::optional<TDimensionierung> d = Dimensionieren(
             szene, f,
@@ -159,7 +164,7 @@ TEST(Dimensionierung, JederKandidatWieSeineSzene) {
                 stand.push_back(erledigt);
                 return true;
             },
-            faeden);
+            faeden, abschnitt);
         ASSERT_TRUE(d);
         ASSERT_EQ(d->Kandidaten.size(), 5u * 2 * 3);
         for (const TKandidat& c : d->Kandidaten) {

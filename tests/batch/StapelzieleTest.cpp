@@ -1,5 +1,6 @@
-// Printed PDFs and their targets: the name's own bytes, the same bytes for the same input, and
-// nothing left beside the target when the program is stopped while it builds the pages.
+// Targets and limits of the batch program: printed PDFs by the name's own bytes, the same
+// bytes for the same input, nothing left beside the target when the program is stopped; the
+// targets of the sizing checked before it computes; too little memory is a message.
 
 #include <gtest/gtest.h>
 
@@ -29,13 +30,20 @@ std::string Lesen(const std::string& pfad) {
     return f ? s.str() : std::string("<fehlt>");
 }
 
-// Runs the batch program through the shell in ordner; names may carry printf escapes.
-int Drucken(const std::string& ordner, const std::string& inhalt, const std::string& ziel) {
-    const std::string befehl = "cd '" + ordner + "' && '" + UMBRARIX_BATCH + "' drucken '" +
-                               Projekt + "' --inhalt " + inhalt + " -o \"$(printf '" + ziel +
-                               "')\" 2> fehler.txt";
+// Runs the batch program through the shell in ordner (after vorher, e.g. a ulimit), its
+// messages into fehler.txt; the exit status, or -1 when a signal ended it.
+int Aufruf(const std::string& ordner, const std::string& argumente,
+           const std::string& vorher = "true") {
+    const std::string befehl = "cd '" + ordner + "' && " + vorher + " && '" + UMBRARIX_BATCH +
+                               "' " + argumente + " 2> fehler.txt";
     const int status = std::system(befehl.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+// Printing into ziel, whose name may carry printf escapes.
+int Drucken(const std::string& ordner, const std::string& inhalt, const std::string& ziel) {
+    return Aufruf(ordner, "drucken '" + Projekt + "' --inhalt " + inhalt + " -o \"$(printf '" +
+                              ziel + "')\"");
 }
 
 // Counted by the system's own names: Qt would not list a name that is not valid UTF-8.
@@ -114,6 +122,41 @@ TEST(Druckziele, AbgebrochenerDruckHinterlaesstNichts) {
             EXPECT_EQ(DateienIn(ordner), 1) << signal << " " << ms;
         }
     }
+}
+
+const std::string Frage = "dimensionieren '" + Projekt +
+                          "' --ziel fenster --zeitraum 21.06.-21.06. --uhrzeit 12:00-12:10 "
+                          "--mindestens 50 ";
+
+// The sizing's targets are asked before it computes and its project file is written only after
+// its table; one file for both is a wrong call.
+TEST(Stapelgrenzen, ZieleDerDimensionierungVorherGeprueft) {
+    QTemporaryDir tmp;
+    const std::string ordner = tmp.path().toStdString();
+    EXPECT_EQ(Aufruf(ordner, Frage + "--projekt neu.dat -o fehlt/x.txt"), 1);
+    EXPECT_NE(Lesen(ordner + "/fehler.txt").find("Pfad nicht gefunden: fehlt/x.txt"),
+              std::string::npos);
+    EXPECT_EQ(Lesen(ordner + "/neu.dat"), "<fehlt>");
+    EXPECT_EQ(Aufruf(ordner, Frage + "--projekt x.txt -o x.txt"), 2);
+    EXPECT_NE(Lesen(ordner + "/fehler.txt").find("--projekt und -o nennen dieselbe Datei: x.txt"),
+              std::string::npos);
+    EXPECT_EQ(Aufruf(ordner, Frage + "--projekt ./neu.dat -o tabelle.txt"), 0);
+    EXPECT_EQ(Lesen(ordner + "/neu.dat").substr(0, 24), "Verschattungssimulation:");
+    EXPECT_EQ(Aufruf(ordner, Frage + "--projekt neu.dat -o ./neu.dat"), 2);
+}
+
+// 9,624 candidates under a memory limit of 150 MB: a German message and status 1, not an abort.
+TEST(Stapelgrenzen, ZuWenigSpeicherIstEineMeldung) {
+#ifdef UMBRARIX_SANITIZER_BUILD
+    GTEST_SKIP() << "AddressSanitizer reserves more address space than the limit allows";
+#endif
+    QTemporaryDir tmp;
+    const std::string ordner = tmp.path().toStdString();
+    EXPECT_EQ(
+        Aufruf(ordner, Frage + "--ausfall 0-400:1 --breite 15-700:29 -o d.txt", "ulimit -v 150000"),
+        1);
+    EXPECT_EQ(Lesen(ordner + "/fehler.txt"),
+              "umbrarix-batch: Nicht genügend Arbeitsspeicher für diese Berechnung.\n");
 }
 
 } // namespace
