@@ -246,6 +246,9 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
             return 1;
         }
     }
+    if (!gelesen.Hinweis.empty()) {
+        fehler << "umbrarix-batch: " << gelesen.Hinweis << ": " << a.Projekt << "\n";
+    }
     TStapelszene s;
     s.Texte = ProjektUebernehmen(gelesen.Daten, s.Szene);
     s.Szene.Eingaben.TrackBar_Datum = a.Tag;

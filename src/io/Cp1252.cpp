@@ -1,5 +1,6 @@
 #include "io/Cp1252.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -38,9 +39,11 @@ char Byte(char32_t c) {
     return '?';
 }
 
+enum class TUtf8Art { NurAscii, Utf8, KeinUtf8 };
+
 // Whether the bytes are well-formed UTF-8 (no overlong forms, no surrogates, nothing beyond
-// U+10FFFF) with at least one character of more than one byte.
-bool IstUtf8MitMehrbytezeichen(std::string_view s) {
+// U+10FFFF) with at least one character of more than one byte, plain ASCII, or neither.
+TUtf8Art Utf8Art(std::string_view s) {
     bool mehrbyte = false;
     for (std::size_t i = 0; i < s.size();) {
         const auto b = static_cast<unsigned char>(s[i]);
@@ -64,38 +67,69 @@ bool IstUtf8MitMehrbytezeichen(std::string_view s) {
             c = b & 0x07;
             kleinster = 0x10000;
         } else {
-            return false;
+            return TUtf8Art::KeinUtf8;
         }
         if (i + laenge > s.size()) {
-            return false;
+            return TUtf8Art::KeinUtf8;
         }
         for (std::size_t k = 1; k < laenge; ++k) {
             const auto f = static_cast<unsigned char>(s[i + k]);
             if ((f & 0xC0) != 0x80) {
-                return false;
+                return TUtf8Art::KeinUtf8;
             }
             c = (c << 6) | (f & 0x3F);
         }
         if (c < kleinster || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
-            return false;
+            return TUtf8Art::KeinUtf8;
         }
         mehrbyte = true;
         i += laenge;
     }
-    return mehrbyte;
+    return mehrbyte ? TUtf8Art::Utf8 : TUtf8Art::NurAscii;
 }
 
 } // namespace
 
-std::string AusDateitext(std::string_view bytes) {
-    if (!IstUtf8MitMehrbytezeichen(bytes)) {
-        return AusCp1252(bytes);
-    }
+TDateitext DateitextLesen(std::string_view bytes) {
     constexpr std::string_view Bom = "\xEF\xBB\xBF";
-    if (bytes.substr(0, Bom.size()) == Bom) {
-        bytes.remove_prefix(Bom.size());
+    TDateitext t;
+    const TUtf8Art ganz = Utf8Art(bytes);
+    if (ganz != TUtf8Art::KeinUtf8) {
+        t.Text = ganz == TUtf8Art::Utf8 ? std::string(bytes) : AusCp1252(bytes);
+    } else {
+        // Lines in either encoding: an editor that saved UTF-8 around a line pasted from an
+        // older file. Each line is read in the encoding its bytes are valid in.
+        std::vector<std::string_view> zeilen;
+        for (std::size_t anfang = 0; anfang < bytes.size();) {
+            const std::size_t ende = std::min(bytes.find('\n', anfang), bytes.size() - 1) + 1;
+            zeilen.push_back(bytes.substr(anfang, ende - anfang));
+            anfang = ende;
+        }
+        bool utf8 = false;
+        for (const std::string_view z : zeilen) {
+            utf8 = utf8 || Utf8Art(z) == TUtf8Art::Utf8;
+        }
+        if (!utf8) {
+            t.Text = AusCp1252(bytes);
+            return t;
+        }
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            if (Utf8Art(zeilen[i]) == TUtf8Art::KeinUtf8) {
+                t.Text += AusCp1252(zeilen[i]);
+                t.Cp1252Zeilen.push_back(static_cast<int>(i) + 1);
+            } else {
+                t.Text += zeilen[i];
+            }
+        }
     }
-    return std::string(bytes);
+    if (std::string_view(t.Text).substr(0, Bom.size()) == Bom) {
+        t.Text.erase(0, Bom.size());
+    }
+    return t;
+}
+
+std::string AusDateitext(std::string_view bytes) {
+    return DateitextLesen(bytes).Text;
 }
 
 std::string NachCp1252(std::string_view utf8) {

@@ -48,7 +48,7 @@ std::string Text(const TProjektdaten& p, const std::string& feld) {
 // Lines of the file, read one after the other; past the end there are empty lines.
 class TLeser {
 public:
-    explicit TLeser(const std::string& bytes) : zeilen_(Zeilen(AusDateitext(bytes))) {}
+    explicit TLeser(const std::string& text) : zeilen_(Zeilen(text)) {}
     const std::string& Lesen() {
         aktuell_ = pos_ < zeilen_.size() ? zeilen_[pos_] : std::string();
         ++pos_;
@@ -164,10 +164,26 @@ std::string ProjektdateiSchreiben(const TProjektdaten& p) {
     return NachCp1252(MitCrLf(z));
 }
 
+namespace {
+
+// "Die Datei mischt UTF-8 und Windows-1252: Zeile 5 wurde als Windows-1252 gelesen."
+std::string Mischhinweis(const std::vector<int>& zeilen) {
+    std::string nummern;
+    for (const int z : zeilen) {
+        nummern += (nummern.empty() ? "" : ", ") + std::to_string(z);
+    }
+    return "Die Datei mischt UTF-8 und Windows-1252: " +
+           std::string(zeilen.size() == 1 ? "Zeile " : "Zeilen ") + nummern +
+           (zeilen.size() == 1 ? " wurde" : " wurden") + " als Windows-1252 gelesen.";
+}
+
+} // namespace
+
 TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& aktuell) {
     TProjektLesen e;
     TProjektdaten p = aktuell;
-    TLeser l(bytes);
+    const TDateitext text = DateitextLesen(bytes);
+    TLeser l(text.Text);
     l.Lesen();
     l.Lesen();
     const std::string version = l.Lesen();
@@ -255,6 +271,9 @@ TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& a
             return e;
         }
         p.Farben.*f.farbe = static_cast<TFarbe>(farbe);
+    }
+    if (!text.Cp1252Zeilen.empty()) {
+        e.Hinweis = Mischhinweis(text.Cp1252Zeilen);
     }
     e.Gelesen = true;
     e.Daten = std::move(p);

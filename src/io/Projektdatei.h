@@ -35,6 +35,7 @@ struct TProjektLesen {
     bool Gelesen = false;
     TProjektdaten Daten; // complete when Gelesen
     std::string Fehler;  // the German message otherwise
+    std::string Hinweis; // a German note on how the file was read (mixed encodings), or empty
 };
 
 // Reads a project file on top of the current project: sections that the file lacks leave

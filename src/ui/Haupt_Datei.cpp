@@ -185,6 +185,9 @@ void TForm_Haupt::ffnen1Click() {
     SaveDialog1.Ordner = info.absolutePath() + QStringLiteral("/");
     setWindowTitle(QStringLiteral("Umbrarix - ") + info.fileName());
     --fokusSperre_;
+    if (!gelesen.Hinweis.empty()) {
+        plattform_.Meldung(this, Q(gelesen.Hinweis), TMeldungsart::Information);
+    }
 }
 
 bool TForm_Haupt::ProjektSpeichern(const QString& pfad) {

@@ -285,6 +285,31 @@ TEST(Projektdatei, AlsUtf8Gespeichert) {
     }
 }
 
+// A UTF-8 project with one line pasted from a Windows-1252 file used to be read as Windows-1252
+// whole: the awning's section label no longer matched and the awning was dropped without a
+// word. Now every line is read as its bytes allow, and the reader is told which line.
+TEST(Projektdatei, GemischteKodierungVerliertNichts) {
+    TProjektdaten p = Startprojekt();
+    p.Felder["anz_ort"] = "Köln";
+    p.Beschreibung = {"Familie Müller", "Café"};
+    std::string utf8 = AusCp1252(ProjektdateiSchreiben(p));
+    const std::size_t cafe = utf8.find("Café");
+    ASSERT_NE(cafe, std::string::npos);
+    utf8.replace(cafe, 5, "Caf\xE9"); // line 8 as a Windows-1252 editor wrote it
+    TProjektdaten anders = Vorgabeprojekt();
+    anders.Ueberhang = false;
+    const TProjektLesen r = ProjektdateiLesen(utf8, anders);
+    ASSERT_TRUE(r.Gelesen) << r.Fehler;
+    EXPECT_EQ(r.Daten, ProjektdateiLesen(ProjektdateiSchreiben(p), anders).Daten);
+    EXPECT_TRUE(r.Daten.Ueberhang);
+    EXPECT_EQ(r.Daten.Felder.at("anz_ort"), "Köln");
+    EXPECT_EQ(r.Hinweis,
+              "Die Datei mischt UTF-8 und Windows-1252: Zeile 8 wurde als Windows-1252 gelesen.");
+    // A file in one encoding reads without a note.
+    EXPECT_EQ(ProjektdateiLesen(ProjektdateiSchreiben(p), anders).Hinweis, "");
+    EXPECT_EQ(ProjektdateiLesen(AusCp1252(ProjektdateiSchreiben(p)), anders).Hinweis, "");
+}
+
 TEST(Cp1252, DateitextUtf8OderWindows1252) {
     const struct {
         const char* bytes;
@@ -304,6 +329,9 @@ TEST(Cp1252, DateitextUtf8OderWindows1252) {
         {"\xF4\x90\x80\x80", "ô?€€"},             // beyond U+10FFFF: not UTF-8
         {"K\xC3\xB6ln \xF6", "KÃ¶ln ö"},          // one invalid byte makes it 1252
         {"\xC3", "Ã"},                            // cut sequence
+        // Lines of both kinds: each line in the encoding its bytes are valid in.
+        {"K\xC3\xB6ln\r\nCaf\xE9\r\n", "Köln\r\nCafé\r\n"},
+        {"\xEF\xBB\xBF\xC3\x9C\nK\xF6ln", "Ü\nKöln"},
     };
     for (const auto& f : faelle) {
         EXPECT_EQ(AusDateitext(f.bytes), f.text) << f.bytes;
