@@ -59,11 +59,25 @@ size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& f) {
            WerteOderEigener(f.Neigung, e.anz_Vordach_Neigung).size();
 }
 
+std::optional<std::string> FrageZuGross(const TSzene& szene, const TDimensionierungsfrage& f) {
+    const size_t kandidaten = AnzahlKandidaten(szene, f);
+    const size_t zeitpunkte =
+        ZeitraumTage(f.Zeitraum).size() *
+        static_cast<size_t>(std::max(0, f.Zeitraum.BisSchritt - f.Zeitraum.VonSchritt));
+    if (kandidaten * zeitpunkte <= HoechstzahlAuswertungen) {
+        return std::nullopt;
+    }
+    return "Zu viele Auswertungen: " + std::to_string(kandidaten) + " Kandidaten × " +
+           std::to_string(zeitpunkte) + " Zeitpunkte (höchstens " +
+           std::to_string(HoechstzahlAuswertungen) +
+           "): größere Schritte oder einen kürzeren Zeitraum wählen.";
+}
+
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimensionierungsfrage& f,
                                                const std::function<bool(int)>& fortschritt,
                                                int faeden, std::size_t werteJeAbschnitt) {
-    if (AnzahlKandidaten(szene, f) > HoechstzahlKandidaten) {
-        return std::nullopt; // callers refuse such questions; the instants would overflow
+    if (AnzahlKandidaten(szene, f) > HoechstzahlKandidaten || FrageZuGross(szene, f)) {
+        return std::nullopt; // callers refuse such questions
     }
     const TEingabedaten& e = szene.Eingaben;
     TDimensionierung d;

@@ -49,6 +49,9 @@ struct TDimensionierung {
 
 // Most candidates one question may ask for (the batch program and the dialog refuse more).
 inline constexpr size_t HoechstzahlKandidaten = 10000;
+// Most evaluations (candidates times the period's instants) one question may ask for: about a
+// minute on two cores. 10,000 candidates over the dialog's default period are allowed.
+inline constexpr size_t HoechstzahlAuswertungen = 25'000'000;
 
 // Below this clearance under the valance (cm) the answer points it out.
 inline constexpr double MindestDurchgangshoehe = 200;
@@ -60,10 +63,14 @@ TSzene Kandidatenszene(const TSzene& szene, int ausfall, int breite, int neigung
 // Number of candidates the question asks for.
 size_t AnzahlKandidaten(const TSzene& szene, const TDimensionierungsfrage& frage);
 
+// The German reason why a question asks for more than HoechstzahlAuswertungen, one text for the
+// dialog and the batch program; nothing when it does not.
+std::optional<std::string> FrageZuGross(const TSzene& szene, const TDimensionierungsfrage& frage);
+
 // Evaluates every candidate over the period on copies of the scene. fortschritt receives the
 // number of finished candidates; nothing when it cancelled the scan or the question asks for
-// more than HoechstzahlKandidaten. The shares wait for their sum in sections of at most
-// werteJeAbschnitt per target (about 32 MB each by default), however long the period and
+// more than HoechstzahlKandidaten or FrageZuGross. The shares wait for their sum in sections of at
+// most werteJeAbschnitt per target (about 32 MB each by default), however long the period and
 // however many the candidates.
 inline constexpr std::size_t WerteJeAbschnitt = 4'000'000;
 std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,

@@ -151,8 +151,8 @@ TMeldung NeuesProjektLesen(const std::string& w, TStapelauftrag& a) {
 
 // Both names for one file: the same text, or two names of one existing file.
 bool SelbeDatei(const std::string& x, const std::string& y) {
-    struct stat a {
-    }, b{};
+    struct stat a {};
+    struct stat b {};
     return x == y || (::stat(x.c_str(), &a) == 0 && ::stat(y.c_str(), &b) == 0 &&
                       a.st_dev == b.st_dev && a.st_ino == b.st_ino);
 }
@@ -172,7 +172,8 @@ TMeldung DimensionierungAbschliessen(TStapelauftrag& a) {
         return "Zu viele Kandidaten (höchstens " + std::to_string(HoechstzahlKandidaten) +
                "): größere Schritte wählen.";
     }
-    return std::nullopt;
+    // The project is not read yet; the count of candidates does not depend on it.
+    return FrageZuGross(TSzene{}, a.Frage);
 }
 
 using B = TStapelauftrag;

@@ -213,17 +213,20 @@ void TForm_Dimensionierung::FrageGeaendert() {
     }
     const size_t n = AnzahlKandidaten(szene_, Frage());
     const bool zuViele = n > HoechstzahlKandidaten;
+    const std::optional<std::string> zuGross =
+        zuViele ? std::nullopt : FrageZuGross(szene_, Frage());
     anz_Kandidatenzahl->setText(
         zuViele ? QStringLiteral("%1 Kandidaten: zu viele (höchstens %2), größere Schritte wählen")
                       .arg(n)
                       .arg(HoechstzahlKandidaten)
-                : QStringLiteral("%1 Kandidaten").arg(n));
-    Button_Berechnen->setEnabled(!zuViele && n > 0);
+        : zuGross ? QString::fromStdString(*zuGross)
+                  : QStringLiteral("%1 Kandidaten").arg(n));
+    Button_Berechnen->setEnabled(!zuViele && !zuGross && n > 0);
 }
 
 void TForm_Dimensionierung::BerechnenClick() {
     const TDimensionierungsfrage f = Frage();
-    if (AnzahlKandidaten(szene_, f) > HoechstzahlKandidaten) {
+    if (AnzahlKandidaten(szene_, f) > HoechstzahlKandidaten || FrageZuGross(szene_, f)) {
         return;
     }
     constexpr qint64 Augenblick = 150; // ms before the progress bar appears

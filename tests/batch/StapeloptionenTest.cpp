@@ -51,6 +51,14 @@ TEST(Stapeloptionen, MeldungenUndVorrang) {
         {Und(dim,
              {"--mindestens", "80", "--ausfall", "0-400:1", "--breite", "15-700:1", "-o", "-"}),
          "Zu viele Kandidaten (höchstens 10000): größere Schritte wählen."},
+        // Under the candidate limit, but a whole year of them: 2 x 8 GB of shares once.
+        {{"dimensionieren", "p.dat", "--ziel", "fenster", "--zeitraum", "01.01.-31.12.",
+          "--uhrzeit", "00:00-24:00", "--mindestens", "80", "--ausfall", "0-400:1", "--breite",
+          "15-700:29", "-o", "-"},
+         "Zu viele Auswertungen: 9624 Kandidaten × 52560 Zeitpunkte (höchstens 25000000): größere "
+         "Schritte oder einen kürzeren Zeitraum wählen."},
+        {Und(dim, {"--mindestens", "80", "--projekt", "x.txt", "-o", "x.txt"}),
+         "--projekt und -o nennen dieselbe Datei: x.txt"},
     };
     for (const auto& f : faelle) {
         const TStapelLesen r = StapelauftragLesen(f.aufruf);
