@@ -8,7 +8,36 @@
 #include <QDir>
 #include <QHashFunctions>
 
+#include <QMessageBox>
+
 #include <csignal>
+#include <exception>
+#include <new>
+
+namespace {
+
+// The last safety net: an error no handler caught (such as memory running out in a long
+// evaluation) is a German message and the window goes on, instead of the program aborting
+// with the user's work on screen.
+class TAnwendung : public QApplication {
+public:
+    using QApplication::QApplication;
+    bool notify(QObject* empfaenger, QEvent* ereignis) override {
+        QString text;
+        try {
+            return QApplication::notify(empfaenger, ereignis);
+        } catch (const std::bad_alloc&) {
+            text = QStringLiteral("Nicht genügend Arbeitsspeicher für diese Berechnung.");
+        } catch (const std::exception& e) {
+            text = QStringLiteral("Die Berechnung ist fehlgeschlagen: ") +
+                   QString::fromLocal8Bit(e.what());
+        }
+        QMessageBox::critical(activeWindow(), QStringLiteral("Umbrarix"), text);
+        return false;
+    }
+};
+
+} // namespace
 
 int main(int argc, char** argv) {
     // One seed for Qt's hash tables, so that a PDF embeds its fonts in the same order at every
@@ -17,7 +46,7 @@ int main(int argc, char** argv) {
     // Beyond a file size limit a save fails with its message; the signal would end the
     // program and lose the work on screen.
     std::signal(SIGXFSZ, SIG_IGN);
-    QApplication app(argc, argv);
+    TAnwendung app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Umbrarix"));
     umbrarix::DeutscheQtTexteLaden(app);
     umbrarix::TQtPlattform plattform;
