@@ -2,29 +2,16 @@
 
 #include "batch/Stapeloptionen.h"
 #include "model/Kalender.h"
+#include "model/Zahltext.h"
 
 #include <algorithm>
-#include <charconv>
 
 namespace umbrarix {
-
-namespace {
-
-std::optional<int> Ganzzahl(std::string_view t) {
-    int wert = 0;
-    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
-    if (t.empty() || fehler != std::errc{} || p != t.data() + t.size()) {
-        return std::nullopt;
-    }
-    return wert;
-}
-
-} // namespace
 
 // Unlike the period fields, --tag also takes a day number and dates like "021.06.".
 std::optional<int> TagAusText(const std::string& text) {
     if (text.find('.') == std::string::npos) {
-        const std::optional<int> n = Ganzzahl(text);
+        const std::optional<int> n = GanzzahlAusText(text);
         return n && *n >= 1 && *n <= 365 ? n : std::nullopt;
     }
     const std::optional<TDatumseingabe> d = DatumAusText(text);
@@ -47,9 +34,9 @@ std::optional<TBereich> BereichAusText(const std::string& text, double min, doub
         return std::nullopt;
     }
     const std::string_view t = text;
-    const std::optional<int> von = Ganzzahl(t.substr(0, strich));
-    const std::optional<int> bis = Ganzzahl(t.substr(strich + 1, doppelpunkt - strich - 1));
-    const std::optional<int> schritt = Ganzzahl(t.substr(doppelpunkt + 1));
+    const std::optional<int> von = GanzzahlAusText(t.substr(0, strich));
+    const std::optional<int> bis = GanzzahlAusText(t.substr(strich + 1, doppelpunkt - strich - 1));
+    const std::optional<int> schritt = GanzzahlAusText(t.substr(doppelpunkt + 1));
     if (!von || !bis || !schritt || *schritt <= 0 || *von > *bis || *von < min || *bis > max) {
         return std::nullopt;
     }

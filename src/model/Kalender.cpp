@@ -1,7 +1,8 @@
 #include "model/Kalender.h"
 
+#include "model/Zahltext.h"
+
 #include <array>
-#include <charconv>
 
 namespace umbrarix {
 
@@ -59,20 +60,6 @@ std::string UhrzeitText(int zeitposition) {
 
 // ---- Dates and times as typed ----------------------------------------------------------------
 
-namespace {
-
-// Digits with an optional minus sign, as std::from_chars reads them, and nothing else.
-std::optional<int> Ganzzahl(std::string_view t) {
-    int wert = 0;
-    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
-    if (t.empty() || fehler != std::errc{} || p != t.data() + t.size()) {
-        return std::nullopt;
-    }
-    return wert;
-}
-
-} // namespace
-
 std::optional<TDatumseingabe> DatumAusText(std::string_view t) {
     if (!t.empty() && t.back() == '.') {
         t.remove_suffix(1);
@@ -82,8 +69,8 @@ std::optional<TDatumseingabe> DatumAusText(std::string_view t) {
         return std::nullopt;
     }
     const std::string_view tagText = t.substr(0, punkt), monatText = t.substr(punkt + 1);
-    const std::optional<int> tag = Ganzzahl(tagText);
-    const std::optional<int> monat = Ganzzahl(monatText);
+    const std::optional<int> tag = GanzzahlAusText(tagText);
+    const std::optional<int> monat = GanzzahlAusText(monatText);
     if (!tag || !monat || *monat < 1 || *monat > 12 || *tag < 1) {
         return std::nullopt;
     }
@@ -101,8 +88,8 @@ std::optional<TUhrzeiteingabe> UhrzeitAusText(std::string_view t) {
     }
     const std::string_view stundenText = t.substr(0, doppelpunkt);
     const std::string_view minutenText = t.substr(doppelpunkt + 1);
-    const std::optional<int> h = Ganzzahl(stundenText);
-    const std::optional<int> m = Ganzzahl(minutenText);
+    const std::optional<int> h = GanzzahlAusText(stundenText);
+    const std::optional<int> m = GanzzahlAusText(minutenText);
     if (!h || !m || *h < 0 || *h > 24 || *m < 0 || *m > 59 || (*h == 24 && *m != 0)) {
         return std::nullopt;
     }

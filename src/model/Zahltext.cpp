@@ -27,6 +27,15 @@ std::optional<double> TextZuZahl(std::string_view text) {
     return wert;
 }
 
+std::optional<int> GanzzahlAusText(std::string_view t) {
+    int wert = 0;
+    const auto [p, fehler] = std::from_chars(t.data(), t.data() + t.size(), wert);
+    if (t.empty() || fehler != std::errc{} || p != t.data() + t.size()) {
+        return std::nullopt;
+    }
+    return wert;
+}
+
 std::string GanzzahlText(double wert) {
     const double r = Runden(wert);
     if (r == 0) {

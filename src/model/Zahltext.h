@@ -11,6 +11,9 @@ namespace umbrarix {
 // malformed and non-finite texts give nothing.
 std::optional<double> TextZuZahl(std::string_view text);
 
+// Digits with an optional minus sign and nothing else (no blanks, no plus sign), within int.
+std::optional<int> GanzzahlAusText(std::string_view text);
+
 // A whole number written without decimals ("150", "-7"), with minus zero written "0".
 std::string GanzzahlText(double wert);
 
