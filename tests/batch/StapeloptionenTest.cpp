@@ -4,7 +4,6 @@
 
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 
@@ -92,36 +91,79 @@ TAufrufe AufrufeDerTabelle() {
     return aufrufe;
 }
 
+bool Kleinbuchstaben(std::string_view s) {
+    return !s.empty() &&
+           std::all_of(s.begin(), s.end(), [](char c) { return c >= 'a' && c <= 'z'; });
+}
+
+// The roff option ("\-\-ziel", "\-o") at the start of s, ending where a word ends, or empty.
+// (Read by hand: std::regex trips a false warning of the compiler in the sanitizer build.)
+std::string_view OptionAmAnfang(std::string_view s) {
+    std::size_t n = 0;
+    if (s.starts_with("\\-\\-")) {
+        n = 4;
+        while (n < s.size() && s[n] >= 'a' && s[n] <= 'z') {
+            ++n;
+        }
+        n = n > 4 ? n : 0;
+    } else if (s.starts_with("\\-o")) {
+        n = 3;
+    }
+    const bool wortende =
+        n < s.size() && (std::isalnum(static_cast<unsigned char>(s[n])) || s[n] == '_');
+    return n == 0 || wortende ? std::string_view() : s.substr(0, n);
+}
+
 // The manual page's synopsis has one roff line per word: ".B umbrarix-batch BEFEHL" opens a
 // command, ".B \-\-ziel" is a required option, ".RB [ \-\-tag" an optional one, ".br" ends it.
 // The commands (section BEFEHLE) and options (OPTIONEN) are each the first line of a ".TP".
 TEST(Stapeloptionen, HandbuchseiteBeschreibtJedenBefehl) {
     std::istringstream seite(Dateitext(UMBRARIX_QUELLEN "/paket/umbrarix-batch.1"));
-    const std::regex befehlAnfang(R"(^\.B umbrarix-batch ([a-z]+)$)");
-    const std::regex option(R"(^\.(B|RB \[) (\\-\\-[a-z]+|\\-o)$)");
-    const std::regex eintrag(R"(^\.B[IR]? (\\-\\-[a-z]+|\\-o)\b.*)");
-    const auto ohneRoff = [](std::string name) { // "\-\-ziel" -> "--ziel"
+    const auto ohneRoff = [](std::string_view roff) { // "\-\-ziel" -> "--ziel"
+        std::string name(roff);
         std::erase(name, '\\');
         return name;
+    };
+    // ".B \-\-ziel" (required) or ".RB [ \-\-tag" (optional), nothing after the option.
+    const auto synopsisOption = [](std::string_view z) -> std::pair<std::string_view, bool> {
+        for (const auto& [vorne, pflicht] :
+             {std::pair<std::string_view, bool>{".B ", true}, {".RB [ ", false}}) {
+            if (z.starts_with(vorne)) {
+                const std::string_view o = OptionAmAnfang(z.substr(vorne.size()));
+                return {o.size() == z.size() - vorne.size() ? o : std::string_view(), pflicht};
+            }
+        }
+        return {};
+    };
+    // ".B", ".BI" or ".BR" and an option at the start of an entry.
+    const auto eintrag = [](std::string_view z) {
+        for (const std::string_view vorne : {".B ", ".BI ", ".BR "}) {
+            if (z.starts_with(vorne)) {
+                return OptionAmAnfang(z.substr(vorne.size()));
+            }
+        }
+        return std::string_view();
     };
     TAufrufe uebersicht;
     std::map<std::string, std::set<std::string>> abschnitte; // ".SH" name -> ".TP" entries
     std::map<std::string, bool>* befehl = nullptr;
     std::string abschnitt, zeile;
     bool nachTP = false;
-    std::smatch m;
+    const std::string_view befehlAnfang = ".B umbrarix-batch ";
     while (std::getline(seite, zeile)) {
         if (zeile.rfind(".SH ", 0) == 0 || zeile == ".br") {
             befehl = nullptr;
         }
         if (zeile.rfind(".SH ", 0) == 0) {
             abschnitt = zeile.substr(4);
-        } else if (abschnitt == "ÜBERSICHT" && std::regex_match(zeile, m, befehlAnfang)) {
-            befehl = &uebersicht[m[1]];
-        } else if (befehl && std::regex_match(zeile, m, option)) {
-            (*befehl)[ohneRoff(m[2])] = m[1] == "B";
-        } else if (nachTP && std::regex_match(zeile, m, eintrag)) {
-            abschnitte[abschnitt].insert(ohneRoff(m[1]));
+        } else if (abschnitt == "ÜBERSICHT" && zeile.starts_with(befehlAnfang) &&
+                   Kleinbuchstaben(std::string_view(zeile).substr(befehlAnfang.size()))) {
+            befehl = &uebersicht[zeile.substr(befehlAnfang.size())];
+        } else if (befehl && !synopsisOption(zeile).first.empty()) {
+            const auto [o, pflicht] = synopsisOption(zeile);
+            (*befehl)[ohneRoff(o)] = pflicht;
+        } else if (nachTP && !eintrag(zeile).empty()) {
+            abschnitte[abschnitt].insert(ohneRoff(eintrag(zeile)));
         } else if (nachTP && zeile.rfind(".B ", 0) == 0) {
             abschnitte[abschnitt].insert(zeile.substr(3));
         }
