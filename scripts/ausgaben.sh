@@ -1,0 +1,53 @@
+#!/usr/bin/env bash
+# Writes every output of umbrarix-batch for four projects (the default, all elements, a tilted
+# wall with both wall projections at 69.6° north, a west facade without overhang) into a folder:
+# tables as text and CSV, VELUMORA files, the seven views at three instants, year overviews,
+# hours of sun, sizing with project files, printed pages as PNG (150 dpi), help, version and
+# wrong calls with their messages. Two folders written by two builds compare with diff -r.
+#   scripts/ausgaben.sh build/src/batch/umbrarix-batch /tmp/nachher
+set -u
+B=$(realpath "$1"); O=$(realpath -m "$2"); Q=$(cd "$(dirname "$0")/.." && pwd)
+rm -rf "$O"; mkdir -p "$O"; cd "$O"
+cp "$Q/beispiele/vorgabe.dat" "$Q"/tests/ausgaben/*.dat .
+for p in vorgabe alle polar west; do
+  d=$p.dat; o=$p
+  for z in fenster terrasse; do
+    for art in tag jahr uhrzeit; do
+      "$B" tabelle $d --ziel $z --art $art --tag 200 --uhrzeit 15:30 -o $o.tab.$z.$art.txt
+      "$B" tabelle $d --ziel $z --art $art --tag 200 --uhrzeit 15:30 --format csv -o $o.tab.$z.$art.csv
+    done
+    "$B" velumora $d --ziel $z -o $o.vel.$z.dat
+    "$B" jahresuebersicht $d --ziel $z --tag 100 --uhrzeit 09:00 -o $o.jue.$z.png
+  done
+  for t in "172 12:00" "355 09:10" "80 16:30"; do
+    set -- $t
+    for a in 3d seite fenster terrasse kompass tagesdiagramm jahresdiagramm; do
+      "$B" ansicht $d --ansicht $a --tag $1 --uhrzeit $2 -o $o.ans.$a.$1.png
+      "$B" ansicht $d --ansicht $a --tag $1 --uhrzeit $2 --ziel terrasse -o $o.ans.$a.$1.t.png
+    done
+  done
+  "$B" sonnenstunden $d -o $o.sst.txt
+  "$B" sonnenstunden $d --zeitraum 01.06.-31.08. --uhrzeit 12:00-16:00 -o $o.sst2.txt
+  "$B" sonnenstunden $d --zeitraum 01.11.-28.02. --uhrzeit 08:00-12:00 --format csv -o $o.sst.csv
+  "$B" dimensionieren $d --ziel terrasse --zeitraum 01.06.-31.08. --uhrzeit 12:00-16:00 \
+      --mindestens 80 --ausfall 0-400:20 --breite 400-700:100 --projekt $o.dim.dat -o $o.dim.txt
+  "$B" dimensionieren $d --ziel fenster --zeitraum 01.05.-30.09. --uhrzeit 10:00-14:00 \
+      --mindestens 99 --ausfall 0-300:50 --neigung 0-30:15 --projekt $o.dim2.dat -o $o.dim2.txt
+  for inh in alles datenblatt grafiken jahresuebersicht; do
+    "$B" drucken $d --inhalt $inh --tag 200 --uhrzeit 15:30 -o $o.pdf.$inh.pdf
+    pdftoppm -r 150 -png $o.pdf.$inh.pdf $o.pdf.$inh
+    rm $o.pdf.$inh.pdf
+  done
+done
+"$B" --help > hilfe.txt; echo "rc=$?" >> hilfe.txt
+"$B" --version > version.txt
+n=0
+for falsch in "tabelle vorgabe.dat --ziel fenster --art tag --tag 021.06. -o -" \
+    "tabelle vorgabe.dat --ziel fenster --art tag --uhrzeit 24:00 -o -" \
+    "sonnenstunden vorgabe.dat --zeitraum 021.06.-31.08. -o -" \
+    "sonnenstunden vorgabe.dat --uhrzeit 12:5-16:00 -o -" \
+    "tabelle vorgabe.dat --ziel fenster --art tag --tag 1.1 --uhrzeit 7:5 -o -" \
+    "drucken vorgabe.dat -o x.pdf" "gibtsnicht" "tabelle vorgabe.dat --foo 1 -o -"; do
+  n=$((n + 1)); "$B" $falsch > falsch.$n.txt 2>&1; echo "rc=$?" >> falsch.$n.txt
+done
+rm -f vorgabe.dat alle.dat polar.dat west.dat
