@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <chrono>
+#include <thread>
 #include <vector>
 
 namespace umbrarix {
@@ -81,6 +83,40 @@ TEST(ParallelAuswerten, AbbruchHaeltAn) {
             return true;
         }));
     EXPECT_EQ(gemeldet, 0);
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// The window handles events while a run reports its progress, and an event may change the
+// scene it passed in. The workers must have their copies by then: every copy is made before
+// the first thread starts. Under ThreadSanitizer (scripts/test.sh) a copy made in a worker
+// is a reported race even when the timing happens to hide it.
+TEST(ParallelAuswerten, KopienEntstehenVorDenFaeden) {
+    TSzene szene = SzeneAusEingaben(TEingabedaten{});
+    const double breite = szene.Eingaben.anz_Breitengrad;
+    constexpr int Anzahl = 4 * 64;
+    std::vector<double> gelesen(Anzahl);
+    int meldungen = 0;
+    ASSERT_TRUE(ParallelAuswerten(
+        szene, Anzahl,
+        [&gelesen](TSzene& s, int i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            gelesen[static_cast<size_t>(i)] = s.Eingaben.anz_Breitengrad;
+        },
+        [&](int) {
+            ++meldungen;
+            szene.Eingaben.anz_Breitengrad = -breite; // as an edit in the window would
+            return true;
+        },
+        4));
+    EXPECT_GE(meldungen, 2);
+    for (const double b : gelesen) {
+        EXPECT_EQ(b, breite);
+    }
 }
 
 } // namespace
