@@ -181,5 +181,26 @@ TEST(Dimensionierungsfenster, RechnungAbbrechen) {
     EXPECT_EQ(d.Tabelle_Kandidaten->rowCount(), 0);
 }
 
+// A question under the candidate limit but over a whole year (9,624 candidates x 52,560
+// instants) is refused before it starts, in the batch program's words.
+TEST(Dimensionierungsfenster, ZuGrosseFrageWirdNichtGerechnet) {
+    testhilfen::TSkriptPlattform plattform;
+    TForm_Dimensionierung d(nullptr, plattform, SzeneAusEingaben(TEingabedaten{}));
+    d.Zeitraumfelder->SetzeZeitraum(GanzesJahr);
+    d.anz_AusfallVon->setValue(0);
+    d.anz_AusfallSchritt->setValue(1);
+    d.CheckBox_Breite->setChecked(true);
+    d.anz_BreiteVon->setValue(15);
+    d.anz_BreiteBis->setValue(700);
+    d.anz_BreiteSchritt->setValue(29);
+    EXPECT_EQ(d.anz_Kandidatenzahl->text().toStdString(),
+              "Zu viele Auswertungen: 9624 Kandidaten × 52560 Zeitpunkte (höchstens 25000000): "
+              "größere Schritte oder einen kürzeren Zeitraum wählen.");
+    EXPECT_FALSE(d.Button_Berechnen->isEnabled());
+    d.BerechnenClick();
+    EXPECT_EQ(plattform.Verarbeitungen, 0);
+    EXPECT_FALSE(d.Vorschlag());
+}
+
 } // namespace
 } // namespace umbrarix
