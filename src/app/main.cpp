@@ -1,17 +1,21 @@
 // Umbrarix: creates the main window and runs until it is closed.
 
+#include "Befehlszeile.h"
+
 #include "ui/Form_Haupt.h"
 #include "ui/Plattform.h"
 #include "ui/Sprache.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QHashFunctions>
 
 #include <QMessageBox>
 
 #include <csignal>
 #include <exception>
+#include <iostream>
 #include <new>
 
 namespace {
@@ -40,6 +44,14 @@ public:
 } // namespace
 
 int main(int argc, char** argv) {
+    // Help, version and wrong calls are answered before any window, so they work without a
+    // display too.
+    const umbrarix::TBefehlszeile befehl =
+        umbrarix::BefehlszeileLesen(std::vector<std::string>(argv + 1, argv + argc));
+    if (befehl.Ausgabe) {
+        (befehl.Status == 0 ? std::cout : std::cerr) << *befehl.Ausgabe << std::flush;
+        return befehl.Status != 0 ? befehl.Status : std::cout ? 0 : 1;
+    }
     // One seed for Qt's hash tables, so that a PDF embeds its fonts in the same order at every
     // print and the same project prints the same bytes.
     QHashSeed::setDeterministicGlobalSeed();
@@ -54,5 +66,8 @@ int main(int argc, char** argv) {
         QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
     umbrarix::TForm_Haupt fenster(plattform, programmordner);
     fenster.show();
+    if (!befehl.Projekt.empty()) {
+        fenster.ProjektOeffnen(QFile::decodeName(befehl.Projekt.c_str()));
+    }
     return app.exec();
 }

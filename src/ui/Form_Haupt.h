@@ -129,6 +129,9 @@ public:
     // ---- Project files and settings (Haupt_Datei.cpp)
     void Neu1Click();
     void ffnen1Click();
+    // Opens the project file as "&Öffnen ..." does after its dialog (also from the command
+    // line); a file that cannot be read is a message and changes nothing.
+    void ProjektOeffnen(const QString& pfad);
     void Speichern1Click();
     void Sperichernunter1Click();
     void Farbauswahl1Click();

@@ -164,6 +164,10 @@ void TForm_Haupt::ffnen1Click() {
     if (pfad.isEmpty()) {
         return;
     }
+    ProjektOeffnen(pfad);
+}
+
+void TForm_Haupt::ProjektOeffnen(const QString& pfad) {
     // The whole file is read before anything changes; a file that cannot be read changes
     // nothing, not even the current file name that a later save would write to.
     const TDateiinhalt inhalt = DateiLesen(pfad.toStdString());
