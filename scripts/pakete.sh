@@ -1,12 +1,12 @@
 # Debian packages Umbrarix needs to build, test and run; sourced by the scripts beside it.
 UMBRARIX_PAKETE=(
     cmake g++ make
-    qt6-base-dev qt6-translations-l10n
+    qt6-base-dev qt6-svg-dev qt6-translations-l10n
     libgtest-dev libgmock-dev libbenchmark-dev
     fonts-liberation2
     xvfb xauth
     poppler-utils
-    desktop-file-utils appstream dpkg-dev man-db
+    desktop-file-utils appstream dpkg-dev man-db lintian binutils
     clang libclang-rt-14-dev
 )
 

@@ -4,6 +4,7 @@
 
 #include "ui/Form_Haupt.h"
 #include "ui/Plattform.h"
+#include "ui/Programmsymbol.h"
 #include "ui/Sprache.h"
 
 #include <QApplication>
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
     // program and lose the work on screen.
     std::signal(SIGXFSZ, SIG_IGN);
     TAnwendung app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Umbrarix"));
+    umbrarix::AnwendungKennzeichnen(app);
     umbrarix::DeutscheQtTexteLaden(app);
     umbrarix::TQtPlattform plattform;
     const QString programmordner =

@@ -20,24 +20,46 @@ bool Vorhanden(const std::string& pfad) {
 
 } // namespace
 
-bool OrdnerBeschreibbar(const std::string& ordner) {
-    std::string probe = ordner + ".umbrarix-XXXXXX";
-    const int fd = ::mkstemp(probe.data());
-    if (fd < 0) {
+bool ProgrammInstalliert(const std::string& programmordner) {
+    namespace fs = std::filesystem;
+    std::error_code fehler;
+    std::string pfad = programmordner;
+    while (pfad.size() > 1 && pfad.back() == '/') {
+        pfad.pop_back();
+    }
+    const fs::path ordner = fs::weakly_canonical(fs::path(pfad), fehler);
+    if (fehler || ordner.filename() != "bin") {
         return false;
     }
-    ::close(fd);
-    ::unlink(probe.c_str());
-    return true;
+    return fs::is_directory(ordner.parent_path() / "share" / "umbrarix", fehler);
+}
+
+bool OrdnerBeschreibbar(const std::string& ordner) {
+    struct stat info {};
+    return ::stat(ordner.c_str(), &info) == 0 && S_ISDIR(info.st_mode) &&
+           ::access(ordner.c_str(), W_OK | X_OK) == 0;
 }
 
 std::string TEinstellungsorte::Leseordner(const char* datei) const {
-    return Benutzerordner.empty() || Vorhanden(Programmordner + datei) ? Programmordner
-                                                                       : Benutzerordner;
+    if (Benutzerordner.empty()) {
+        return Programmordner;
+    }
+    return Tragbar && Vorhanden(Programmordner + datei) ? Programmordner : Benutzerordner;
+}
+
+std::vector<std::string> TEinstellungsorte::Ablageorte() const {
+    std::vector<std::string> orte;
+    if (Tragbar || Benutzerordner.empty()) {
+        orte.push_back(Programmordner);
+    }
+    if (!Benutzerordner.empty()) {
+        orte.push_back(Benutzerordner);
+    }
+    return orte;
 }
 
 std::string TEinstellungsorte::Schreibordner() const {
-    if (Benutzerordner.empty() || OrdnerBeschreibbar(Programmordner)) {
+    if (Benutzerordner.empty() || (Tragbar && OrdnerBeschreibbar(Programmordner))) {
         return Programmordner;
     }
     std::error_code fehler;

@@ -13,22 +13,30 @@ namespace umbrarix {
 inline constexpr const char* EinstellungsdateiName = "schatten.ini";
 inline constexpr const char* AnsprechpartnerdateiName = "schatten.usr";
 
-// Where the two files live. A copy of the program in a folder of its own keeps them beside the
-// program; an installed program, whose folder cannot be written, keeps them in the user's
-// configuration folder. Both folders end with a separator.
+// Where the two files live. A copy of the program in a folder of its own (portable) keeps them
+// beside the program; an installed program keeps them in the user's configuration folder only,
+// even when its folder could be written (root and /usr/bin): a file there would override every
+// user's own and outlive the package. Both folders end with a separator.
 struct TEinstellungsorte {
     std::string Programmordner;
     std::string Benutzerordner; // e.g. ~/.config/umbrarix/; empty: the program folder only
-    // The folder to read a file from: the program folder when the file is there, else the
-    // user's.
+    bool Tragbar = true;        // false: installed, the program folder is never used
+    // The folder to read a file from: for a portable copy the program folder when the file is
+    // there, else the user's.
     std::string Leseordner(const char* datei) const;
-    // The folder to write into: the program folder when it can be written, else the user's
-    // (created when missing).
+    // The folder to write into: for a portable copy the program folder when it can be written,
+    // else the user's (created when missing).
     std::string Schreibordner() const;
+    // Every folder a stored file may lie in, so that deleting it leaves none behind.
+    std::vector<std::string> Ablageorte() const;
 };
 
-// True when a file can be created in the folder (tried, so read-only file systems and
-// missing folders count as not writable whoever runs the program).
+// An installed program lies in PREFIX/bin with its data in PREFIX/share/umbrarix/ (the package,
+// `cmake --install` into /usr, /usr/local or ~/.local); anything else is a portable copy.
+bool ProgrammInstalliert(const std::string& programmordner);
+
+// True when the folder may be written by this process (asked of the system, so no probe file
+// is ever left behind; read-only file systems and missing folders count as not writable).
 bool OrdnerBeschreibbar(const std::string& ordner);
 
 // The working folder from "schatten.ini", or nothing when the file cannot be read.

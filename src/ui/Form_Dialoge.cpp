@@ -12,6 +12,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace umbrarix {
 
 namespace {
@@ -237,13 +239,12 @@ void TForm_Arbeitsverzeichnis::BitBtn1Click() {
                 ArbeitsverzeichnisSchreiben(orte_.Schreibordner(), pfad.toStdString())) {
             plattform_.Meldung(this, nichtGespeichert, TMeldungsart::Information);
         }
-    } else if (ArbeitsverzeichnisVorhanden(orte_.Programmordner) ||
-               (!orte_.Benutzerordner.empty() &&
-                ArbeitsverzeichnisVorhanden(orte_.Benutzerordner))) {
-        // Gone from both places, so that no stored folder applies at the next start.
+    } else if (const std::vector<std::string> orte = orte_.Ablageorte();
+               std::any_of(orte.begin(), orte.end(), ArbeitsverzeichnisVorhanden)) {
+        // Gone from every place, so that no stored folder applies at the next start.
         bool geloescht = true;
-        for (const std::string& ordner : {orte_.Programmordner, orte_.Benutzerordner}) {
-            geloescht = (ordner.empty() || ArbeitsverzeichnisLoeschen(ordner)) && geloescht;
+        for (const std::string& ordner : orte) {
+            geloescht = ArbeitsverzeichnisLoeschen(ordner) && geloescht;
         }
         if (!geloescht) {
             plattform_.Meldung(this, nichtGespeichert, TMeldungsart::Information);

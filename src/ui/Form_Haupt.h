@@ -141,7 +141,9 @@ public:
     // The project as the fields, switches, description and colours show it.
     TProjektdaten ProjektErfassen() const;
     void ProjektAnwenden(const TProjektdaten& projekt);
-    bool ProjektSpeichern(const QString& pfad); // false after showing the message
+    // False after showing the message. nachAnderemFragen: the file was not chosen in this
+    // save (as with "&Speichern"), so the message names it and points to "Speichern &unter".
+    bool ProjektSpeichern(const QString& pfad, bool nachAnderemFragen = false);
     void EinstellungenLesen();
 
     // ---- Shading tables and VELUMORA file (Haupt_Ausgabe.cpp)

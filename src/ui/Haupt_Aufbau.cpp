@@ -20,6 +20,7 @@
 #include <QCheckBox>
 #include <QGridLayout>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
@@ -30,6 +31,8 @@
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
+
+#include <utility>
 
 namespace umbrarix {
 
@@ -746,6 +749,21 @@ void TForm_Haupt::MenueAufbauen() {
     QMenu* hilfe = leiste->addMenu(QStringLiteral("&?"));
     Info1 = eintrag(hilfe, "Info1", QStringLiteral("&Info"));
     connect(Info1, &QAction::triggered, this, [this] { plattform_.ModalZeigen(*Form_Info); });
+
+    // The platform's usual keys, written out rather than taken from QKeySequence's standard
+    // keys, which leave "save as" and "quit" empty on some desktops.
+    const std::pair<QAction*, QKeySequence> kuerzel[] = {
+        {Neu1, QKeySequence(Qt::CTRL | Qt::Key_N)},
+        {ffnen1, QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {Speichern1, QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {Sperichernunter1, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {DatenblattAusgabe1, QKeySequence(Qt::CTRL | Qt::Key_P)},
+        {Beenden1, QKeySequence(Qt::CTRL | Qt::Key_Q)},
+        {Info1, QKeySequence(Qt::Key_F1)},
+    };
+    for (const auto& [aktion, taste] : kuerzel) {
+        aktion->setShortcut(taste);
+    }
 }
 
 } // namespace umbrarix

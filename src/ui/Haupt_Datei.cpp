@@ -11,6 +11,7 @@
 #include "views/Person.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 
 namespace umbrarix {
@@ -194,10 +195,18 @@ void TForm_Haupt::ProjektOeffnen(const QString& pfad) {
     }
 }
 
-bool TForm_Haupt::ProjektSpeichern(const QString& pfad) {
+bool TForm_Haupt::ProjektSpeichern(const QString& pfad, bool nachAnderemFragen) {
     if (const std::optional<std::string> fehler =
             DateiSchreiben(pfad.toStdString(), ProjektdateiSchreiben(ProjektErfassen()))) {
-        plattform_.Meldung(this, Q(*fehler), TMeldungsart::Fehler);
+        QString text = Q(*fehler);
+        if (nachAnderemFragen) {
+            // An opened file may lie where it cannot be written (the installed example).
+            text = QStringLiteral("„%1“ kann nicht gespeichert werden: %2.\n\n"
+                                  "Speichern Sie das Projekt mit „Speichern unter ...“ unter "
+                                  "einem anderen Namen oder in einem anderen Ordner.")
+                       .arg(QDir::toNativeSeparators(pfad), text);
+        }
+        plattform_.Meldung(this, text, TMeldungsart::Fehler);
         return false;
     }
     return true;
@@ -208,7 +217,7 @@ void TForm_Haupt::Speichern1Click() {
         Sperichernunter1Click();
         return;
     }
-    ProjektSpeichern(Projektdatei);
+    ProjektSpeichern(Projektdatei, true);
 }
 
 void TForm_Haupt::Sperichernunter1Click() {

@@ -42,8 +42,9 @@ TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString 
         benutzerordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
                          QStringLiteral("/umbrarix/");
     }
-    Einstellungsorte = {Programmordner.toStdString(), benutzerordner.toStdString()};
-    Startordner = OrdnerBeschreibbar(Einstellungsorte.Programmordner)
+    const std::string programm = Programmordner.toStdString();
+    Einstellungsorte = {programm, benutzerordner.toStdString(), !ProgrammInstalliert(programm)};
+    Startordner = Einstellungsorte.Tragbar && OrdnerBeschreibbar(programm)
                       ? Programmordner
                       : QDir::homePath() + QStringLiteral("/");
     Aufbauen();

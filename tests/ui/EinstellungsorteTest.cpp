@@ -9,6 +9,7 @@
 #include "hilfen/Hauptfenster.h"
 
 #include <QDir>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -52,8 +53,15 @@ TEST(Einstellungsorte, TragbareKopieBehaeltSieImProgrammordner) {
 }
 
 TEST(Einstellungsorte, InstalliertImBenutzerordner) {
-    // /proc/ exists and takes no new file, not even from root: like /usr/bin for a user.
-    THauptfenster w({}, QStringLiteral("/proc/"));
+    // An installed program whose folder can be written, as /usr/bin can by root: a settings
+    // file beside it would override every user's own, so it is neither read nor written.
+    QTemporaryDir praefix;
+    const QString bin = praefix.filePath(QStringLiteral("usr/bin/"));
+    ASSERT_TRUE(QDir().mkpath(bin));
+    ASSERT_TRUE(QDir().mkpath(praefix.filePath(QStringLiteral("usr/share/umbrarix/beispiele"))));
+    Schreiben(bin + QStringLiteral("schatten.ini"), "/tmp/\r\n");
+    Schreiben(bin + QStringLiteral("schatten.usr"), "Root\r\n");
+    THauptfenster w({}, bin);
     const QString benutzer = w.Benutzerordner();
     const QString heim = QDir::homePath() + QStringLiteral("/");
     EXPECT_EQ(w->Startordner, heim);
@@ -96,6 +104,10 @@ TEST(Einstellungsorte, InstalliertImBenutzerordner) {
     EXPECT_FALSE(QFile::exists(benutzer + QStringLiteral("schatten.ini")));
     EXPECT_EQ(w->Opendialog1.Ordner, heim);
     EXPECT_EQ(w.Plattform.Meldungen.size(), meldungen);
+
+    // The program folder holds only what was there before: no probe files, nothing deleted.
+    EXPECT_EQ(QDir(bin).entryList(QDir::Files | QDir::Hidden | QDir::System),
+              (QStringList{QStringLiteral("schatten.ini"), QStringLiteral("schatten.usr")}));
 }
 
 } // namespace

@@ -175,6 +175,29 @@ TEST(Fehlerfaelle, SchreibschutzVerknuepfungUndRechteDerZieldatei) {
     }
 }
 
+// "&Speichern" writes to a file the user did not choose just now (an opened one, maybe the
+// installed example): the message says which file and how to save the work elsewhere.
+TEST(Fehlerfaelle, SpeichernInGeschuetzteDateiNenntSieUndSpeichernUnter) {
+    THauptfenster w;
+    const QString pfad = w.Ordner.filePath(QStringLiteral("vorgabe.dat"));
+    w.Plattform.Dateiantworten.push_back(pfad);
+    w->Sperichernunter1Click();
+    ASSERT_TRUE(w.Plattform.Meldungen.isEmpty());
+    const std::string vorher = Inhalt(pfad);
+    ::chmod(pfad.toLocal8Bit().constData(), 0444);
+    w->Speichern1->trigger();
+    ASSERT_EQ(w.Plattform.Meldungen.size(), 1);
+    EXPECT_EQ(w.Plattform.Meldungen.back(),
+              QStringLiteral("„") + pfad +
+                  QStringLiteral("“ kann nicht gespeichert werden: Dateizugriff verweigert.\n\n"
+                                 "Speichern Sie das Projekt mit „Speichern unter ...“ unter "
+                                 "einem anderen Namen oder in einem anderen Ordner."));
+    EXPECT_EQ(Inhalt(pfad), vorher);
+    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - vorgabe.dat"));
+    EXPECT_EQ(w->Projektdatei, pfad);
+    ErwarteBenutzbar(w, "Speichern");
+}
+
 TEST(Fehlerfaelle, Einstellungsdateien) {
     // A program folder that does not exist and a configuration folder that cannot be made:
     // neither settings file can be written.

@@ -1,6 +1,7 @@
 #include "ui/Form_Haupt.h"
 
 #include "hilfen/Hauptfenster.h"
+#include "ui/Programmsymbol.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -10,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QTest>
 #include <QToolButton>
 
 #include "views/Zeichenflaeche.h"
@@ -104,6 +106,47 @@ TEST(Hauptfenster, MenueMitSeinenEintraegen) {
     EXPECT_FALSE(w->N_VelumoraTrenner->isVisible());
     w->Info1->trigger();
     EXPECT_EQ(w.Plattform.GezeigteDialoge, QStringList{QStringLiteral("TForm_Info")});
+}
+
+// The platform's usual keys stand in the menus and act from the keyboard.
+TEST(Hauptfenster, TastenkuerzelDerMenues) {
+    THauptfenster w;
+    const struct {
+        QAction* eintrag;
+        const char* taste;
+    } faelle[] = {{w->Neu1, "Ctrl+N"},       {w->ffnen1, "Ctrl+O"},
+                  {w->Speichern1, "Ctrl+S"}, {w->Sperichernunter1, "Ctrl+Shift+S"},
+                  {w->Beenden1, "Ctrl+Q"},   {w->DatenblattAusgabe1, "Ctrl+P"},
+                  {w->Info1, "F1"}};
+    for (const auto& f : faelle) {
+        EXPECT_EQ(f.eintrag->shortcut().toString(), QString::fromUtf8(f.taste))
+            << f.eintrag->objectName().toStdString();
+    }
+    w->activateWindow();
+    QApplication::setActiveWindow(w.Fenster.get());
+    QTest::keyClick(w.Fenster.get(), Qt::Key_F1);
+    EXPECT_EQ(w.Plattform.GezeigteDialoge, QStringList{QStringLiteral("TForm_Info")});
+    const auto dialoge = w.Plattform.Dateidialoge.size();
+    QTest::keyClick(w.Fenster.get(), Qt::Key_O, Qt::ControlModifier);
+    EXPECT_EQ(w.Plattform.Dateidialoge.size(), dialoge + 1) << "the open dialog, cancelled";
+}
+
+// The window belongs to its desktop entry and carries the entry's icon.
+TEST(Hauptfenster, DesktopEintragUndSymbol) {
+    AnwendungKennzeichnen(*qApp);
+    EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("de.umbrarix.umbrarix"));
+    EXPECT_EQ(QCoreApplication::applicationName(), QStringLiteral("Umbrarix"));
+    const QIcon symbol = QApplication::windowIcon();
+    ASSERT_FALSE(symbol.isNull());
+    for (const int groesse : {16, 48, 256}) {
+        const QImage bild = symbol.pixmap(groesse, groesse).toImage();
+        ASSERT_EQ(bild.size(), QSize(groesse, groesse));
+        // The blue ground of the icon, inside its rounded corners; the corner stays clear.
+        EXPECT_EQ(bild.pixelColor(groesse * 13 / 16, groesse * 10 / 16).name(),
+                  QStringLiteral("#8080ff"))
+            << groesse;
+        EXPECT_EQ(bild.pixelColor(0, 0).alpha(), 0) << groesse;
+    }
 }
 
 TEST(Hauptfenster, ZuGrosseBreiteWirdBegrenztUndAusgewertet) {
