@@ -2,8 +2,9 @@
 # Writes every output of umbrarix-batch for four projects (the default, all elements, a tilted
 # wall with both wall projections at 69.6° north, a west facade without overhang) into a folder:
 # tables as text and CSV, VELUMORA files, the seven views at three instants, year overviews,
-# hours of sun, sizing with project files, printed pages as PNG (150 dpi), help, version and
-# wrong calls with their messages. Two folders written by two builds compare with diff -r.
+# hours of sun, sizing with project files, printed pages as PNG (150 dpi), the help of all and
+# of each command, version and wrong calls with their messages. Two folders written by two
+# builds compare with diff -r.
 #   scripts/ausgaben.sh build/src/batch/umbrarix-batch /tmp/nachher
 set -u
 B=$(realpath "$1"); O=$(realpath -m "$2"); Q=$(cd "$(dirname "$0")/.." && pwd)
@@ -41,13 +42,17 @@ for p in vorgabe alle polar west; do
 done
 "$B" --help > hilfe.txt; echo "rc=$?" >> hilfe.txt
 "$B" --version > version.txt
+for c in tabelle velumora drucken ansicht jahresuebersicht sonnenstunden dimensionieren; do
+  "$B" $c --help > hilfe.$c.txt; echo "rc=$?" >> hilfe.$c.txt
+done
 n=0
 for falsch in "tabelle vorgabe.dat --ziel fenster --art tag --tag 021.06. -o -" \
     "tabelle vorgabe.dat --ziel fenster --art tag --uhrzeit 24:00 -o -" \
     "sonnenstunden vorgabe.dat --zeitraum 021.06.-31.08. -o -" \
     "sonnenstunden vorgabe.dat --uhrzeit 12:5-16:00 -o -" \
     "tabelle vorgabe.dat --ziel fenster --art tag --tag 1.1 --uhrzeit 7:5 -o -" \
-    "drucken vorgabe.dat -o x.pdf" "gibtsnicht" "tabelle vorgabe.dat --foo 1 -o -"; do
+    "drucken vorgabe.dat -o x.pdf" "gibtsnicht" "tabelle vorgabe.dat --foo 1 -o -" \
+    "tabelle vorgabe.dat --ziel=dach -o -" "tabelle vorgabe.dat --help=ja"; do
   n=$((n + 1)); "$B" $falsch > falsch.$n.txt 2>&1; echo "rc=$?" >> falsch.$n.txt
 done
 rm -f vorgabe.dat alle.dat polar.dat west.dat

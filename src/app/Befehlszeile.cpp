@@ -18,7 +18,9 @@ TBefehlszeile BefehlszeileLesen(const std::vector<std::string>& argumente) {
             return b;
         }
         if (!nurDateien && a == "--version") {
-            b.Ausgabe = std::string("umbrarix ") + UMBRARIX_VERSION + "\n";
+            // As umbrarix-batch --version: the licence is the one the package declares.
+            b.Ausgabe = std::string("umbrarix ") + UMBRARIX_VERSION +
+                        "\nCopyright (C) 2026 Umbrarix\nLizenz: proprietär\n";
             return b;
         }
         if (!nurDateien && a == "--") {

@@ -29,6 +29,8 @@ struct TDimensionierungsfrage {
     TBereich Ausfall{0, 400, 10};    // anz_Vordachlaenge
     std::optional<TBereich> Breite;  // anz_Vordachbreite; nothing: the scene's value
     std::optional<TBereich> Neigung; // anz_Vordach_Neigung; nothing: the scene's value
+
+    bool operator==(const TDimensionierungsfrage&) const = default;
 };
 
 struct TKandidat {

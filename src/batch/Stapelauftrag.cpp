@@ -43,6 +43,33 @@ std::optional<TBereich> BereichAusText(const std::string& text, double min, doub
     return TBereich{*von, *bis, *schritt};
 }
 
+namespace {
+
+// "--ziel=fenster" split into option and value; any other argument is the option alone.
+struct TArgument {
+    std::string Option;
+    std::optional<std::string> Wert;
+};
+
+TArgument ArgumentTeilen(const std::string& o) {
+    const std::size_t gleich = o.find('=');
+    if (!o.starts_with("--") || gleich == std::string::npos) {
+        return {o, std::nullopt};
+    }
+    return {o.substr(0, gleich), o.substr(gleich + 1)};
+}
+
+// The options without a value, before a command and after it.
+bool IstHilfe(const std::string& o) {
+    return o == "--help" || o == "-h";
+}
+
+std::string OhneWert(const std::string& o) {
+    return "Zur Option " + ArgumentTeilen(o).Option + " gehört kein Wert (" + o + ").";
+}
+
+} // namespace
+
 TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     TStapelLesen e;
     const auto fehler = [&e](std::string text) {
@@ -54,7 +81,7 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     }
     TStapelauftrag a;
     const std::string& name = arg[0];
-    if (name == "--help" || name == "-h" || name == "hilfe") {
+    if (IstHilfe(name) || name == "hilfe") {
         a.Befehl = TStapelauftrag::Hilfe;
         e.Auftrag = a;
         return e;
@@ -64,33 +91,57 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
         e.Auftrag = a;
         return e;
     }
+    if (const std::string o = ArgumentTeilen(name).Option; o == "--help" || o == "--version") {
+        return fehler(OhneWert(name));
+    }
     const TStapelbefehl* befehl = StapelbefehlMitNamen(name);
     if (befehl == nullptr) {
         return fehler("Unbekannter Befehl: " + name);
     }
     a.Befehl = befehl->Befehl;
     std::vector<const TStapeloption*> gelesen;
+    bool nurDateien = false; // after "--" every argument is a file name, even "-x.dat"
     for (std::size_t i = 1; i < arg.size(); ++i) {
         const std::string& o = arg[i];
-        if (o.rfind("--", 0) != 0 && o != "-o") {
+        if (nurDateien || (!o.starts_with("--") && o != "-o" && o != "-h")) {
             if (!a.Projekt.empty()) {
                 return fehler("Mehr als eine Projektdatei: " + o);
             }
             a.Projekt = o;
             continue;
         }
-        // Even an unknown option takes a value, so the message names the option, not its value.
-        if (i + 1 >= arg.size()) {
-            return fehler("Zur Option " + o + " fehlt der Wert.");
-        }
-        const std::string& w = arg[++i];
-        if (o == "-o") {
-            a.Ausgabe = w;
+        if (o == "--") {
+            nurDateien = true;
             continue;
         }
-        const TStapeloption* option = StapeloptionFuer(a.Befehl, o);
-        if (option == nullptr) {
-            return fehler("Die Option " + o + " gibt es für " + name + " nicht.");
+        // The command's help wins over whatever the rest of the call lacks.
+        if (IstHilfe(o)) {
+            a.Hilfethema = a.Befehl;
+            a.Befehl = TStapelauftrag::Hilfe;
+            e.Auftrag = a;
+            return e;
+        }
+        const TArgument teile = ArgumentTeilen(o);
+        if (IstHilfe(teile.Option)) {
+            return fehler(OhneWert(o));
+        }
+        // Even an unknown option takes a value, so the message names the option, not its value.
+        if (!teile.Wert && i + 1 >= arg.size()) {
+            return fehler("Zur Option " + o + " fehlt der Wert.");
+        }
+        const std::string w = teile.Wert ? *teile.Wert : arg[++i];
+        const bool ausgabe = teile.Option == "-o";
+        const TStapeloption* option = ausgabe ? nullptr : StapeloptionFuer(a.Befehl, teile.Option);
+        if (!ausgabe && option == nullptr) {
+            return fehler("Die Option " + teile.Option + " gibt es für " + name + " nicht.");
+        }
+        // An empty value (a script's unset variable) would silently mean "not given".
+        if (w.empty()) {
+            return fehler("Zur Option " + teile.Option + " fehlt der Wert.");
+        }
+        if (ausgabe) {
+            a.Ausgabe = w;
+            continue;
         }
         if (std::optional<std::string> f = option->Lesen(w, a)) {
             return fehler(std::move(*f));
@@ -122,8 +173,10 @@ TStapelLesen StapelauftragLesen(const std::vector<std::string>& arg) {
     return e;
 }
 
+// The year of the release; the licence is the one the package declares.
 std::string StapelVersion() {
-    return std::string("umbrarix-batch ") + UMBRARIX_VERSION + "\n";
+    return std::string("umbrarix-batch ") + UMBRARIX_VERSION +
+           "\nCopyright (C) 2026 Umbrarix\nLizenz: proprietär\n";
 }
 
 } // namespace umbrarix

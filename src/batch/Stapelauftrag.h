@@ -23,9 +23,10 @@ struct TStapelauftrag {
         Dimensionieren,
         Version
     } Befehl = Hilfe;
-    std::string Projekt;   // the project file
-    std::string Ausgabe;   // -o; "-" is standard output (text files only)
-    bool Terrasse = false; // --ziel terrasse
+    TBefehl Hilfethema = Hilfe; // with Befehl Hilfe: "BEFEHL --help" names BEFEHL, else all
+    std::string Projekt;        // the project file
+    std::string Ausgabe;        // -o; "-" is standard output (text files only)
+    bool Terrasse = false;      // --ziel terrasse
     TTabellenart Art = TTabellenart::Tag;
     bool Csv = false;          // --format csv: the table for spreadsheets
     int Tag = 172;             // day of the year
@@ -39,6 +40,9 @@ struct TStapelauftrag {
     TZeitraum Zeitraum = GanzesJahr;  // sonnenstunden --zeitraum / --uhrzeit
     TDimensionierungsfrage Frage;     // dimensionieren (its period is Zeitraum)
     std::string NeuesProjekt;         // dimensionieren --projekt: the proposal's project file
+
+    // Equal when every field is: two spellings of one call read to equal calls.
+    bool operator==(const TStapelauftrag&) const = default;
 };
 
 // The arguments read, or the German reason why they are not a valid call.
@@ -58,7 +62,9 @@ std::optional<TBereich> BereichAusText(const std::string& text, double min, doub
 
 // The help text: every command with one example.
 std::string StapelHilfe();
-// "umbrarix-batch 1.0" and a line end: what --version prints.
+// What "BEFEHL --help" prints: the call, the options of that command and its examples.
+std::string StapelbefehlHilfe(TStapelauftrag::TBefehl befehl);
+// What --version prints: "umbrarix-batch 1.0", the copyright and the licence, one line each.
 std::string StapelVersion();
 
 } // namespace umbrarix

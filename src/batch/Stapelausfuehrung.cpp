@@ -1,5 +1,7 @@
 #include "batch/Stapelausfuehrung.h"
 
+#include "batch/Stapelmeldung.h"
+
 #include "io/Cp1252.h"
 #include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
@@ -44,7 +46,7 @@ struct TStapelszene {
 std::optional<std::vector<std::string>> Textzeilen(const std::string& pfad, std::ostream& fehler) {
     const TDateiinhalt d = DateiLesen(pfad);
     if (!d.Gelesen) {
-        fehler << "umbrarix-batch: " << d.Fehler << ": " << pfad << "\n";
+        fehler << Dateimeldung(d.Fehler, pfad);
         return std::nullopt;
     }
     return Zeilen(AusDateitext(d.Bytes));
@@ -62,7 +64,7 @@ bool Schreiben(const TStapelauftrag& a, const std::string& bytes, std::ostream& 
         return true;
     }
     if (const std::optional<std::string> f = DateiSchreiben(a.Ausgabe, bytes)) {
-        fehler << "umbrarix-batch: " << *f << ": " << a.Ausgabe << "\n";
+        fehler << Dateimeldung(*f, a.Ausgabe);
         return false;
     }
     return true;
@@ -146,7 +148,7 @@ int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream&
             KandidatenProjekt(s.Texte, d.Kandidaten[static_cast<size_t>(d.Vorschlag)]);
         if (const std::optional<std::string> f =
                 DateiSchreiben(a.NeuesProjekt, ProjektdateiSchreiben(neu))) {
-            fehler << "umbrarix-batch: " << *f << ": " << a.NeuesProjekt << "\n";
+            fehler << Dateimeldung(*f, a.NeuesProjekt);
             return 1;
         }
     }
@@ -189,7 +191,7 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
     // The name's own bytes: a name that is not valid UTF-8 must not turn into another file.
     TQtSeitenflaeche seite(drucker, a.Ausgabe);
     if (!seite.Aktiv()) {
-        fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
+        fehler << Dateimeldung(seite.Fehler().toStdString(), a.Ausgabe);
         return 1;
     }
     if (a.MitJahresuebersicht) {
@@ -216,7 +218,7 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
             return d;
         });
     if (!seite.Beenden()) {
-        fehler << "umbrarix-batch: " << seite.Fehler().toStdString() << ": " << a.Ausgabe << "\n";
+        fehler << Dateimeldung(seite.Fehler().toStdString(), a.Ausgabe);
         return 1;
     }
     return 0;
@@ -227,12 +229,12 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
 int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& fehler) {
     const TDateiinhalt inhalt = DateiLesen(a.Projekt);
     if (!inhalt.Gelesen) {
-        fehler << "umbrarix-batch: " << inhalt.Fehler << ": " << a.Projekt << "\n";
+        fehler << Dateimeldung(inhalt.Fehler, a.Projekt);
         return 1;
     }
     const TProjektLesen gelesen = ProjektdateiLesen(inhalt.Bytes, Startprojekt());
     if (!gelesen.Gelesen) {
-        fehler << "umbrarix-batch: " << gelesen.Fehler << ": " << a.Projekt << "\n";
+        fehler << Dateimeldung(gelesen.Fehler, a.Projekt);
         return 1;
     }
     // Every target is asked before the computation, which can take minutes: a typing error in
@@ -242,12 +244,12 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
             continue;
         }
         if (const TSchreibfehler f = SchreibzielVorabPruefen(*ziel)) {
-            fehler << "umbrarix-batch: " << *f << ": " << *ziel << "\n";
+            fehler << Dateimeldung(*f, *ziel);
             return 1;
         }
     }
     if (!gelesen.Hinweis.empty()) {
-        fehler << "umbrarix-batch: " << gelesen.Hinweis << ": " << a.Projekt << "\n";
+        fehler << Dateimeldung(gelesen.Hinweis, a.Projekt);
     }
     TStapelszene s;
     s.Texte = ProjektUebernehmen(gelesen.Daten, s.Szene);
@@ -279,7 +281,8 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     case TStapelauftrag::Version:
         break;
     }
-    aus << StapelHilfe();
+    aus << (a.Hilfethema == TStapelauftrag::Hilfe ? StapelHilfe()
+                                                  : StapelbefehlHilfe(a.Hilfethema));
     return 0;
 }
 

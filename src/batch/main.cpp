@@ -1,6 +1,7 @@
 // umbrarix-batch: the tables, data files, printed pages and pictures of a project without a
 // window, for scripts on machines without a display.
 
+#include "batch/Standardausgabe.h"
 #include "batch/Stapelausfuehrung.h"
 
 #include <QGuiApplication>
@@ -21,6 +22,15 @@ void QtMeldungenVerwerfen(QtMsgType art, const QMessageLogContext&, const QStrin
     }
 }
 
+// Help and version on standard output; a write that fails is status 1 with its reason.
+int Ausgeben(const std::string& text, const char* was) {
+    if (const umbrarix::TSchreibfehler f = umbrarix::StandardausgabeAbschliessen(text)) {
+        std::cerr << "umbrarix-batch: " << was << " kann nicht ausgegeben werden: " << *f << "\n";
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -37,13 +47,15 @@ int main(int argc, char** argv) {
                   << "Aufruf: umbrarix-batch --help\n";
         return 2;
     }
-    if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Hilfe) {
-        std::cout << umbrarix::StapelHilfe();
-        return 0;
+    const umbrarix::TStapelauftrag& auftrag = *gelesen.Auftrag;
+    if (auftrag.Befehl == umbrarix::TStapelauftrag::Hilfe) {
+        return Ausgeben(auftrag.Hilfethema == umbrarix::TStapelauftrag::Hilfe
+                            ? umbrarix::StapelHilfe()
+                            : umbrarix::StapelbefehlHilfe(auftrag.Hilfethema),
+                        "Die Hilfe");
     }
-    if (gelesen.Auftrag->Befehl == umbrarix::TStapelauftrag::Version) {
-        std::cout << umbrarix::StapelVersion();
-        return 0;
+    if (auftrag.Befehl == umbrarix::TStapelauftrag::Version) {
+        return Ausgeben(umbrarix::StapelVersion(), "Die Version");
     }
     // Never a window: drawing and printing run on the offscreen platform.
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -52,7 +64,7 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     // Whatever goes wrong ends with a German message and status 1, never with an abort.
     try {
-        return umbrarix::StapelAusfuehren(*gelesen.Auftrag, std::cout, std::cerr);
+        return umbrarix::StapelAusfuehren(auftrag, std::cout, std::cerr);
     } catch (const std::bad_alloc&) {
         std::cerr << "umbrarix-batch: Nicht genügend Arbeitsspeicher für diese Berechnung.\n";
     } catch (const std::exception& e) {

@@ -1,4 +1,7 @@
 #include "batch/Stapelauftrag.h"
+#include "batch/Stapelmeldung.h"
+#include "batch/Stapeloptionen.h"
+#include "io/Projektdatei.h"
 
 #include <gtest/gtest.h>
 
@@ -72,6 +75,112 @@ TEST(Stapelauftrag, AufrufeLesen) {
     const std::string hilfe = StapelHilfe();
     for (const char* befehl : {"tabelle", "velumora", "drucken", "ansicht"}) {
         EXPECT_NE(hilfe.find(std::string("umbrarix-batch ") + befehl), std::string::npos) << befehl;
+    }
+}
+
+using V = std::vector<std::string>;
+
+// "--option=wert" reads as "--option wert" for every command; a value may hold "=" itself.
+TEST(Stapelauftrag, OptionMitGleichheitszeichen) {
+    const struct {
+        V getrennt, zusammen;
+    } faelle[] = {
+        {{"tabelle", "p.dat", "--ziel", "terrasse", "--art", "uhrzeit", "--tag", "21.06.",
+          "--uhrzeit", "15:10", "--format", "csv", "-o", "x"},
+         {"tabelle", "--ziel=terrasse", "--art=uhrzeit", "p.dat", "--tag=21.06.", "--uhrzeit=15:10",
+          "--format=csv", "-o", "x"}},
+        {{"drucken", "p.dat", "--inhalt", "grafiken", "--ansprechpartner", "a=b.txt",
+          "--beschreibung", "c.txt", "-o", "x.pdf"},
+         {"drucken", "p.dat", "--inhalt=grafiken", "--ansprechpartner=a=b.txt",
+          "--beschreibung=c.txt", "-o", "x.pdf"}},
+        {{"dimensionieren", "p.dat",     "--ziel",      "terrasse",     "--zeitraum",
+          "01.06.-31.08.",  "--uhrzeit", "12:00-16:00", "--mindestens", "80",
+          "--ausfall",      "0-300:50",  "--breite",    "400-700:100",  "--neigung",
+          "0-20:5",         "--projekt", "neu.dat",     "-o",           "-"},
+         {"dimensionieren", "p.dat", "--ziel=terrasse", "--zeitraum=01.06.-31.08.",
+          "--uhrzeit=12:00-16:00", "--mindestens=80", "--ausfall=0-300:50", "--breite=400-700:100",
+          "--neigung=0-20:5", "--projekt=neu.dat", "-o", "-"}},
+    };
+    for (const auto& f : faelle) {
+        const TStapelLesen getrennt = StapelauftragLesen(f.getrennt);
+        const TStapelLesen zusammen = StapelauftragLesen(f.zusammen);
+        ASSERT_TRUE(getrennt.Auftrag) << getrennt.Fehler;
+        ASSERT_TRUE(zusammen.Auftrag) << zusammen.Fehler;
+        EXPECT_TRUE(*getrennt.Auftrag == *zusammen.Auftrag) << f.getrennt[0];
+    }
+    const TStapelLesen wert = StapelauftragLesen(faelle[1].zusammen);
+    EXPECT_EQ(wert.Auftrag->Ansprechpartnerdatei, "a=b.txt");
+}
+
+// After "--" every argument is the project file, whatever it looks like; before it, the help
+// of the command wins over what the call still lacks.
+TEST(Stapelauftrag, DoppelstrichUndBefehlshilfe) {
+    const V vorne{"tabelle", "--ziel", "fenster", "--art", "tag", "-o", "x"};
+    for (const std::string projekt : {"-x.dat", "--x.dat", "--ziel", "-o", "--help", "-h", "--"}) {
+        V aufruf = vorne;
+        aufruf.insert(aufruf.end(), {"--", projekt});
+        const TStapelLesen r = StapelauftragLesen(aufruf);
+        ASSERT_TRUE(r.Auftrag) << projekt << ": " << r.Fehler;
+        EXPECT_EQ(r.Auftrag->Befehl, TStapelauftrag::Tabelle) << projekt;
+        EXPECT_EQ(r.Auftrag->Projekt, projekt);
+    }
+    const struct {
+        V aufruf;
+        TStapelauftrag::TBefehl thema;
+    } hilfen[] = {
+        {{"tabelle", "--help"}, TStapelauftrag::Tabelle},
+        {{"dimensionieren", "p.dat", "--ziel", "fenster", "-h"}, TStapelauftrag::Dimensionieren},
+        {{"ansicht", "--help", "--gibtsnicht"}, TStapelauftrag::Ansicht},
+        {{"--help", "tabelle"}, TStapelauftrag::Hilfe},
+    };
+    for (const auto& h : hilfen) {
+        const TStapelLesen r = StapelauftragLesen(h.aufruf);
+        ASSERT_TRUE(r.Auftrag) << h.aufruf[0] << ": " << r.Fehler;
+        EXPECT_EQ(r.Auftrag->Befehl, TStapelauftrag::Hilfe) << h.aufruf[0];
+        EXPECT_EQ(r.Auftrag->Hilfethema, h.thema) << h.aufruf[0];
+    }
+}
+
+// A command's help lists exactly the options the table gives that command.
+TEST(Stapelauftrag, BefehlshilfeAusDerOptionstabelle) {
+    for (const TStapelbefehl& b : Stapelbefehle()) {
+        const std::string hilfe = StapelbefehlHilfe(b.Befehl);
+        EXPECT_TRUE(hilfe.starts_with("Aufruf: umbrarix-batch " + std::string(b.Name) + " "))
+            << hilfe;
+        EXPECT_NE(hilfe.find("  -o " + std::string(b.Ausgabe) + "\n"), std::string::npos);
+        for (const std::string_view beispiel : b.Beispiele) {
+            EXPECT_NE(hilfe.find("  umbrarix-batch " + std::string(beispiel) + "\n"),
+                      std::string::npos);
+        }
+        for (const TStapeloption& o : Stapeloptionen()) {
+            const std::string zeile = "  " + std::string(o.Name) + " " + std::string(o.Wert) + "\n";
+            const bool eigene = std::any_of(
+                Stapeloptionen().begin(), Stapeloptionen().end(), [&](const TStapeloption& e) {
+                    return e.Befehl == b.Befehl && e.Name == o.Name && e.Wert == o.Wert;
+                });
+            EXPECT_EQ(hilfe.find(zeile) != std::string::npos, eigene) << b.Name << zeile;
+        }
+    }
+}
+
+// One colon between a message and the file it is about, whatever the message ends with.
+TEST(Stapelauftrag, DateimeldungOhneDoppelteSatzzeichen) {
+    const struct {
+        std::string meldung;
+        const char* zeile;
+    } faelle[] = {
+        {"Datei nicht gefunden", "umbrarix-batch: Datei nicht gefunden: k.dat\n"},
+        {FalschesFormat, "umbrarix-batch: Falsches / unbekanntes Datenformat! Datei kann nicht "
+                         "eingelesen werden: k.dat\n"},
+        {"Die Datei mischt UTF-8 und Windows-1252: Zeile 8 wurde als Windows-1252 gelesen.",
+         "umbrarix-batch: Die Datei mischt UTF-8 und Windows-1252: Zeile 8 wurde als "
+         "Windows-1252 gelesen: k.dat\n"},
+        {"Abgebrochen!", "umbrarix-batch: Abgebrochen: k.dat\n"},
+        {"Bitte warten ...", "umbrarix-batch: Bitte warten: k.dat\n"},
+        {"", "umbrarix-batch: k.dat\n"},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_EQ(Dateimeldung(f.meldung, "k.dat"), f.zeile);
     }
 }
 

@@ -58,6 +58,22 @@ TEST(Stapeloptionen, MeldungenUndVorrang) {
          "Schritte oder einen kürzeren Zeitraum wählen."},
         {Und(dim, {"--mindestens", "80", "--projekt", "x.txt", "-o", "x.txt"}),
          "--projekt und -o nennen dieselbe Datei: x.txt"},
+        // Options with "=": a value where none belongs, an empty one, an unknown option.
+        {{"--help=1"}, "Zur Option --help gehört kein Wert (--help=1)."},
+        {{"--version="}, "Zur Option --version gehört kein Wert (--version=)."},
+        {{"tabelle", "p.dat", "--help=ja"}, "Zur Option --help gehört kein Wert (--help=ja)."},
+        {{"tabelle", "p.dat", "--ziel=", "--art", "tag", "-o", "x"},
+         "Zur Option --ziel fehlt der Wert."},
+        {{"drucken", "p.dat", "--inhalt", "alles", "--beschreibung", "", "-o", "x.pdf"},
+         "Zur Option --beschreibung fehlt der Wert."},
+        {{"tabelle", "p.dat", "--ziel", "fenster", "--art", "tag", "-o", ""},
+         "Zur Option -o fehlt der Wert."},
+        {{"tabelle", "p.dat", "--foo=1"}, "Die Option --foo gibt es für tabelle nicht."},
+        {{"tabelle", "p.dat", "--ziel=dach"}, "--ziel ist fenster oder terrasse, nicht dach"},
+        // After "--" options are file names too.
+        {{"tabelle", "--", "p.dat", "--ziel", "fenster"}, "Mehr als eine Projektdatei: --ziel"},
+        {{"tabelle", "p.dat", "--ziel", "fenster", "--art", "tag", "--", "-o", "x"},
+         "Mehr als eine Projektdatei: -o"},
     };
     for (const auto& f : faelle) {
         const TStapelLesen r = StapelauftragLesen(f.aufruf);
@@ -164,14 +180,14 @@ TEST(Stapeloptionen, HandbuchseiteBeschreibtJedenBefehl) {
             (*befehl)[ohneRoff(o)] = pflicht;
         } else if (nachTP && !eintrag(zeile).empty()) {
             abschnitte[abschnitt].insert(ohneRoff(eintrag(zeile)));
-        } else if (nachTP && zeile.rfind(".B ", 0) == 0) {
-            abschnitte[abschnitt].insert(zeile.substr(3));
+        } else if (nachTP && zeile.rfind(".B ", 0) == 0) { // a command, or "\-\-"
+            abschnitte[abschnitt].insert(ohneRoff(zeile.substr(3)));
         }
         nachTP = zeile == ".TP";
     }
     const TAufrufe tabelle = AufrufeDerTabelle();
     EXPECT_EQ(uebersicht, tabelle);
-    std::set<std::string> befehle, optionen{"-o", "--help", "--version"};
+    std::set<std::string> befehle, optionen{"-o", "--", "--help", "--version"};
     for (const auto& [name, optionenDesBefehls] : tabelle) {
         befehle.insert(name);
         for (const auto& o : optionenDesBefehls) {

@@ -3,6 +3,7 @@
 
 #include "ui/Form_Haupt.h"
 
+#include "batch/Stapelauftrag.h"
 #include "io/Dateizugriff.h"
 
 #include "hilfen/Hauptfenster.h"
@@ -21,6 +22,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,9 +37,14 @@ struct TLauf {
     QByteArray Aus, Fehler;
 };
 
-// dateigrenze: the largest file the program may write (bytes), 0 for none.
-TLauf Stapel(const QStringList& argumente, rlim_t dateigrenze = 0) {
+// dateigrenze: the largest file the program may write (bytes), 0 for none; einrichten sets up
+// the process further (working folder, standard output) before it starts.
+TLauf Stapel(const QStringList& argumente, rlim_t dateigrenze = 0,
+             const std::function<void(QProcess&)>& einrichten = {}) {
     QProcess p;
+    if (einrichten) {
+        einrichten(p);
+    }
     if (dateigrenze > 0) {
         p.setChildProcessModifier([dateigrenze] {
             std::signal(SIGXFSZ, SIG_DFL); // as a shell with "ulimit -f" starts it
@@ -423,7 +430,10 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
     EXPECT_TRUE(hilfe.Aus.contains("umbrarix-batch tabelle"));
     const TLauf version = Stapel({QStringLiteral("--version")});
     EXPECT_EQ(version.Rueckgabe, 0);
-    EXPECT_TRUE(QRegularExpression(QStringLiteral("^umbrarix-batch \\d+\\.\\d+(\\.\\d+)?\\n$"))
+    // Name and version, copyright, the licence the package declares.
+    EXPECT_TRUE(QRegularExpression(QStringLiteral("^umbrarix-batch \\d+\\.\\d+(\\.\\d+)?\\n"
+                                                  "Copyright \\(C\\) 20\\d\\d Umbrarix\\n"
+                                                  "Lizenz: proprietär\\n$"))
                     .match(QString::fromUtf8(version.Aus))
                     .hasMatch())
         << version.Aus.toStdString();
@@ -449,8 +459,11 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
         Stapel({QStringLiteral("velumora"), falsch, QStringLiteral("--ziel"),
                 QStringLiteral("fenster"), QStringLiteral("-o"), QStringLiteral("-")});
     EXPECT_EQ(falscheVersion.Rueckgabe, 1);
-    EXPECT_TRUE(QString::fromUtf8(falscheVersion.Fehler)
-                    .contains(QStringLiteral("Falsches / unbekanntes Datenformat!")));
+    // The window's message, its full stop giving way to the colon before the name.
+    EXPECT_EQ(QString::fromUtf8(falscheVersion.Fehler),
+              QStringLiteral("umbrarix-batch: Falsches / unbekanntes Datenformat! Datei kann nicht "
+                             "eingelesen werden: ") +
+                  falsch + u'\n');
 
     const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
     w.Plattform.Dateiantworten.push_back(projekt);
@@ -465,6 +478,73 @@ TEST(Stapelprogramm, FehlerUndAufruf) {
         Stapel({QStringLiteral("ansicht"), projekt, QStringLiteral("--ansicht"),
                 QStringLiteral("3d"), QStringLiteral("-o"), QStringLiteral("/dev/full")});
     EXPECT_EQ(voll.Rueckgabe, 1);
+}
+
+// The conventions of the command line, as the program runs: "--option=wert", "--" before a
+// file name that looks like an option, a command's help, and help or version that cannot be
+// written.
+TEST(Stapelprogramm, Aufrufkonventionen) {
+    THauptfenster w;
+    const QString projekt = w.Ordner.filePath(QStringLiteral("p.dat"));
+    w.Plattform.Dateiantworten.push_back(projekt);
+    w->Sperichernunter1Click();
+    const auto l = [](const char* s) { return QString::fromUtf8(s); };
+    const struct {
+        QStringList getrennt, zusammen;
+    } gleich[] = {
+        {{l("tabelle"), projekt, l("--ziel"), l("fenster"), l("--art"), l("jahr"), l("--tag"),
+          l("200"), l("-o"), l("-")},
+         {l("tabelle"), projekt, l("--ziel=fenster"), l("--art=jahr"), l("--tag=200"), l("-o"),
+          l("-")}},
+        {{l("velumora"), projekt, l("--ziel"), l("terrasse"), l("-o"), l("-")},
+         {l("velumora"), projekt, l("--ziel=terrasse"), l("-o"), l("-")}},
+    };
+    for (const auto& f : gleich) {
+        const TLauf getrennt = Stapel(f.getrennt);
+        const TLauf zusammen = Stapel(f.zusammen);
+        ASSERT_EQ(getrennt.Rueckgabe, 0) << getrennt.Fehler.toStdString();
+        EXPECT_EQ(zusammen.Rueckgabe, 0) << zusammen.Fehler.toStdString();
+        EXPECT_FALSE(getrennt.Aus.isEmpty());
+        EXPECT_EQ(zusammen.Aus, getrennt.Aus) << f.zusammen.join(u' ').toStdString();
+    }
+
+    // Files named like options, in the working folder; "--x.dat" needs the "--".
+    const QStringList tabelle{l("tabelle"), l("--ziel"), l("fenster"), l("--art"),
+                              l("tag"),     l("-o"),     l("-")};
+    const TLauf vorlage = Stapel(tabelle + QStringList{projekt});
+    ASSERT_EQ(vorlage.Rueckgabe, 0);
+    const auto imOrdner = [&w](QProcess& p) { p.setWorkingDirectory(w.Ordner.path()); };
+    for (const char* name : {"-x.dat", "--x.dat"}) {
+        ASSERT_TRUE(QFile::copy(projekt, w.Ordner.filePath(l(name))));
+        const TLauf lauf = Stapel(tabelle + QStringList{l("--"), l(name)}, 0, imOrdner);
+        EXPECT_EQ(lauf.Rueckgabe, 0) << name << lauf.Fehler.toStdString();
+        EXPECT_EQ(lauf.Aus, vorlage.Aus) << name;
+    }
+    EXPECT_EQ(Stapel(tabelle + QStringList{l("--x.dat")}, 0, imOrdner).Rueckgabe, 2);
+
+    // "tabelle --help": its own options only, although the call lacks everything else.
+    const TLauf hilfe = Stapel({l("tabelle"), l("--help")});
+    EXPECT_EQ(hilfe.Rueckgabe, 0);
+    EXPECT_TRUE(hilfe.Fehler.isEmpty()) << hilfe.Fehler.toStdString();
+    EXPECT_EQ(hilfe.Aus.toStdString(), StapelbefehlHilfe(TStapelauftrag::Tabelle));
+    EXPECT_TRUE(hilfe.Aus.contains("  --art tag|jahr|uhrzeit\n"));
+    EXPECT_FALSE(hilfe.Aus.contains("--inhalt"));
+
+    // A full device: status 1 and the reason, for each text that goes to standard output.
+    const auto voll = [](QProcess& p) { p.setStandardOutputFile(QStringLiteral("/dev/full")); };
+    const std::string grund = Dateifehlertext(ENOSPC);
+    const struct {
+        QStringList aufruf;
+        const char* was;
+    } ausgaben[] = {{{l("--help")}, "Die Hilfe"},
+                    {{l("tabelle"), l("--help")}, "Die Hilfe"},
+                    {{l("--version")}, "Die Version"}};
+    for (const auto& a : ausgaben) {
+        const TLauf lauf = Stapel(a.aufruf, 0, voll);
+        EXPECT_EQ(lauf.Rueckgabe, 1) << a.aufruf.join(u' ').toStdString();
+        EXPECT_EQ(lauf.Fehler.toStdString(), "umbrarix-batch: " + std::string(a.was) +
+                                                 " kann nicht ausgegeben werden: " + grund + "\n");
+    }
 }
 
 } // namespace
