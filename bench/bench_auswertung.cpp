@@ -11,6 +11,9 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+#include <vector>
+
 namespace umbrarix {
 namespace {
 
@@ -33,6 +36,19 @@ void Jahresuebersicht_AlleElemente(benchmark::State& state) {
     Uebersicht(state, AlleElementeAn());
 }
 BENCHMARK(Jahresuebersicht_AlleElemente)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The same with a skyline of 48 points (every 7.5 degrees, 0 to 12 degrees high): the cost of
+// the test against the surroundings at every step.
+void Jahresuebersicht_AlleElementeMitUmgebung(benchmark::State& state) {
+    TSzene s = AlleElementeAn();
+    std::vector<THorizontpunkt> punkte;
+    for (int i = 0; i < 48; ++i) {
+        punkte.push_back({i * 7.5, 6 + 6 * std::sin(i * 0.7)});
+    }
+    s.Umgebung = TUmgebung(std::move(punkte));
+    Uebersicht(state, s);
+}
+BENCHMARK(Jahresuebersicht_AlleElementeMitUmgebung)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // June to August, 12:00 to 16:00: 2,208 instants.
 void Beschattungsgrad_Sommernachmittag(benchmark::State& state) {

@@ -16,12 +16,20 @@ std::optional<TJahresraster> JahresrasterBerechnen(const TSzene& szene,
     TJahresraster r;
     r.Fenster.assign(RasterZellen, 0.0);
     r.Terrasse.assign(RasterZellen, 0.0);
+    if (!szene.Umgebung.Leer()) {
+        r.HinterUmgebung.assign(RasterZellen, 0);
+    }
+    const bool mitUmgebung = !szene.Umgebung.Leer();
     const bool fertig = ParallelAuswerten(
         szene, RasterZellen,
-        [&r](TSzene& s, int i) {
+        [&r, mitUmgebung](TSzene& s, int i) {
             Zeitpunkt_Anteile_Simulieren(s, i / RasterSchritte + 1, i % RasterSchritte);
-            r.Fenster[static_cast<size_t>(i)] = s.Fenster.Verschattungsanteil;
-            r.Terrasse[static_cast<size_t>(i)] = s.Terrasse.Verschattungsanteil;
+            const auto k = static_cast<size_t>(i);
+            r.Fenster[k] = s.Fenster.Verschattungsanteil;
+            r.Terrasse[k] = s.Terrasse.Verschattungsanteil;
+            if (mitUmgebung) {
+                r.HinterUmgebung[k] = s.IstHinterUmgebung ? 1 : 0;
+            }
         },
         fortschritt, faeden);
     if (!fertig) {

@@ -7,6 +7,8 @@
 #include "model/Szene.h"
 #include "shadow/Simulieren.h"
 
+#include <cstddef>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -31,13 +33,20 @@ inline bool IstBesonnt(double anteil) {
 struct TJahresraster {
     std::vector<double> Fenster;
     std::vector<double> Terrasse;
+    // Per step: the sun stands behind the surroundings (shares 1). Empty for an open site.
+    std::vector<std::uint8_t> HinterUmgebung;
+
+    bool IstHinterUmgebung(std::size_t i) const {
+        return i < HinterUmgebung.size() && HinterUmgebung[i] != 0;
+    }
 
     const std::vector<double>& Anteile(bool terrasse) const {
         return terrasse ? Terrasse : Fenster;
     }
 };
 
-// The scene with all four shading switches off ("ohne Sonnenschutz"): lit steps have share 0.
+// The scene with all four shading switches off ("ohne Sonnenschutz"): lit steps have share 0,
+// except behind the surroundings, which stay.
 TSzene OhneSonnenschutz(TSzene szene);
 
 // Evaluates the whole grid on copies of the scene (clock time to solar time with the scene's

@@ -28,13 +28,15 @@ TSonnenstunden DirekteSonneAmTag(const TJahresraster& r, int tag) {
     TSonnenstunden s;
     for (int k = 0; k < RasterSchritte; ++k) {
         const auto i = static_cast<size_t>(RasterIndex(tag, k));
+        // Behind the surroundings no direct sun comes, with or without the shading.
+        const bool offen = !r.IstHinterUmgebung(i);
         if (IstBesonnt(r.Fenster[i])) {
             s.FensterMit += (1 - r.Fenster[i]) * StundenProSchritt;
-            s.FensterOhne += StundenProSchritt;
+            s.FensterOhne += offen ? StundenProSchritt : 0;
         }
         if (IstBesonnt(r.Terrasse[i])) {
             s.TerrasseMit += (1 - r.Terrasse[i]) * StundenProSchritt;
-            s.TerrasseOhne += StundenProSchritt;
+            s.TerrasseOhne += offen ? StundenProSchritt : 0;
         }
     }
     return s;

@@ -1,7 +1,8 @@
 #pragma once
 
 // Hours of direct sun: a lit step gives (1 - share) x 10 minutes, a dark one nothing; without
-// the shading ("ohne Sonnenschutz") every lit step gives its full 10 minutes.
+// the shading ("ohne Sonnenschutz") every lit step gives its full 10 minutes, except one whose
+// sun stands behind the surroundings.
 
 #include "auswertung/Jahresraster.h"
 

@@ -40,6 +40,9 @@ struct TStapelauftrag {
     TZeitraum Zeitraum = GanzesJahr;  // sonnenstunden --zeitraum / --uhrzeit
     TDimensionierungsfrage Frage;     // dimensionieren (its period is Zeitraum)
     std::string NeuesProjekt;         // dimensionieren --projekt: the proposal's project file
+    // --horizont: a skyline file replacing the project's, "keine" for an open site; empty:
+    // the project's own.
+    std::string Horizont;
 
     // Equal when every field is: two spellings of one call read to equal calls.
     bool operator==(const TStapelauftrag&) const = default;

@@ -6,6 +6,7 @@
 #include "io/CsvTabelle.h"
 #include "io/Dateizugriff.h"
 #include "io/Dimensionierungsdatei.h"
+#include "io/Horizontdatei.h"
 #include "io/Projektuebernahme.h"
 #include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
@@ -175,10 +176,10 @@ int Drucken(const TStapelauftrag& a, TStapelszene& s, std::ostream& fehler) {
     const auto labels = [&] {
         d.Datum = QString::fromStdString(DatumText(a.Tag));
         d.Uhrzeit = QString::fromStdString(UhrzeitText(a.Zeitposition));
-        d.AnteilFenster =
-            QString::fromStdString(Ergebnistext(s.Szene.Fenster.Verschattungsanteil, false));
-        d.AnteilTerrasse =
-            QString::fromStdString(Ergebnistext(s.Szene.Terrasse.Verschattungsanteil, true));
+        d.AnteilFenster = QString::fromStdString(
+            Ergebnistext(s.Szene.Fenster.Verschattungsanteil, false, s.Szene.IstHinterUmgebung));
+        d.AnteilTerrasse = QString::fromStdString(
+            Ergebnistext(s.Szene.Terrasse.Verschattungsanteil, true, s.Szene.IstHinterUmgebung));
     };
     labels();
     const QDate heute = QDate::currentDate();
@@ -251,8 +252,24 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
     if (!gelesen.Hinweis.empty()) {
         fehler << Dateimeldung(gelesen.Hinweis, a.Projekt);
     }
+    TProjektdaten projekt = gelesen.Daten;
+    if (a.Horizont == "keine") {
+        projekt.Umgebung = {};
+    } else if (!a.Horizont.empty()) {
+        const TDateiinhalt datei = DateiLesen(a.Horizont);
+        if (!datei.Gelesen) {
+            fehler << Dateimeldung(datei.Fehler, a.Horizont);
+            return 1;
+        }
+        const THorizontGelesen horizont = HorizontLesen(datei.Bytes);
+        if (!horizont.Umgebung) {
+            fehler << Dateimeldung(horizont.Fehler, a.Horizont);
+            return 1;
+        }
+        projekt.Umgebung = *horizont.Umgebung;
+    }
     TStapelszene s;
-    s.Texte = ProjektUebernehmen(gelesen.Daten, s.Szene);
+    s.Texte = ProjektUebernehmen(projekt, s.Szene);
     s.Szene.Eingaben.TrackBar_Datum = a.Tag;
     s.Szene.Eingaben.TrackBar_Uhrzeit = a.Zeitposition;
     s.Sonne = Zeitpunkt_Simulieren(s.Szene, a.Tag, a.Zeitposition);

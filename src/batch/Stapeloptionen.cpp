@@ -144,6 +144,11 @@ TMeldung NeigungLesen(const std::string& w, TStapelauftrag& a) {
     return f;
 }
 
+TMeldung HorizontOptionLesen(const std::string& w, TStapelauftrag& a) {
+    a.Horizont = w;
+    return std::nullopt;
+}
+
 TMeldung NeuesProjektLesen(const std::string& w, TStapelauftrag& a) {
     a.NeuesProjekt = w;
     return std::nullopt;
@@ -190,8 +195,10 @@ constexpr TStapeloption Optionen[] = {
     {B::Tabelle, "--tag", "N", TagLesen, Optional},
     {B::Tabelle, "--uhrzeit", "HH:MM", UhrzeitLesen, Optional},
     {B::Tabelle, "--format", "text|csv", FormatLesen, Optional},
+    {B::Tabelle, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Velumora, "--ziel", "fenster|terrasse", ZielLesen, ZielFehlt},
+    {B::Velumora, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Drucken, "--inhalt", "alles|datenblatt|grafiken|jahresuebersicht", InhaltLesen,
      "--inhalt alles, datenblatt, grafiken oder jahresuebersicht fehlt."},
@@ -199,20 +206,24 @@ constexpr TStapeloption Optionen[] = {
     {B::Drucken, "--uhrzeit", "HH:MM", UhrzeitLesen, Optional},
     {B::Drucken, "--ansprechpartner", "DATEI", AnsprechpartnerLesen, Optional},
     {B::Drucken, "--beschreibung", "DATEI", BeschreibungLesen, Optional},
+    {B::Drucken, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Ansicht, "--ansicht", "3d|seite|fenster|terrasse|kompass|tagesdiagramm|jahresdiagramm",
      AnsichtLesen, "--ansicht fehlt."},
     {B::Ansicht, "--tag", "N", TagLesen, Optional},
     {B::Ansicht, "--uhrzeit", "HH:MM", UhrzeitLesen, Optional},
     {B::Ansicht, "--ziel", "fenster|terrasse", ZielLesen, Optional},
+    {B::Ansicht, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Jahresuebersicht, "--ziel", "fenster|terrasse", ZielLesen, ZielFehlt},
     {B::Jahresuebersicht, "--tag", "N", TagLesen, Optional},
     {B::Jahresuebersicht, "--uhrzeit", "HH:MM", UhrzeitLesen, Optional},
+    {B::Jahresuebersicht, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Sonnenstunden, "--zeitraum", "TT.MM.-TT.MM.", ZeitraumLesen, Optional},
     {B::Sonnenstunden, "--uhrzeit", "HH:MM-HH:MM", TageszeitenLesen, Optional},
     {B::Sonnenstunden, "--format", "text|csv", FormatLesen, Optional},
+    {B::Sonnenstunden, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
 
     {B::Dimensionieren, "--ziel", "fenster|terrasse", ZielLesen, ZielFehlt},
     {B::Dimensionieren, "--zeitraum", "TT.MM.-TT.MM.", ZeitraumLesen, PeriodeFehlt},
@@ -222,6 +233,7 @@ constexpr TStapeloption Optionen[] = {
     {B::Dimensionieren, "--breite", "VON-BIS:SCHRITT", BreiteLesen, Optional},
     {B::Dimensionieren, "--neigung", "VON-BIS:SCHRITT", NeigungLesen, Optional},
     {B::Dimensionieren, "--projekt", "NEU.dat", NeuesProjektLesen, Optional},
+    {B::Dimensionieren, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
     // clang-format on
 };
 

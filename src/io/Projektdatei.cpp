@@ -11,12 +11,34 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 
 namespace umbrarix {
 
 namespace {
 
 constexpr std::size_t Labelbreite = 32; // values begin in column 33
+
+constexpr const char* UmgebungUeberschrift = "Umgebung:";
+constexpr const char* UmgebungPunkt = "Horizontpunkt:";
+constexpr const char* UmgebungEinheit = " ° (Azimut / Höhe)";
+
+// The shortest text that reads back to the same double, with a point: a skyline imported with
+// many digits is saved and opened again bit for bit.
+std::string Rundlaufzahl(double x) {
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, x);
+    return fehler == std::errc{} ? std::string(puffer, ende) : std::string("0");
+}
+
+std::optional<double> RundlaufzahlLesen(std::string_view t) {
+    double x = 0;
+    const auto [ende, fehler] = std::from_chars(t.data(), t.data() + t.size(), x);
+    if (t.empty() || fehler != std::errc{} || ende != t.data() + t.size() || !std::isfinite(x)) {
+        return std::nullopt;
+    }
+    return x;
+}
 
 std::string Aufgefuellt(std::string wert) {
     const std::size_t zeichen = Zeichenzahl(wert);
@@ -161,6 +183,18 @@ std::string ProjektdateiSchreiben(const TProjektdaten& p) {
         z.push_back(
             Labelzeile(f.label, std::to_string(static_cast<std::int32_t>(p.Farben.*f.farbe))));
     }
+    // After the seventh colour, where older readers of the format stop: they open such a
+    // file without its surroundings.
+    if (!p.Umgebung.Leer()) {
+        z.emplace_back();
+        z.emplace_back(UmgebungUeberschrift);
+        z.emplace_back(std::string(std::string_view(UmgebungUeberschrift).size(), '-'));
+        for (const THorizontpunkt& punkt : p.Umgebung.Punkte()) {
+            z.push_back(Labelzeile(UmgebungPunkt,
+                                   Rundlaufzahl(punkt.Azimut) + " / " + Rundlaufzahl(punkt.Hoehe),
+                                   UmgebungEinheit));
+        }
+    }
     return NachCp1252(MitCrLf(z));
 }
 
@@ -175,6 +209,42 @@ std::string Mischhinweis(const std::vector<int>& zeilen) {
     return "Die Datei mischt UTF-8 und Windows-1252: " +
            std::string(zeilen.size() == 1 ? "Zeile " : "Zeilen ") + nummern +
            (zeilen.size() == 1 ? " wurde" : " wurden") + " als Windows-1252 gelesen.";
+}
+
+// The surroundings after the colours: nothing (an open site), or the heading, its dashes and
+// one point per line up to the end or an empty line. Nothing when a point is malformed.
+std::optional<TUmgebung> UmgebungLesen(TLeser& l) {
+    while (!l.AmEnde() && Getrimmt(l.Lesen()).empty()) {
+    }
+    if (l.Aktuell() != UmgebungUeberschrift) {
+        return TUmgebung{};
+    }
+    l.Lesen();
+    std::vector<THorizontpunkt> punkte;
+    while (!l.AmEnde() && !Getrimmt(l.Lesen()).empty()) {
+        const std::string& zeile = l.Aktuell();
+        if (zeile.rfind(UmgebungPunkt, 0) != 0) {
+            return std::nullopt;
+        }
+        std::string w = AbSpalte33(zeile);
+        const std::size_t einheit = w.find(" °");
+        w = Getrimmt(einheit == std::string::npos ? w : w.substr(0, einheit));
+        const std::size_t strich = w.find(" / ");
+        if (strich == std::string::npos) {
+            return std::nullopt;
+        }
+        const std::optional<double> azimut = RundlaufzahlLesen(w.substr(0, strich));
+        const std::optional<double> hoehe = RundlaufzahlLesen(Getrimmt(w.substr(strich + 3)));
+        if (!azimut || !hoehe || std::abs(*azimut) > 360 || *hoehe < 0 ||
+            *hoehe > HorizontHoeheMax) {
+            return std::nullopt;
+        }
+        punkte.push_back({*azimut, *hoehe});
+    }
+    if (punkte.empty()) {
+        return std::nullopt;
+    }
+    return TUmgebung(std::move(punkte));
 }
 
 } // namespace
@@ -271,6 +341,12 @@ TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& a
             return e;
         }
         p.Farben.*f.farbe = static_cast<TFarbe>(farbe);
+    }
+    if (std::optional<TUmgebung> umgebung = UmgebungLesen(l)) {
+        p.Umgebung = std::move(*umgebung);
+    } else {
+        e.Fehler = FalschesFormat;
+        return e;
     }
     if (!text.Cp1252Zeilen.empty()) {
         e.Hinweis = Mischhinweis(text.Cp1252Zeilen);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Farbset.h"
+#include "model/Umgebung.h"
 
 #include <map>
 #include <string>
@@ -20,6 +21,7 @@ struct TProjektdaten {
     bool MauerRechts = false;
     std::vector<std::string> Beschreibung;
     TFarbset Farben;
+    TUmgebung Umgebung; // the skyline; stored after the colours, only when it has points
 
     bool operator==(const TProjektdaten&) const = default;
 };
@@ -39,8 +41,9 @@ struct TProjektLesen {
 };
 
 // Reads a project file on top of the current project: sections that the file lacks leave
-// their fields as they are. The place name follows the location check when one of the three
-// location texts changes. A value that is missing or not a number takes its field's default.
+// their fields as they are, except the surroundings: a file without them is an open site. The place
+// name follows the location check when one of the three location texts changes. A value that is
+// missing or not a number takes its field's default.
 TProjektLesen ProjektdateiLesen(const std::string& bytes, const TProjektdaten& aktuell);
 
 inline constexpr const char* FalschesFormat =

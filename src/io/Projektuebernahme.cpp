@@ -70,6 +70,7 @@ TProjektdaten ProjektUebernehmen(const TProjektdaten& gelesen, TSzene& s) {
         }
     }
     s = TSzene{};
+    s.Umgebung = gelesen.Umgebung;
     EingabenLesen(p, s.Eingaben);
     s.Eingaben.CheckBox_Volant = volant;
     Daten_auslesen_Geometrie(s);

@@ -2,6 +2,7 @@
 
 #include "model/Eingabedaten.h"
 #include "model/Elemente.h"
+#include "model/Umgebung.h"
 
 namespace umbrarix {
 
@@ -23,8 +24,13 @@ struct TSzene {
     TVerschattendesElement MauerLinks;  // left wall projection, tilt Wandneigung
     TVerschattendesElement MauerRechts; // right wall projection, tilt Wandneigung
 
+    TUmgebung Umgebung; // the skyline of the site; empty: an open site
+
     bool IstNacht = false;              // last instant: sun below the horizon
     bool IstSonneNichtSichtbar = false; // last instant: sun behind the wall plane
+    // Last instant: the sun, neither at night nor behind the wall, stands at or below the
+    // skyline; window and terrace are then fully shaded.
+    bool IstHinterUmgebung = false;
 };
 
 } // namespace umbrarix

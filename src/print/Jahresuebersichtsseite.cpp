@@ -21,7 +21,7 @@ int HoeheBei(int breite, const QImage& bild) {
 QImage Jahreskarte(const TJahresraster& raster, bool terrasse, int tag, int schritt) {
     return Jahreskarte_Zeichnen(raster.Anteile(terrasse),
                                 terrasse ? QStringLiteral("Terrasse") : QStringLiteral("Fenster"),
-                                tag, schritt);
+                                tag, schritt, raster.HinterUmgebung);
 }
 
 TJahresuebersichtsdruck Jahresuebersichtsdruck(const TJahresraster& raster, int tag, int schritt,

@@ -36,6 +36,8 @@ TSonnenlage SonneBestimmen(TSzene& s, const TDrehung& wanddrehung, int N, double
     s.IstNacht = sonne.x == -1 || !(sonne.z > 0);
     const TPunkt n = wanddrehung.InWelt(TPunkt{1, 0, 0});
     s.IstSonneNichtSichtbar = Skalarprodukt(n, sonne) <= 0;
+    s.IstHinterUmgebung =
+        !s.IstNacht && !s.IstSonneNichtSichtbar && SonneHinterUmgebung(s.Umgebung, sonne);
     return {sonne, n};
 }
 
@@ -153,6 +155,11 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     }
     if (s.IstSonneNichtSichtbar) {
         E.Verschattungsanteil = AnteilSonneNichtSichtbar;
+        return;
+    }
+    if (s.IstHinterUmgebung) {
+        // The shadows are still thrown, as the views draw the scene as at any instant.
+        E.Verschattungsanteil = 1;
         return;
     }
     const double A = Flaeche(E.Polygon);

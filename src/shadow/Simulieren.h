@@ -15,6 +15,7 @@ inline constexpr double AnteilSonneNichtSichtbar = -2; // sun behind the wall pl
 // flags, the shadows of the four casting elements on wall and ground, and the shaded shares
 // of window and terrace. An instant whose sun does not stand above the horizon counts as night
 // (beyond the polar limit the sun vector can point downwards without being the night marker).
+// A sun at or below the scene's skyline leaves window and terrace fully shaded (share 1).
 // Returns the sun vector of the instant (the night marker at night).
 TPunkt Simulieren(TSzene& szene, int N, double t);
 

@@ -153,6 +153,8 @@ public:
     // ---- Evaluations over many instants (Haupt_Auswertung.cpp)
     void JahresuebersichtClick();
     void MarkiseDimensionierenClick();
+    // "Umgebung / Horizont ...": the skyline dialog; OK applies it as an edit.
+    void UmgebungClick();
     // The sizing's candidate written into the overhang's fields and taken over as an edit.
     void VorschlagUebernehmen(const TKandidat& kandidat);
 
@@ -319,6 +321,7 @@ public:
     QMenu* Auswertung1 = nullptr;
     QAction* Jahresuebersicht1 = nullptr;
     QAction* MarkiseDimensionieren1 = nullptr;
+    QAction* Umgebung1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;
     QAction *Fenster1, *Terrasse1, *Fenster2, *Terrasse2, *Fenster3, *Terrasse3;

@@ -43,10 +43,10 @@ void TForm_Haupt::MarkerSetzen(TFormShape* marker, const QRect& r) {
 
 void TForm_Haupt::Simulieren(int N, double t) {
     const TPunkt sonne = umbrarix::Simulieren(Szene, N, t);
-    anz_Verschattungsanteil_f->setText(
-        QString::fromStdString(Ergebnistext(Szene.Fenster.Verschattungsanteil, false)));
-    anz_Verschattungsanteil_t->setText(
-        QString::fromStdString(Ergebnistext(Szene.Terrasse.Verschattungsanteil, true)));
+    anz_Verschattungsanteil_f->setText(QString::fromStdString(
+        Ergebnistext(Szene.Fenster.Verschattungsanteil, false, Szene.IstHinterUmgebung)));
+    anz_Verschattungsanteil_t->setText(QString::fromStdString(
+        Ergebnistext(Szene.Terrasse.Verschattungsanteil, true, Szene.IstHinterUmgebung)));
     if (DiagrammLaeuft || Timer_TagSimulieren->isActive()) {
         const int p = TrackBar_Uhrzeit->Position();
         Tagesbalken_Zeichnen(anz_Tagessimulation_Fenster->Bild(), p,

@@ -5,8 +5,10 @@
 
 #include "auswertung/Jahresraster.h"
 #include "model/Zahltext.h"
+#include "solar/Sonnenstand.h"
 #include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Jahresuebersicht.h"
+#include "ui/Form_Umgebung.h"
 #include "ui/Widgets.h"
 
 #include <QCheckBox>
@@ -27,6 +29,31 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
     MarkiseDimensionieren1->setObjectName(QStringLiteral("MarkiseDimensionieren1"));
     connect(MarkiseDimensionieren1, &QAction::triggered, this,
             [this] { MarkiseDimensionierenClick(); });
+    Umgebung1 = Auswertung1->addAction(QStringLiteral("Umgebung / Horizont ..."));
+    Umgebung1->setObjectName(QStringLiteral("Umgebung1"));
+    connect(Umgebung1, &QAction::triggered, this, [this] { UmgebungClick(); });
+}
+
+void TForm_Haupt::UmgebungClick() {
+    AugenblickswerteLesen();
+    // The sun's path of the day shown, in ten-minute steps of the clock.
+    std::vector<THorizontpunkt> bahn;
+    const int tag = TrackBar_Datum->Position();
+    for (int schritt = 0; schritt <= 144; ++schritt) {
+        const TPunkt sonne = Sonnenvektor(tag, Zeitpunkt_Sonnenzeit(Szene, tag, schritt),
+                                          Szene.Eingaben.anz_Breitengrad);
+        if (sonne.x != -1) {
+            bahn.push_back({AzimutVon(sonne), HoeheVon(sonne)});
+        }
+    }
+    TForm_Umgebung dialog(this, plattform_, Szene.Umgebung, Szene.Eingaben.anz_Himmelsrichtung,
+                          std::move(bahn), Opendialog1.Ordner);
+    if (plattform_.ModalZeigen(dialog) != QDialog::Accepted) {
+        return;
+    }
+    Szene.Umgebung = dialog.Ergebnis();
+    Simulation_Beenden();
+    TrackBar_Datum_UhrzeitChange(nullptr);
 }
 
 void TForm_Haupt::JahresuebersichtClick() {

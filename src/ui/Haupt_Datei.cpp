@@ -42,6 +42,7 @@ TProjektdaten TForm_Haupt::ProjektErfassen() const {
     p.MauerRechts = CheckBox_MauerRechts->isChecked();
     p.Beschreibung = Form_Projektbeschreibung->Memo1->Zeilen();
     p.Farben = Farben;
+    p.Umgebung = Szene.Umgebung;
     return p;
 }
 
@@ -104,6 +105,7 @@ void TForm_Haupt::ProjektAnwenden(const TProjektdaten& p) {
         anz_VolantHoehe->SetzeText(QStringLiteral("0"));
     }
     Farben = p.Farben;
+    Szene.Umgebung = p.Umgebung;
     Form_Projektbeschreibung->Memo1->SetzeZeilen(p.Beschreibung);
     projektWirdGesetzt_ = false;
 }
@@ -136,6 +138,7 @@ void TForm_Haupt::Neu1Click() {
     }
     anz_ort->setText(QStringLiteral("Köln"));
     Farben = TFarbset{};
+    Szene.Umgebung = {};
     // The valance height keeps its default while the switches change.
     projektWirdGesetzt_ = true;
     CheckBox_Ueberhang->setChecked(true);

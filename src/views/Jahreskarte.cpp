@@ -57,14 +57,17 @@ QRgb Jahreskartenfarbe(double anteil) {
 }
 
 QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& titel, int markeTag,
-                            int markeSchritt) {
+                            int markeSchritt, const std::vector<std::uint8_t>& hinterUmgebung) {
     QImage bild(M::Breite, M::Hoehe, QImage::Format_RGB32);
     bild.fill(Qt::white);
     const int kartenBreite = 365 * M::ZelleBreite, kartenHoehe = 144 * M::ZelleHoehe;
     for (int n = 1; n <= 365; ++n) {
         for (int k = 0; k < 144; ++k) {
             const size_t i = static_cast<size_t>((n - 1) * 144 + k);
-            const QRgb farbe = i < anteile.size() ? Jahreskartenfarbe(anteile[i]) : qRgb(255, 0, 0);
+            const QRgb farbe = i < anteile.size() ? (i < hinterUmgebung.size() && hinterUmgebung[i]
+                                                         ? FarbeHinterUmgebung
+                                                         : Jahreskartenfarbe(anteile[i]))
+                                                  : qRgb(255, 0, 0);
             for (int dx = 0; dx < M::ZelleBreite; ++dx) {
                 for (int dy = 0; dy < M::ZelleHoehe; ++dy) {
                     bild.setPixel(M::Links + (n - 1) * M::ZelleBreite + dx,
@@ -126,6 +129,14 @@ QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& t
         p.drawText(QRect(xg + 30, yl, 140, 14), Qt::AlignLeft | Qt::AlignVCenter,
                    QString::fromUtf8(g.text));
         xg += 30 + 140;
+    }
+    if (!hinterUmgebung.empty()) {
+        // A second row under the greys, so that an open site's picture stays as it was.
+        const int x = xs + Skalenbreite + 130, y = yl + 17;
+        p.fillRect(x, y + 1, 24, 12, QColor(FarbeHinterUmgebung));
+        p.drawRect(x - 1, y, 25, 13);
+        p.drawText(QRect(x + 30, y, 200, 14), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("Sonne hinter der Umgebung"));
     }
 
     // The current instant: ticks on both axes and an open square round its cell, black with a

@@ -8,6 +8,7 @@
 #include <QRect>
 #include <QString>
 
+#include <cstdint>
 #include <vector>
 
 namespace umbrarix {
@@ -27,10 +28,15 @@ struct TJahreskartenmasse {
 // that keeps its order in grey print and for red-green colour blindness; night RGB (73, 73, 73)
 // and "Sonne nicht sichtbar" RGB (128, 128, 128) as in the diagrams.
 QRgb Jahreskartenfarbe(double anteil);
+// A step whose sun stands behind the surroundings: earth brown, apart from the greys and the
+// blues (and darker than 50 % in grey print).
+inline constexpr QRgb FarbeHinterUmgebung = 0xff8c5a28;
 
 // The picture of 365 x 144 shares (indexed (tag - 1) * 144 + schritt) with the title; the mark
-// at (markeTag, markeSchritt) is left out when markeTag is 0.
+// at (markeTag, markeSchritt) is left out when markeTag is 0. hinterUmgebung (same index, empty
+// for an open site) marks the steps behind the surroundings, which get their own colour and a
+// legend entry.
 QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& titel, int markeTag,
-                            int markeSchritt);
+                            int markeSchritt, const std::vector<std::uint8_t>& hinterUmgebung = {});
 
 } // namespace umbrarix

@@ -5,6 +5,8 @@
 
 #include "batch/Stapelauftrag.h"
 #include "io/Dateizugriff.h"
+#include "io/Horizontdatei.h"
+#include "io/Projektdatei.h"
 
 #include "hilfen/Hauptfenster.h"
 
@@ -545,6 +547,61 @@ TEST(Stapelprogramm, Aufrufkonventionen) {
         EXPECT_EQ(lauf.Fehler.toStdString(), "umbrarix-batch: " + std::string(a.was) +
                                                  " kann nicht ausgegeben werden: " + grund + "\n");
     }
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// Every command uses the project's skyline; --horizont DATEI replaces it for the call and
+// --horizont keine drops it.
+TEST(Stapelprogramm, HorizontAusProjektOderDatei) {
+    const QTemporaryDir ordner;
+    const std::string vorgabe = UMBRARIX_QUELLEN "/beispiele/vorgabe.dat";
+    const TProjektLesen gelesen =
+        ProjektdateiLesen(Inhalt(QString::fromStdString(vorgabe)), Vorgabeprojekt());
+    ASSERT_TRUE(gelesen.Gelesen);
+    TProjektdaten mitHorizont = gelesen.Daten;
+    mitHorizont.Umgebung = TUmgebung({{0, 20}, {90, 35}, {270, 12.5}});
+    const QString projekt = ordner.filePath(QStringLiteral("hang.dat"));
+    const QString horizont = ordner.filePath(QStringLiteral("hang.csv"));
+    const QString falsch = ordner.filePath(QStringLiteral("falsch.csv"));
+    ASSERT_EQ(DateiSchreiben(projekt.toStdString(), ProjektdateiSchreiben(mitHorizont)),
+              std::nullopt);
+    ASSERT_EQ(DateiSchreiben(horizont.toStdString(), HorizontSchreiben(mitHorizont.Umgebung)),
+              std::nullopt);
+    ASSERT_EQ(DateiSchreiben(falsch.toStdString(), "Azimut;Höhe\r\n0;10\r\n90;95\r\n"),
+              std::nullopt);
+    const QString offen = QString::fromStdString(vorgabe);
+    const auto l = [](const char* s) { return QString::fromUtf8(s); };
+    for (const QStringList& befehl :
+         {QStringList{l("sonnenstunden"), l("--zeitraum"), l("01.03.-31.10."), l("-o"), l("-")},
+          QStringList{l("tabelle"), l("--ziel"), l("terrasse"), l("--art"), l("jahr"), l("-o"),
+                      l("-")}}) {
+        const auto lauf = [&](const QString& datei, const QStringList& mehr) {
+            const TLauf r = Stapel(QStringList{befehl.front(), datei} + befehl.mid(1) + mehr);
+            EXPECT_EQ(r.Rueckgabe, 0) << r.Fehler.toStdString();
+            return r.Aus;
+        };
+        const QByteArray ausProjekt = lauf(projekt, {});
+        EXPECT_EQ(lauf(offen, {l("--horizont"), horizont}), ausProjekt)
+            << befehl.front().toStdString();
+        EXPECT_EQ(lauf(offen, {l("--horizont=") + horizont}), ausProjekt);
+        EXPECT_EQ(lauf(projekt, {l("--horizont"), horizont}), ausProjekt);
+        EXPECT_EQ(lauf(projekt, {l("--horizont"), l("keine")}), lauf(offen, {}));
+        EXPECT_NE(ausProjekt, lauf(offen, {})) << "the skyline changes the numbers";
+    }
+    const TLauf f = Stapel({l("sonnenstunden"), offen, l("--horizont"), falsch, l("-o"), l("-")});
+    EXPECT_EQ(f.Rueckgabe, 1);
+    EXPECT_TRUE(f.Aus.isEmpty());
+    EXPECT_TRUE(f.Fehler.contains("Zeile 3")) << f.Fehler.toStdString();
+    EXPECT_TRUE(f.Fehler.contains(falsch.toUtf8())) << f.Fehler.toStdString();
+    const TLauf fehlt = Stapel({l("sonnenstunden"), offen, l("--horizont"),
+                                ordner.filePath(QStringLiteral("fehlt.csv")), l("-o"), l("-")});
+    EXPECT_EQ(fehlt.Rueckgabe, 1);
+    EXPECT_TRUE(fehlt.Fehler.contains("fehlt.csv")) << fehlt.Fehler.toStdString();
 }
 
 } // namespace

@@ -358,3 +358,55 @@ TEST(Cp1252, ZeichenUndRundreise) {
 
 } // namespace
 } // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// The surroundings follow the seventh colour: a file without them is byte for byte as before,
+// and one with them begins with exactly those bytes, so a reader that stops after the colours
+// reads today's project from it.
+TEST(Projektdatei, UmgebungNachDenFarben) {
+    TProjektdaten p = Vorgabeprojekt();
+    p.MauerRechts = true;
+    const std::string ohne = ProjektdateiSchreiben(p);
+    p.Umgebung = TUmgebung({{270, 0}, {90, 12.5}, {-20, 0.1}, {180, 1.0 / 3}});
+    const std::string mit = ProjektdateiSchreiben(p);
+    ASSERT_EQ(mit.substr(0, ohne.size()), ohne);
+    EXPECT_EQ(NachCp1252("\r\nUmgebung:\r\n---------\r\n"
+                         "Horizontpunkt:                  90 / 12.5 ° (Azimut / Höhe)\r\n"
+                         "Horizontpunkt:                  180 / 0.3333333333333333 ° (Azimut / "
+                         "Höhe)\r\n"
+                         "Horizontpunkt:                  270 / 0 ° (Azimut / Höhe)\r\n"
+                         "Horizontpunkt:                  340 / 0.1 ° (Azimut / Höhe)\r\n"),
+              mit.substr(ohne.size()));
+
+    // Saved and opened again: the same project and the same bytes.
+    TProjektdaten anders = Vorgabeprojekt();
+    anders.Umgebung = TUmgebung({{0, 45}});
+    const TProjektLesen r = ProjektdateiLesen(mit, anders);
+    ASSERT_TRUE(r.Gelesen) << r.Fehler;
+    EXPECT_EQ(r.Daten, p);
+    EXPECT_EQ(ProjektdateiSchreiben(r.Daten), mit);
+    // A file without the section is an open site, whatever was open before.
+    const TProjektLesen o = ProjektdateiLesen(ohne, anders);
+    ASSERT_TRUE(o.Gelesen);
+    EXPECT_TRUE(o.Daten.Umgebung.Leer());
+
+    // A malformed point: the format message, nothing taken over.
+    const std::string kopf = ohne + NachCp1252("\r\nUmgebung:\r\n---------\r\n");
+    for (const char* zeile : {"Horizontpunkt:                  90 ° (Azimut / Höhe)",
+                              "Horizontpunkt:                  90 / 95 ° (Azimut / Höhe)",
+                              "Horizontpunkt:                  90 / -1 ° (Azimut / Höhe)",
+                              "Horizontpunkt:                  400 / 5 ° (Azimut / Höhe)",
+                              "Horizontpunkt:                  1e999 / 5 ° (Azimut / Höhe)",
+                              "Horizontpunkt:                  x / 5 ° (Azimut / Höhe)",
+                              "Punkt:                          90 / 5 ° (Azimut / Höhe)", ""}) {
+        const TProjektLesen f =
+            ProjektdateiLesen(kopf + NachCp1252(std::string(zeile) + "\r\n"), anders);
+        EXPECT_FALSE(f.Gelesen) << zeile;
+        EXPECT_EQ(f.Fehler, FalschesFormat) << zeile;
+    }
+}
+
+} // namespace
+} // namespace umbrarix

@@ -62,3 +62,64 @@ TEST(Jahreskarte, ZellenUndMarke) {
 
 } // namespace
 } // namespace umbrarix
+
+#include "views/Horizontbild.h"
+
+namespace umbrarix {
+namespace {
+
+// Steps behind the surroundings get their own colour and a legend row; without the flags the
+// picture is the one of an open site, pixel for pixel.
+TEST(Jahreskarte, HinterDerUmgebung) {
+    std::vector<double> anteile(365 * 144, 0.25);
+    std::vector<std::uint8_t> hinter(anteile.size(), 0);
+    const int tag = 100, schritt = 50;
+    anteile[static_cast<size_t>((tag - 1) * 144 + schritt)] = 1;
+    hinter[static_cast<size_t>((tag - 1) * 144 + schritt)] = 1;
+    const QImage offen = Jahreskarte_Zeichnen(anteile, QStringLiteral("Fenster"), 0, 0);
+    EXPECT_EQ(Jahreskarte_Zeichnen(anteile, QStringLiteral("Fenster"), 0, 0, {}), offen);
+    const QImage mit = Jahreskarte_Zeichnen(anteile, QStringLiteral("Fenster"), 0, 0, hinter);
+    const QPoint zelle(M::Links + (tag - 1) * M::ZelleBreite, M::Oben + schritt * M::ZelleHoehe);
+    EXPECT_EQ(mit.pixel(zelle), FarbeHinterUmgebung);
+    EXPECT_EQ(offen.pixel(zelle), Jahreskartenfarbe(1));
+    EXPECT_NE(FarbeHinterUmgebung, Jahreskartenfarbe(-1));
+    EXPECT_NE(FarbeHinterUmgebung, Jahreskartenfarbe(-2));
+    // Everything but that cell and the legend's second row stays.
+    int anders = 0, unterDerLegende = 0;
+    for (int y = 0; y < offen.height(); ++y) {
+        for (int x = 0; x < offen.width(); ++x) {
+            if (offen.pixel(x, y) != mit.pixel(x, y)) {
+                ++anders;
+                unterDerLegende += y >= M::Oben + 144 * M::ZelleHoehe + 24 + 16;
+            }
+        }
+    }
+    EXPECT_EQ(anders - unterDerLegende, M::ZelleBreite * M::ZelleHoehe);
+    EXPECT_GT(unterDerLegende, 300) << "swatch and text";
+}
+
+// The skyline picture: N at both edges, S in the middle; the silhouette fills up to the
+// skyline's elevation.
+TEST(Horizontbild, SilhouetteUeberDemAzimut) {
+    const struct {
+        double azimut, anteil;
+    } lagen[] = {{180, 0}, {90, 0.25}, {0, 0.5}, {270, 0.75}, {-90, 0.75}, {179.999, 1e-3 / 360}};
+    for (const auto& l : lagen) {
+        EXPECT_NEAR(HorizontbildAnteil(l.azimut), l.anteil, 1e-9) << l.azimut;
+    }
+    const TUmgebung umgebung({{90, 60}, {270, 0}}); // the east hides more
+    const QImage bild = Horizontbild_Zeichnen(umgebung, 0, {}, 480, 200);
+    ASSERT_EQ(bild.size(), QSize(480, 200));
+    // Inner frame: x 30..472, elevation 90..0 over y 8..180.
+    const auto punkt = [](double anteil, double grad) {
+        return QPoint(static_cast<int>(30 + anteil * 442),
+                      static_cast<int>(8 + (90 - grad) / 90 * 172));
+    };
+    EXPECT_EQ(bild.pixel(punkt(0.25, 30)), FarbeHinterUmgebung); // east, below 60
+    EXPECT_NE(bild.pixel(punkt(0.25, 75)), FarbeHinterUmgebung);
+    EXPECT_NE(bild.pixel(punkt(0.75, 10)), FarbeHinterUmgebung); // west, open
+    EXPECT_EQ(bild.pixel(punkt(0.6, 5)), FarbeHinterUmgebung);   // SW: 60 * 0.3 = 18 there
+}
+
+} // namespace
+} // namespace umbrarix
