@@ -67,8 +67,10 @@ int main(int argc, char** argv) {
         QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();
     umbrarix::TForm_Haupt fenster(plattform, programmordner);
     fenster.show();
+    // Work a crash left behind first, then the file asked for (which asks about it).
+    fenster.WiederherstellungAnbieten();
     if (!befehl.Projekt.empty()) {
-        fenster.ProjektOeffnen(QFile::decodeName(befehl.Projekt.c_str()));
+        fenster.BefehlszeileOeffnen(QFile::decodeName(befehl.Projekt.c_str()));
     }
     return app.exec();
 }

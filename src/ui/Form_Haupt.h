@@ -1,6 +1,7 @@
 #pragma once
 
 #include "io/Einstellungen.h"
+#include "io/Projektdatei.h"
 #include "model/Farbset.h"
 #include "model/Szene.h"
 #include "print/Druckseiten.h"
@@ -8,13 +9,17 @@
 #include "ui/Widgets.h"
 #include "views/Ansicht3D.h"
 
+#include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
 
+#include <functional>
 #include <map>
 #include <memory>
 
 class QAction;
+class QCloseEvent;
+class QUndoStack;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -31,6 +36,7 @@ class QToolButton;
 namespace umbrarix {
 
 class TForm_Info;
+class TWiederherstellung;
 class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
 class TForm_Projektbeschreibung;
@@ -47,7 +53,10 @@ public:
     // programmordner: the program's folder, with a trailing separator; benutzerordner: the
     // user's configuration folder for the settings files when the program folder cannot be
     // written (empty: the system's, ~/.config/umbrarix/).
-    TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner = {});
+    // wiederherstellungsordner: where the recovery copies live (empty: the user's data folder,
+    // ~/.local/share/umbrarix/wiederherstellung/).
+    TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner = {},
+                QString wiederherstellungsordner = {});
     ~TForm_Haupt() override;
 
     // ---- Scene and program-wide state
@@ -65,6 +74,37 @@ public:
     // The file dialogs' remembered settings: project open/save, shading tables, VELUMORA.
     TDateiDialog Opendialog1, SaveDialog1, SaveDialog2, SaveDialog_Velumora;
     QPoint Mausposition; // mouse position at the last mouse-down on a handle or image
+
+    // ---- Unsaved changes, undo and redo, recovery copies (Haupt_Aenderungen.cpp)
+    QUndoStack* Verlauf = nullptr; // one step per edit taken over
+    QAction* Rueckgaengig1 = nullptr;
+    QAction* Wiederholen1 = nullptr;
+    QTimer* Timer_Wiederherstellung = nullptr;
+    // The project differs from what was last opened, saved or begun with "&Neu" (compared as
+    // the bytes its file would get).
+    bool Geaendert() const;
+    std::string Projektbytes() const;
+    // After an edit was taken over: one undo step when the project changed.
+    // name: what the step did (empty: worked out from what changed).
+    void AenderungErfassen(const QString& name = {});
+    // Start of a clean project (start-up, "&Neu", opening): empty history, nothing unsaved.
+    void VerlaufBeginnen();
+    // After a save: nothing unsaved, the history stays.
+    void AlsGespeichertMerken();
+    // Puts a project state into the window as undo and redo do, and evaluates it.
+    void StandSetzen(const TProjektdaten& p);
+    // The question before unsaved changes would be lost; true when the action may go on.
+    bool AenderungenSichern();
+    // The caption as the title bar shows it ("Umbrarix - haus.dat*" while unsaved).
+    QString Titel() const;
+    void TitelSetzen(const QString& basis);
+    // A file named on the command line: opened as "&Öffnen ..." does, after the question.
+    void BefehlszeileOeffnen(const QString& pfad);
+    // Writes the recovery copy when the project has unsaved changes not yet in it.
+    void WiederherstellungSichern();
+    // At start-up: offers the copies that programs no longer running left behind.
+    void WiederherstellungAnbieten();
+    void closeEvent(QCloseEvent* e) override;
 
     // ---- Start-up (Haupt_Start.cpp)
     void FormShow();
@@ -374,6 +414,14 @@ private:
     void SeiteWechseln(int schritt);
     bool Listentaste(QKeyEvent* e);
     void GriffeVerbinden();
+    // Changes (Haupt_Aenderungen.cpp)
+    void AenderungenEinrichten(const QString& wiederherstellungsordner);
+    void ZustandAnzeigen();
+    void AenderungJetztErfassen();
+    void ZiehenBegonnen(const TFormShape* griff);
+    void ZiehenBeendet();
+    bool ProjektSichern(); // "&Speichern" or, for a new project, "Speichern &unter ..."
+    bool ProjektSpeichernUnter();
 
     TPlattform& plattform_;
     int fokusSperre_ = 0; // focus changes made by the program itself end no edit
@@ -387,6 +435,21 @@ private:
     QWidget* listenFeld_ = nullptr;
     QStringList listenTexte_;
     QMetaObject::Connection fokusVerbindung_;
+    // Changes: the bytes of the last clean state, the state of the last undo step, a drag in
+    // progress (one step at its end), the recovery copy.
+    std::string gespeicherteBytes_;
+    TProjektdaten letzterStand_;
+    int ohneErfassen_ = 0;
+    bool ziehen_ = false;
+    bool ziehenGeaendert_ = false;
+    QString ziehname_;
+    bool erfassenGeplant_ = false;
+    QString erfassenName_;
+    QString titelBasis_;
+    std::function<void()> VerlaufBeschriften;
+    std::unique_ptr<TWiederherstellung> wiederherstellung_;
+    std::string letzteKopie_;
+    QElapsedTimer uhrKopie_;
 };
 
 } // namespace umbrarix

@@ -105,7 +105,7 @@ TFormShape* TForm_Haupt::Marker(QWidget* panel, const char* name, TFormShape::TF
 }
 
 void TForm_Haupt::Aufbauen() {
-    setWindowTitle(QStringLiteral("Umbrarix "));
+    TitelSetzen(QStringLiteral("Umbrarix "));
     // A fixed window: system menu, minimise and close, no maximise button.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -711,6 +711,14 @@ void TForm_Haupt::MenueAufbauen() {
     datei->addSeparator();
     Beenden1 = eintrag(datei, "Beenden1", QStringLiteral("&Beenden"));
     connect(Beenden1, &QAction::triggered, this, &QWidget::close);
+
+    QMenu* bearbeiten = leiste->addMenu(QStringLiteral("&Bearbeiten"));
+    bearbeiten->setObjectName(QStringLiteral("Bearbeiten1"));
+    Rueckgaengig1 = eintrag(bearbeiten, "Rueckgaengig1", QStringLiteral("&Rückgängig"));
+    Wiederholen1 = eintrag(bearbeiten, "Wiederholen1", QStringLiteral("&Wiederholen"));
+    Rueckgaengig1->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    Wiederholen1->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
 
     QMenu* projekt = leiste->addMenu(QStringLiteral("&Projekt"));
     Projektbeschreibung1 =

@@ -99,6 +99,7 @@ void TForm_Haupt::MarkiseDimensionierenClick() {
 }
 
 void TForm_Haupt::VorschlagUebernehmen(const TKandidat& k) {
+    ++ohneErfassen_; // switch and fields together are one undo step
     // The overhang's switch runs its own handling (fields enabled, handles shown).
     if (!CheckBox_Ueberhang->isChecked()) {
         CheckBox_Ueberhang->click();
@@ -107,6 +108,8 @@ void TForm_Haupt::VorschlagUebernehmen(const TKandidat& k) {
     anz_Vordachbreite->SetzeText(QString::fromStdString(GanzzahlText(k.Breite)));
     anz_Vordach_Neigung->SetzeText(QString::fromStdString(GanzzahlText(k.Neigung)));
     EndeDimensionAendern(anz_Vordachlaenge);
+    --ohneErfassen_;
+    AenderungErfassen();
 }
 
 } // namespace umbrarix

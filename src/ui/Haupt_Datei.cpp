@@ -124,7 +124,11 @@ void TForm_Haupt::EinstellungenLesen() {
 }
 
 void TForm_Haupt::Neu1Click() {
+    if (!AenderungenSichern()) {
+        return;
+    }
     ++fokusSperre_;
+    ++ohneErfassen_;
     for (const auto& [name, feld] : Spinfelder) {
         feld->SetzeText(QString::number(feld->Tag()));
     }
@@ -149,7 +153,7 @@ void TForm_Haupt::Neu1Click() {
     s_person->move(PersonStartLinks, s_person->y());
     TrackBar_Uhrzeit->SetzePosition(72);
     TrackBar_Datum->SetzePosition(172);
-    setWindowTitle(QStringLiteral("Umbrarix"));
+    TitelSetzen(QStringLiteral("Umbrarix"));
     Projektdatei = QStringLiteral("unbenannt.dat");
     for (TDateiDialog* d : {&SaveDialog1, &SaveDialog2, &Opendialog1}) {
         d->Dateiname.clear();
@@ -158,10 +162,15 @@ void TForm_Haupt::Neu1Click() {
     Form_Projektbeschreibung->Memo1->clear();
     Form_Ansprechpartner->VorgabeOderLeer();
     EndeDimensionAendern(anz_Vordachlaenge);
+    --ohneErfassen_;
     --fokusSperre_;
+    VerlaufBeginnen();
 }
 
 void TForm_Haupt::ffnen1Click() {
+    if (!AenderungenSichern()) {
+        return;
+    }
     Opendialog1.Filter = ProjektFilter;
     Opendialog1.Endung.clear();
     const QString pfad = plattform_.DateiOeffnen(this, Opendialog1);
@@ -185,14 +194,17 @@ void TForm_Haupt::ProjektOeffnen(const QString& pfad) {
         return;
     }
     ++fokusSperre_;
+    ++ohneErfassen_;
     Projektdatei = pfad;
     ProjektAnwenden(gelesen.Daten);
     EndeDimensionAendern(anz_Vordachlaenge);
     const QFileInfo info(pfad);
     SaveDialog1.Dateiname = pfad;
     SaveDialog1.Ordner = info.absolutePath() + QStringLiteral("/");
-    setWindowTitle(QStringLiteral("Umbrarix - ") + info.fileName());
+    TitelSetzen(QStringLiteral("Umbrarix - ") + info.fileName());
+    --ohneErfassen_;
     --fokusSperre_;
+    VerlaufBeginnen();
     if (!gelesen.Hinweis.empty()) {
         plattform_.Meldung(this, Q(gelesen.Hinweis), TMeldungsart::Information);
     }
@@ -216,26 +228,40 @@ bool TForm_Haupt::ProjektSpeichern(const QString& pfad, bool nachAnderemFragen) 
 }
 
 void TForm_Haupt::Speichern1Click() {
+    ProjektSichern();
+}
+
+bool TForm_Haupt::ProjektSichern() {
     if (Projektdatei.isEmpty() || Projektdatei == QStringLiteral("unbenannt.dat")) {
-        Sperichernunter1Click();
-        return;
+        return ProjektSpeichernUnter();
     }
-    ProjektSpeichern(Projektdatei, true);
+    if (!ProjektSpeichern(Projektdatei, true)) {
+        return false;
+    }
+    AlsGespeichertMerken();
+    return true;
 }
 
 void TForm_Haupt::Sperichernunter1Click() {
+    ProjektSpeichernUnter();
+}
+
+bool TForm_Haupt::ProjektSpeichernUnter() {
     SaveDialog1.Filter = ProjektFilter;
     SaveDialog1.Endung = QStringLiteral("dat");
     const QString pfad = plattform_.DateiSpeichern(this, SaveDialog1);
     if (pfad.isEmpty()) {
-        return;
+        return false;
     }
     // The project takes the new name only once its file exists, so that the caption never
     // names a file that was not written and "&Speichern" keeps to the last good one.
-    if (ProjektSpeichern(pfad)) {
-        Projektdatei = pfad;
-        setWindowTitle(QStringLiteral("Umbrarix - ") + QFileInfo(pfad).fileName());
+    if (!ProjektSpeichern(pfad)) {
+        return false;
     }
+    Projektdatei = pfad;
+    TitelSetzen(QStringLiteral("Umbrarix - ") + QFileInfo(pfad).fileName());
+    AlsGespeichertMerken();
+    return true;
 }
 
 void TForm_Haupt::Farbauswahl1Click() {
@@ -255,6 +281,7 @@ void TForm_Haupt::Arbeitsverzeichnis1Click() {
 
 void TForm_Haupt::Projektbeschreibung1Click() {
     plattform_.ModalZeigen(*Form_Projektbeschreibung);
+    AenderungErfassen();
 }
 
 void TForm_Haupt::Ansprechpartner1Click() {

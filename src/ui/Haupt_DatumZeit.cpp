@@ -42,6 +42,8 @@ void TForm_Haupt::TrackBar_Datum_UhrzeitChange(TTrackBar* sender) {
     }
     DatumZeitAnzeigen(sender);
     ZeitpunktSimulieren();
+    // Every edit taken over ends here with its evaluation.
+    AenderungErfassen();
 }
 
 void TForm_Haupt::s_ueberh_MouseDown(TFormShape*, QMouseEvent* e) {

@@ -94,7 +94,7 @@ void TForm_Haupt::DruckenNeu(bool mitDatenblatt, bool mitGrafiken) {
 
 void TForm_Haupt::AktuellDruckenClick(QObject*) {
     QPrinter drucker(QPrinter::HighResolution);
-    drucker.setDocName(windowTitle());
+    drucker.setDocName(titelBasis_); // the caption without the mark of unsaved changes
     if (!plattform_.Druckdialog(this, drucker)) {
         return;
     }

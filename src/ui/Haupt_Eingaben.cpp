@@ -293,6 +293,9 @@ void TForm_Haupt::EigabenAktivieren(bool an) {
         w->setEnabled(an);
     }
     --fokusSperre_;
+    if (VerlaufBeschriften) {
+        VerlaufBeschriften(); // no undo during a run
+    }
 }
 
 void TForm_Haupt::CheckBox_UeberhangClick() {

@@ -2,6 +2,7 @@
 
 #include "ui/Form_Haupt.h"
 
+#include "io/Wiederherstellung.h"
 #include "ui/Form_Info.h"
 #include "ui/Skalen.h"
 #include "views/Zeichenflaeche.h"
@@ -13,6 +14,7 @@
 #include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTimer>
+#include <QUndoStack>
 
 namespace umbrarix {
 
@@ -36,7 +38,8 @@ void SkalaZeichnen(TBildflaeche* skala, std::initializer_list<int> linien) {
 
 } // namespace
 
-TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner)
+TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString benutzerordner,
+                         QString wiederherstellungsordner)
     : Programmordner(std::move(programmordner)), plattform_(plattform) {
     if (benutzerordner.isEmpty()) {
         benutzerordner = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
@@ -48,6 +51,7 @@ TForm_Haupt::TForm_Haupt(TPlattform& plattform, QString programmordner, QString 
                       ? Programmordner
                       : QDir::homePath() + QStringLiteral("/");
     Aufbauen();
+    AenderungenEinrichten(wiederherstellungsordner);
     fokusVerbindung_ = connect(qApp, &QApplication::focusChanged, this,
                                [this](QWidget* alt, QWidget* neu) { FokusWechsel(alt, neu); });
     Timer_Info->start();
@@ -57,6 +61,8 @@ TForm_Haupt::~TForm_Haupt() {
     // Destroying the children moves the focus; by then this window is no longer one.
     disconnect(fokusVerbindung_);
     abbau_ = true;
+    // The history is cleared as it goes; the menu entries it labels may be gone already.
+    disconnect(Verlauf, nullptr, this, nullptr);
 }
 
 void TForm_Haupt::showEvent(QShowEvent* e) {
@@ -69,6 +75,7 @@ void TForm_Haupt::showEvent(QShowEvent* e) {
 
 void TForm_Haupt::FormShow() {
     ++fokusSperre_;
+    ++ohneErfassen_; // the start-up state is the clean one, not an edit
     SkalaZeichnen(Image_Datum, {0, 62, 118, 180, 240, 302, 362, 426, 488, 546, 610, 670, 729});
     SkalaZeichnen(Image_Zeit, {0,   31,  61,  91,  122, 152, 183, 213, 243, 274, 304, 334, 365,
                                395, 425, 456, 486, 517, 547, 577, 608, 638, 668, 699, 729});
@@ -94,6 +101,8 @@ void TForm_Haupt::FormShow() {
     Projektdatei = QStringLiteral("unbenannt.dat");
     EinstellungenLesen();
     --fokusSperre_;
+    --ohneErfassen_;
+    VerlaufBeginnen();
 }
 
 void TForm_Haupt::Timer_InfoTimer() {

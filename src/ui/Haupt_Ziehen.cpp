@@ -45,6 +45,29 @@ void TForm_Haupt::GriffeVerbinden() {
     shape_Himmelsrichtung->MausHoch = [this](TFormShape* s, QMouseEvent* e) {
         shape_HimmelsrichtungMouseUp(s, e);
     };
+    // A drag, mouse down to mouse up, is one undo step however many moves it has.
+    // (TFormShape has no meta-object of its own, so findChildren<TFormShape*> would match
+    // every widget.)
+    for (QWidget* w : findChildren<QWidget*>()) {
+        auto* griff = dynamic_cast<TFormShape*>(w);
+        if (griff == nullptr) {
+            continue;
+        }
+        griff->MausRunter = [this, runter = griff->MausRunter](TFormShape* s, QMouseEvent* e) {
+            if (runter) {
+                runter(s, e);
+            }
+            if (e->button() == Qt::LeftButton) {
+                ZiehenBegonnen(s);
+            }
+        };
+        griff->MausHoch = [this, hoch = griff->MausHoch](TFormShape* s, QMouseEvent* e) {
+            if (hoch) {
+                hoch(s, e);
+            }
+            ZiehenBeendet();
+        };
+    }
 }
 
 void TForm_Haupt::ElementgriffZiehen(TFormShape* sender, QMouseEvent* e) {

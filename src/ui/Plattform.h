@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -38,6 +39,9 @@ public:
 
     // A message box with the text and one OK button.
     virtual void Meldung(QWidget* eltern, const QString& text, TMeldungsart art) = 0;
+    // A question with the buttons given (the first the default, the last the one Escape
+    // presses); returns the index of the button pressed.
+    virtual int Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) = 0;
     // Shows a dialog modally; returns its result code.
     virtual int ModalZeigen(QDialog& dialog) = 0;
     // Lets the toolkit handle pending window messages (paints during long loops).
@@ -56,6 +60,7 @@ public:
 class TQtPlattform : public TPlattform {
 public:
     void Meldung(QWidget* eltern, const QString& text, TMeldungsart art) override;
+    int Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) override;
     int ModalZeigen(QDialog& dialog) override;
     void NachrichtenVerarbeiten() override;
     void Signalton() override;

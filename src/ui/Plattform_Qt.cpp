@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPushButton>
 
 namespace umbrarix {
 
@@ -38,6 +39,22 @@ QString EndungDesFilters(const QString& filter) {
         return {};
     }
     return muster.mid(2);
+}
+
+int TQtPlattform::Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Umbrarix"), text, QMessageBox::NoButton,
+                    eltern);
+    QList<QPushButton*> liste;
+    for (const QString& k : knoepfe) {
+        liste.push_back(box.addButton(k, QMessageBox::ActionRole));
+    }
+    if (!liste.isEmpty()) {
+        box.setDefaultButton(liste.front());
+        box.setEscapeButton(liste.back());
+    }
+    box.exec();
+    const qsizetype i = liste.indexOf(qobject_cast<QPushButton*>(box.clickedButton()));
+    return i < 0 ? static_cast<int>(knoepfe.size()) - 1 : static_cast<int>(i);
 }
 
 void TQtPlattform::Meldung(QWidget* eltern, const QString& text, TMeldungsart art) {

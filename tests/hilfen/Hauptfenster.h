@@ -27,14 +27,20 @@ struct THauptfenster {
     // programmordner: another program folder than the temporary one (an installed program's).
     // The user's configuration folder is always Benutzerordner(), inside the temporary folder,
     // so that no test reads or writes the real one.
+    // wiederherstellung: the folder of the recovery copies (default: one in the temporary
+    // folder, so that no test sees the user's own).
     explicit THauptfenster(const std::function<void(const QString&)>& vorbereiten = {},
-                           const QString& programmordner = {}) {
+                           const QString& programmordner = {},
+                           const QString& wiederherstellung = {}) {
         const QString ordner =
             programmordner.isEmpty() ? Ordner.path() + QStringLiteral("/") : programmordner;
         if (vorbereiten) {
             vorbereiten(ordner);
         }
-        Fenster = std::make_unique<TForm_Haupt>(Plattform, ordner, Benutzerordner());
+        Fenster = std::make_unique<TForm_Haupt>(
+            Plattform, ordner, Benutzerordner(),
+            wiederherstellung.isEmpty() ? Ordner.path() + QStringLiteral("/wiederherstellung/")
+                                        : wiederherstellung);
         Fenster->Timer_Info->stop(); // placement and about box are tested on their own
         Fenster->show();
         QApplication::setActiveWindow(Fenster.get());

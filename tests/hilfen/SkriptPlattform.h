@@ -31,6 +31,14 @@ public:
         Meldungen.push_back(text);
         Meldungsarten.push_back(art);
     }
+    // Questions asked and the answers (button indexes); without an answer the second button
+    // ("Verwerfen", "Nein"), so that tests written before a question existed go on as before.
+    QStringList Fragen;
+    std::deque<int> Fragenantworten;
+    int Frage(QWidget*, const QString& text, const QStringList& knoepfe) override {
+        Fragen.push_back(text);
+        return Naechste(Fragenantworten, knoepfe.size() > 1 ? 1 : 0);
+    }
     // What the person does while a dialog is shown (before the answer is taken).
     std::function<void(QDialog&)> BeimZeigen;
 

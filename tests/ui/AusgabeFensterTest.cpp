@@ -143,7 +143,7 @@ TEST(Ausgabe, DruckenAlsPdf) {
     w.Plattform.Druckantworten.push_back(schirm);
     w->AktuellerSchirm1->trigger();
     EXPECT_EQ(PdfSeiten(schirm), 1);
-    EXPECT_EQ(w.Plattform.Druckauftraege.back(), w->windowTitle());
+    EXPECT_EQ(w.Plattform.Druckauftraege.back(), QStringLiteral("Umbrarix "));
 
     // Cancelled: nothing printed. Into a missing folder: the message, nothing left over.
     w->Datenblatt1->trigger();

@@ -193,7 +193,7 @@ TEST(Fehlerfaelle, SpeichernInGeschuetzteDateiNenntSieUndSpeichernUnter) {
                                  "Speichern Sie das Projekt mit „Speichern unter ...“ unter "
                                  "einem anderen Namen oder in einem anderen Ordner."));
     EXPECT_EQ(Inhalt(pfad), vorher);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - vorgabe.dat"));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix - vorgabe.dat"));
     EXPECT_EQ(w->Projektdatei, pfad);
     ErwarteBenutzbar(w, "Speichern");
 }

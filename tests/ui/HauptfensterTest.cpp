@@ -28,7 +28,7 @@ using testhilfen::Tippen;
 TEST(Hauptfenster, StartzustandUndLayout) {
     THauptfenster w;
     EXPECT_EQ(w->Client->size(), QSize(1016, 694));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix "));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix "));
     EXPECT_EQ(w->Panel_DatenEingaben->geometry(), QRect(8, 8, 289, 444));
     EXPECT_EQ(w->Panel_Arbeitsflaeche->geometry(), QRect(306, 8, 703, 444));
     EXPECT_EQ(w->Panel_Kompass->geometry(), QRect(322, 461, 125, 125));

@@ -47,7 +47,7 @@ TEST(Projektdateien, SpeichernNeuOeffnen) {
     EXPECT_EQ(w.Plattform.Dateidialoge[0].Filter,
               QStringLiteral("Daten-Dateien (*.dat)|*.dat|Alle Dateien (*.*)|*.*"));
     EXPECT_EQ(w.Plattform.Dateidialoge[0].Endung, QStringLiteral("dat"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - kunde.dat"));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix - kunde.dat"));
     EXPECT_EQ(w->Projektdatei, datei);
     const std::string gespeichert = Inhalt(datei);
     EXPECT_NE(gespeichert.find("H\xF6he:" + std::string(27, ' ') + "120  cm\r\n"),
@@ -58,7 +58,7 @@ TEST(Projektdateien, SpeichernNeuOeffnen) {
     EXPECT_EQ(w.Plattform.Dateidialoge.size(), 1);
 
     w->Neu1Click();
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix"));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix"));
     EXPECT_EQ(w->anz_Fensterhoehe->Text(), QStringLiteral("150"));
     EXPECT_FALSE(w->CheckBox_MauerRechts->isChecked());
     EXPECT_EQ(w->anz_ort->text(), QStringLiteral("Köln"));
@@ -79,7 +79,7 @@ TEST(Projektdateien, SpeichernNeuOeffnen) {
     EXPECT_EQ(w->Farben.Terrassenfarbe, 0x00AA00u);
     EXPECT_EQ(w->Form_Projektbeschreibung->Memo1->Zeilen(),
               (std::vector<std::string>{"Familie Schäfer", "Südterrasse", ""}));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - kunde.dat"));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix - kunde.dat"));
     EXPECT_EQ(w->SaveDialog1.Dateiname, datei);
     // Saved again unchanged, the file is the same to the byte.
     w->Speichern1Click();
@@ -101,7 +101,7 @@ TEST(Projektdateien, AbgelehnteDateiAendertNichts) {
     EXPECT_EQ(w.Plattform.Meldungsarten.back(), TMeldungsart::Fehler);
     EXPECT_EQ(w->anz_Fensterhoehe->Text(), QStringLiteral("99"));
     EXPECT_EQ(w->Projektdatei, QStringLiteral("unbenannt.dat")) << "a later save must not hit it";
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix "));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix "));
 
     w.Plattform.Dateiantworten.push_back(w.Ordner.filePath(QStringLiteral("fehlt.dat")));
     w->ffnen1Click();
@@ -126,7 +126,7 @@ TEST(Projektdateien, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
     EXPECT_TRUE(w->isEnabled());
     // A file that was never written gives the project neither its name nor the caption.
     EXPECT_EQ(w->Projektdatei, QStringLiteral("unbenannt.dat"));
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix "));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix "));
 
     const QString kunde = w.Ordner.filePath(QStringLiteral("kunde.dat"));
     w.Plattform.Dateiantworten.push_back(kunde);
@@ -136,7 +136,7 @@ TEST(Projektdateien, FehlgeschlagenesSpeichernBehaeltDieAlteDatei) {
     w->Sperichernunter1Click();
     EXPECT_EQ(w.Plattform.Meldungen.back(), QStringLiteral("Pfad nicht gefunden"));
     EXPECT_EQ(w->Projektdatei, kunde);
-    EXPECT_EQ(w->windowTitle(), QStringLiteral("Umbrarix - kunde.dat"));
+    EXPECT_EQ(w->Titel(), QStringLiteral("Umbrarix - kunde.dat"));
     // "Speichern" still goes to the file that exists.
     const qsizetype dialoge = w.Plattform.Dateidialoge.size();
     w->anz_Fensterhoehe->SetzeText(QStringLiteral("121"));
