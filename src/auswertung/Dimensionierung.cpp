@@ -156,16 +156,20 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene, const TDimen
 void VorschlagWaehlen(TDimensionierung& d, bool terrasse, double mindestgrad) {
     d.Vorschlag = -1;
     d.Erreichbar = false;
-    // The candidates stand in the order of the tie rules, so the first one found wins.
+    // The candidates stand in the order of the tie rules, so the first one found wins. One
+    // whose valance would reach below the ground is no awning anyone can build.
     for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
         const std::optional<double> g = d.Kandidaten[k].Zielgrad(terrasse);
-        if (g && *g >= mindestgrad) {
+        if (g && *g >= mindestgrad && Baubar(d.Kandidaten[k])) {
             d.Vorschlag = static_cast<int>(k);
             d.Erreichbar = true;
             return;
         }
     }
     for (size_t k = 0; k < d.Kandidaten.size(); ++k) {
+        if (!Baubar(d.Kandidaten[k])) {
+            continue;
+        }
         const std::optional<double> g = d.Kandidaten[k].Zielgrad(terrasse);
         const std::optional<double> bester =
             d.Vorschlag < 0 ? std::nullopt

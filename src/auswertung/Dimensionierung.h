@@ -43,6 +43,12 @@ struct TKandidat {
     }
 };
 
+// A candidate can be built when its valance ends at or above the ground (clearance >= 0 cm);
+// others are listed, never proposed.
+inline bool Baubar(const TKandidat& k) {
+    return k.Durchgangshoehe >= 0;
+}
+
 struct TDimensionierung {
     std::vector<TKandidat> Kandidaten; // by projection, then width, then slope
     int Vorschlag = -1;                // index of the proposal (or of the best candidate)
@@ -83,7 +89,8 @@ std::optional<TDimensionierung> Dimensionieren(const TSzene& szene,
 
 // The proposal among evaluated candidates: the first (smallest projection, then width, then
 // slope) whose target Beschattungsgrad reaches the required one unrounded; else the best one
-// (highest Beschattungsgrad, ties as above) with Erreichbar false.
+// (highest Beschattungsgrad, ties as above) with Erreichbar false. Candidates that cannot be
+// built are never chosen; when none can, there is no proposal (-1).
 void VorschlagWaehlen(TDimensionierung& d, bool terrasse, double mindestgrad);
 
 } // namespace umbrarix

@@ -100,7 +100,10 @@ TMeldung TageszeitenLesen(const std::string& w, TStapelauftrag& a) {
 }
 
 TMeldung MindestensLesen(const std::string& w, TStapelauftrag& a) {
-    const std::optional<double> p = TextZuZahl(w);
+    // "80,5" as a German user writes it, as well as "80.5".
+    std::string punkt = w;
+    std::replace(punkt.begin(), punkt.end(), ',', '.');
+    const std::optional<double> p = TextZuZahl(punkt);
     if (!p || !(*p >= 0 && *p <= 100)) { // also refuses NaN
         return "--mindestens ist ein Prozentwert von 0 bis 100, nicht " + w;
     }

@@ -34,7 +34,9 @@ std::string Kandidatentext(const TKandidat& k, bool terrasse) {
 
 std::vector<std::string> Vorschlagszeilen(const TDimensionierung& d, bool terrasse) {
     if (d.Vorschlag < 0) {
-        return {"Vorschlag: keine Kandidaten"};
+        return {d.Kandidaten.empty()
+                    ? "Vorschlag: keine Kandidaten"
+                    : "Vorschlag: kein baubarer Kandidat (Volant reicht unter den Boden)"};
     }
     const TKandidat& k = d.Kandidaten[static_cast<size_t>(d.Vorschlag)];
     std::vector<std::string> z{
@@ -61,7 +63,7 @@ std::string Dimensionierungsdatei(const TProjektdaten& projekt, const TDimension
     for (const TKandidat& k : d.Kandidaten) {
         z.push_back(Ganz(k.Ausfall, 7) + Ganz(k.Breite, 9) + Ganz(k.Neigung, 10) +
                     Prozent(k.Grad.Fenster, 10) + Prozent(k.Grad.Terrasse, 11) +
-                    Ganz(k.Durchgangshoehe, 17));
+                    Ganz(k.Durchgangshoehe, 17) + (Baubar(k) ? "" : "  nicht baubar"));
     }
     z.emplace_back();
     for (std::string& zeile : Vorschlagszeilen(d, f.Terrasse)) {

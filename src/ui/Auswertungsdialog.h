@@ -5,6 +5,7 @@
 #include <QString>
 
 class QDialog;
+class QLayout;
 class QPushButton;
 class QWidget;
 
@@ -13,8 +14,10 @@ namespace umbrarix {
 // A named button that Enter in a field does not press.
 QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text);
 
-// Puts the dialog's content into a scroll area filling the dialog and sizes the dialog to the
-// content, at most to the screen: on a small screen the content scrolls instead of running off.
-void InhaltRollbarSetzen(QDialog& dialog, QWidget* inhalt);
+// Lays the dialog out: the content in a scroll area that grows with the dialog, beside it
+// (seite, may be null) and below it (unten, may be null) what must always stay in sight, such
+// as the period and the buttons. The dialog opens at the content's size, at most the screen's:
+// on a small screen the content scrolls, the buttons do not.
+void DialogAufbauen(QDialog& dialog, QWidget* inhalt, QLayout* seite, QLayout* unten);
 
 } // namespace umbrarix

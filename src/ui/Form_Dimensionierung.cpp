@@ -17,6 +17,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -53,7 +54,10 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     auto* inhalt = new QWidget;
     auto* spalten = new QHBoxLayout(inhalt);
 
-    auto* links = new QVBoxLayout;
+    // The question column keeps its width whatever its messages say: they wrap.
+    auto* linkeSpalte = new QWidget(inhalt);
+    auto* links = new QVBoxLayout(linkeSpalte);
+    links->setContentsMargins(0, 0, 0, 0);
     auto* frage = new QGroupBox(QStringLiteral("Frage"), inhalt);
     auto* fg = new QGridLayout(frage);
     anz_Ziel = new QComboBox(frage);
@@ -67,6 +71,8 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     anz_Mindestgrad->setDecimals(1);
     anz_Mindestgrad->setSuffix(QStringLiteral(" %"));
     anz_Mindestgrad->setValue(80);
+    // "85,5" as a German user types it.
+    anz_Mindestgrad->setLocale(QLocale(QLocale::German, QLocale::Germany));
     fg->addWidget(new QLabel(QStringLiteral("Verlangter Beschattungsgrad:"), frage), 1, 0);
     fg->addWidget(anz_Mindestgrad, 1, 1, 1, 3);
 
@@ -108,22 +114,25 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     }
     anz_Kandidatenzahl = new QLabel(frage);
     anz_Kandidatenzahl->setObjectName(QStringLiteral("anz_Kandidatenzahl"));
+    anz_Kandidatenzahl->setWordWrap(true);
     fg->addWidget(anz_Kandidatenzahl, 6, 0, 1, 4);
     links->addWidget(frage);
     Zeitraumfelder = new TZeitraumfelder(inhalt);
     links->addWidget(Zeitraumfelder);
-    Button_Berechnen = Knopf(inhalt, "Button_Berechnen", QStringLiteral("Berechnen"));
+    Button_Berechnen = Knopf(inhalt, "Button_Berechnen", QStringLiteral("&Berechnen"));
     links->addWidget(Button_Berechnen);
     Gauge_Fortschritt = new QProgressBar(inhalt);
     Gauge_Fortschritt->setObjectName(QStringLiteral("Gauge_Fortschritt"));
     Gauge_Fortschritt->hide();
     links->addWidget(Gauge_Fortschritt);
     Button_Rechenabbruch =
-        Knopf(inhalt, "Button_Rechenabbruch", QStringLiteral("Berechnung abbrechen"));
+        Knopf(inhalt, "Button_Rechenabbruch", QStringLiteral("Berechnung a&bbrechen"));
     Button_Rechenabbruch->hide();
     links->addWidget(Button_Rechenabbruch);
     links->addStretch();
-    spalten->addLayout(links);
+    anz_Kandidatenzahl->setText(QStringLiteral("0 Kandidaten"));
+    linkeSpalte->setFixedWidth(linkeSpalte->sizeHint().width());
+    spalten->addWidget(linkeSpalte);
 
     auto* rechts = new QVBoxLayout;
     Image_Diagramm = new QLabel(inhalt);
@@ -139,33 +148,36 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
          QStringLiteral("Fenster"), QStringLiteral("Terrasse"), QStringLiteral("Durchgangshöhe")});
     Tabelle_Kandidaten->verticalHeader()->hide();
     Tabelle_Kandidaten->setMinimumHeight(180);
+    Tabelle_Kandidaten->setTabKeyNavigation(false); // Tab leaves the table
+    Tabelle_Kandidaten->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Tabelle_Kandidaten->resizeColumnsToContents();
     rechts->addWidget(Tabelle_Kandidaten);
     anz_Vorschlag = new QLabel(inhalt);
     anz_Vorschlag->setObjectName(QStringLiteral("anz_Vorschlag"));
     anz_Vorschlag->setWordWrap(true);
     rechts->addWidget(anz_Vorschlag);
+    spalten->addLayout(rechts, 1);
     auto* knoepfe = new QHBoxLayout;
-    Button_Uebernehmen = Knopf(inhalt, "Button_Uebernehmen", QStringLiteral("Übernehmen"));
+    Button_Uebernehmen = Knopf(this, "Button_Uebernehmen", QStringLiteral("&Übernehmen"));
     Button_Uebernehmen->setEnabled(false);
-    Button_Abbrechen = Knopf(inhalt, "Button_Abbrechen", QStringLiteral("Abbrechen"));
+    Button_Abbrechen = Knopf(this, "Button_Abbrechen", QStringLiteral("Abbrechen"));
     knoepfe->addStretch();
     knoepfe->addWidget(Button_Uebernehmen);
     knoepfe->addWidget(Button_Abbrechen);
-    rechts->addLayout(knoepfe);
-    spalten->addLayout(rechts);
 
-    InhaltRollbarSetzen(*this, inhalt);
+    DialogAufbauen(*this, inhalt, nullptr, knoepfe);
 
-    // A range's "bis" never below its "von".
+    // A range's "von" and "bis" are put in order when one of them is left (or on "Berechnen"),
+    // never while a number is being typed: the other one follows the one just edited.
     for (const auto& [von, bis] :
          {std::pair{anz_AusfallVon, anz_AusfallBis}, std::pair{anz_BreiteVon, anz_BreiteBis},
           std::pair{anz_NeigungVon, anz_NeigungBis}}) {
-        connect(von, &QSpinBox::valueChanged, this, [von, bis] {
+        connect(von, &QSpinBox::editingFinished, this, [von, bis] {
             if (bis->value() < von->value()) {
                 bis->setValue(von->value());
             }
         });
-        connect(bis, &QSpinBox::valueChanged, this, [von, bis] {
+        connect(bis, &QSpinBox::editingFinished, this, [von, bis] {
             if (von->value() > bis->value()) {
                 von->setValue(bis->value());
             }
@@ -179,6 +191,10 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     for (QCheckBox* c : {CheckBox_Breite, CheckBox_Neigung}) {
         connect(c, &QCheckBox::toggled, this, [this] { FrageGeaendert(); });
     }
+    // Any change of the question makes the answer to the earlier one go.
+    connect(anz_Mindestgrad, &QDoubleSpinBox::valueChanged, this, [this] { FrageGeaendert(); });
+    connect(anz_Ziel, &QComboBox::currentIndexChanged, this, [this] { FrageGeaendert(); });
+    Zeitraumfelder->BeiAenderung = [this] { FrageGeaendert(); };
     connect(Button_Berechnen, &QPushButton::clicked, this, [this] { BerechnenClick(); });
     connect(Button_Rechenabbruch, &QPushButton::clicked, this, [this] { abbrechen_ = true; });
     connect(Button_Uebernehmen, &QPushButton::clicked, this, &QDialog::accept);
@@ -211,6 +227,11 @@ void TForm_Dimensionierung::FrageGeaendert() {
     for (QSpinBox* f : {anz_NeigungVon, anz_NeigungBis, anz_NeigungSchritt}) {
         f->setEnabled(CheckBox_Neigung->isChecked());
     }
+    if (ergebnis_ || abgebrochen_) {
+        ergebnis_.reset();
+        abgebrochen_ = false;
+        ErgebnisZeigen();
+    }
     const size_t n = AnzahlKandidaten(szene_, Frage());
     const bool zuViele = n > HoechstzahlKandidaten;
     const std::optional<std::string> zuGross =
@@ -225,6 +246,15 @@ void TForm_Dimensionierung::FrageGeaendert() {
 }
 
 void TForm_Dimensionierung::BerechnenClick() {
+    // A range still being typed is put in order first, as leaving its field would.
+    for (const auto& [von, bis] :
+         {std::pair{anz_AusfallVon, anz_AusfallBis}, std::pair{anz_BreiteVon, anz_BreiteBis},
+          std::pair{anz_NeigungVon, anz_NeigungBis}}) {
+        if (von->value() > bis->value()) {
+            (focusWidget() == von ? bis : von)
+                ->setValue(focusWidget() == von ? von->value() : bis->value());
+        }
+    }
     const TDimensionierungsfrage f = Frage();
     if (AnzahlKandidaten(szene_, f) > HoechstzahlKandidaten || FrageZuGross(szene_, f)) {
         return;
@@ -258,10 +288,15 @@ void TForm_Dimensionierung::BerechnenClick() {
     Gauge_Fortschritt->hide();
     Button_Rechenabbruch->hide();
     Button_Berechnen->setEnabled(true);
-    if (d) {
+    // The disabled button lost the focus; give it back so that the keyboard goes on from
+    // there to "Übernehmen".
+    Button_Berechnen->setFocus();
+    // An answer to a question changed while it was computed answers nothing shown.
+    if (d && Frage() == f) {
         ergebnis_ = d;
         gerechnet_ = f;
     }
+    abgebrochen_ = !d;
     ErgebnisZeigen();
 }
 
@@ -284,15 +319,15 @@ void TForm_Dimensionierung::ErgebnisZeigen() {
         Tabelle_Kandidaten->setRowCount(static_cast<int>(ergebnis_->Kandidaten.size()));
         int zeile = 0;
         for (const TKandidat& k : ergebnis_->Kandidaten) {
-            const QString texte[] = {Q(GanzzahlText(k.Ausfall)),
-                                     Q(GanzzahlText(k.Breite)),
-                                     Q(GanzzahlText(k.Neigung)),
-                                     k.Grad.Fenster ? Q(Festkomma(100 * *k.Grad.Fenster, 1) + " %")
-                                                    : QStringLiteral("-"),
-                                     k.Grad.Terrasse
-                                         ? Q(Festkomma(100 * *k.Grad.Terrasse, 1) + " %")
-                                         : QStringLiteral("-"),
-                                     Q(GanzzahlText(k.Durchgangshoehe) + " cm")};
+            const QString texte[] = {
+                Q(GanzzahlText(k.Ausfall)),
+                Q(GanzzahlText(k.Breite)),
+                Q(GanzzahlText(k.Neigung)),
+                k.Grad.Fenster ? Q(Festkomma(100 * *k.Grad.Fenster, 1) + " %")
+                               : QStringLiteral("-"),
+                k.Grad.Terrasse ? Q(Festkomma(100 * *k.Grad.Terrasse, 1) + " %")
+                                : QStringLiteral("-"),
+                Q(GanzzahlText(k.Durchgangshoehe) + " cm" + (Baubar(k) ? "" : " (nicht baubar)"))};
             for (int s = 0; s < 6; ++s) {
                 auto* zelle = new QTableWidgetItem(texte[s]);
                 zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -310,6 +345,11 @@ void TForm_Dimensionierung::ErgebnisZeigen() {
             kurven[it->second].Punkte.emplace_back(k.Ausfall, *g);
         }
         Tabelle_Kandidaten->resizeColumnsToContents();
+        if (ergebnis_->Vorschlag >= 0) {
+            // The proposed row selected and in sight.
+            Tabelle_Kandidaten->selectRow(ergebnis_->Vorschlag);
+            Tabelle_Kandidaten->scrollToItem(Tabelle_Kandidaten->item(ergebnis_->Vorschlag, 0));
+        }
         if (v && v->Zielgrad(terrasse)) {
             markiert = std::pair{double(v->Ausfall), *v->Zielgrad(terrasse)};
         }
@@ -319,7 +359,8 @@ void TForm_Dimensionierung::ErgebnisZeigen() {
         }
         anz_Vorschlag->setText(zeilen.join(QLatin1Char('\n')));
     } else {
-        anz_Vorschlag->setText(QStringLiteral("Noch nicht berechnet."));
+        anz_Vorschlag->setText(abgebrochen_ ? QStringLiteral("Berechnung abgebrochen.")
+                                            : QStringLiteral("Noch nicht berechnet."));
     }
     Diagramm = Dimensionierungsdiagramm_Zeichnen(kurven, gerechnet_.Mindestgrad, markiert);
     Image_Diagramm->setPixmap(QPixmap::fromImage(Diagramm));

@@ -58,6 +58,7 @@ private:
     TPlattform& plattform_;
     TSzene szene_;
     std::optional<TDimensionierung> ergebnis_;
+    bool abgebrochen_ = false;         // the last scan was cancelled
     TDimensionierungsfrage gerechnet_; // the question of ergebnis_
     bool abbrechen_ = false;
 };

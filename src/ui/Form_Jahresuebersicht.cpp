@@ -8,6 +8,7 @@
 #include "print/Jahresuebersichtsseite.h"
 #include "print/Seitenflaeche_Qt.h"
 #include "ui/Auswertungsdialog.h"
+#include "ui/Schrift.h"
 #include "ui/Zeitraumfelder.h"
 #include "views/Pngdatei.h"
 
@@ -71,22 +72,32 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
             Tabelle_Sonnenstunden->setItem(z, s, zelle);
         }
     }
+    Tabelle_Sonnenstunden->setTabKeyNavigation(false); // Tab leaves the table
+    Tabelle_Sonnenstunden->setFont(Programmschrift());
     Tabelle_Sonnenstunden->resizeColumnsToContents();
     Tabelle_Sonnenstunden->resizeRowsToContents();
-    Tabelle_Sonnenstunden->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    Tabelle_Sonnenstunden->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    int hoehe = Tabelle_Sonnenstunden->horizontalHeader()->height() + 2;
+    // All rows and columns in sight, measured once the headers know their texts; the content
+    // scrolls as a whole on a small screen.
+    Tabelle_Sonnenstunden->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tabelle_Sonnenstunden->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    Tabelle_Sonnenstunden->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    const int rahmen = 2 * Tabelle_Sonnenstunden->frameWidth();
+    int hoehe = Tabelle_Sonnenstunden->horizontalHeader()->sizeHint().height() + rahmen;
     for (int z = 0; z < 13; ++z) {
         hoehe += Tabelle_Sonnenstunden->rowHeight(z);
     }
-    int breite = Tabelle_Sonnenstunden->verticalHeader()->width() + 2;
+    int breite = Tabelle_Sonnenstunden->verticalHeader()->sizeHint().width() + rahmen;
     for (int s = 0; s < 4; ++s) {
         breite += Tabelle_Sonnenstunden->columnWidth(s);
     }
-    Tabelle_Sonnenstunden->setFixedSize(breite, hoehe);
+    Tabelle_Sonnenstunden->setMinimumSize(breite, hoehe);
     rechts->addWidget(Tabelle_Sonnenstunden);
+    rechts->addStretch();
+    spalten->addLayout(rechts);
+    // Period and buttons below the scrolled pictures, always in sight.
+    auto* unten = new QHBoxLayout;
 
-    Zeitraumfelder = new TZeitraumfelder(inhalt);
+    Zeitraumfelder = new TZeitraumfelder(this);
     anz_VonDatum = Zeitraumfelder->anz_VonDatum;
     anz_BisDatum = Zeitraumfelder->anz_BisDatum;
     anz_VonUhrzeit = Zeitraumfelder->anz_VonUhrzeit;
@@ -98,23 +109,26 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     anz_Beschattungsgrad_t->setObjectName(QStringLiteral("anz_Beschattungsgrad_t"));
     gitter->addWidget(anz_Beschattungsgrad_f, 2, 0, 1, 4);
     gitter->addWidget(anz_Beschattungsgrad_t, 3, 0, 1, 4);
-    rechts->addWidget(Zeitraumfelder);
+    unten->addWidget(Zeitraumfelder);
 
     Button_BildFenster =
-        Knopf(inhalt, "Button_BildFenster", QStringLiteral("Bild Fenster speichern ..."));
+        Knopf(this, "Button_BildFenster", QStringLiteral("Bild &Fenster speichern ..."));
     Button_BildTerrasse =
-        Knopf(inhalt, "Button_BildTerrasse", QStringLiteral("Bild Terrasse speichern ..."));
-    Button_Tabelle = Knopf(inhalt, "Button_Tabelle", QStringLiteral("Tabelle speichern ..."));
-    Button_Drucken = Knopf(inhalt, "Button_Drucken", QStringLiteral("Drucken ..."));
-    Button_Schliessen = Knopf(inhalt, "Button_Schliessen", QStringLiteral("Schließen"));
+        Knopf(this, "Button_BildTerrasse", QStringLiteral("Bild &Terrasse speichern ..."));
+    Button_Tabelle = Knopf(this, "Button_Tabelle", QStringLiteral("Ta&belle speichern ..."));
+    Button_Drucken = Knopf(this, "Button_Drucken", QStringLiteral("&Drucken ..."));
+    Button_Schliessen = Knopf(this, "Button_Schliessen", QStringLiteral("&Schließen"));
+    auto* knoepfe = new QGridLayout;
+    int nummer = 0;
     for (QPushButton* k : {Button_BildFenster, Button_BildTerrasse, Button_Tabelle, Button_Drucken,
                            Button_Schliessen}) {
-        rechts->addWidget(k);
+        knoepfe->addWidget(k, nummer % 3, nummer / 3);
+        ++nummer;
     }
-    rechts->addStretch();
-    spalten->addLayout(rechts);
+    unten->addLayout(knoepfe);
+    unten->addStretch();
 
-    InhaltRollbarSetzen(*this, inhalt);
+    DialogAufbauen(*this, inhalt, nullptr, unten);
 
     Zeitraumfelder->BeiAenderung = [this] { ZeitraumGeaendert(); };
     ZeitraumGeaendert();

@@ -279,3 +279,46 @@ TEST(Dimensionierungsdatei, AufbauUndSpalten) {
 
 } // namespace
 } // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// A candidate whose valance reaches below the ground is never proposed, neither as reaching
+// the requirement nor as the best one; with none buildable there is no proposal.
+TEST(Dimensionierung, NurBaubareKandidatenVorgeschlagen) {
+    const auto kandidat = [](int ausfall, double grad, double durchgang) {
+        TKandidat k;
+        k.Ausfall = ausfall;
+        k.Grad.Terrasse = grad;
+        k.Durchgangshoehe = durchgang;
+        return k;
+    };
+    const struct {
+        std::vector<TKandidat> kandidaten;
+        int vorschlag;
+        bool erreichbar;
+        const char* zeile;
+    } faelle[] = {
+        {{kandidat(100, 0.9, -40), kandidat(150, 0.85, 10)}, 1, true, "Vorschlag: Ausfall 150"},
+        {{kandidat(100, 0.7, -1), kandidat(150, 0.6, 0)},
+         1,
+         false,
+         "Vorschlag: nicht erreichbar; bester Kandidat: Ausfall 150"},
+        {{kandidat(100, 0.9, -40), kandidat(150, 0.95, -80)},
+         -1,
+         false,
+         "Vorschlag: kein baubarer Kandidat (Volant reicht unter den Boden)"},
+    };
+    for (const auto& f : faelle) {
+        TDimensionierung d;
+        d.Kandidaten = f.kandidaten;
+        VorschlagWaehlen(d, true, 0.8);
+        EXPECT_EQ(d.Vorschlag, f.vorschlag) << f.zeile;
+        EXPECT_EQ(d.Erreichbar, f.erreichbar) << f.zeile;
+        EXPECT_EQ(Vorschlagszeilen(d, true).front().rfind(f.zeile, 0), 0u)
+            << Vorschlagszeilen(d, true).front();
+    }
+}
+
+} // namespace
+} // namespace umbrarix

@@ -110,6 +110,14 @@ TEST(Stapelauftrag, OptionMitGleichheitszeichen) {
     }
     const TStapelLesen wert = StapelauftragLesen(faelle[1].zusammen);
     EXPECT_EQ(wert.Auftrag->Ansprechpartnerdatei, "a=b.txt");
+    // A German decimal comma in the required Beschattungsgrad.
+    for (const char* grad : {"80,5", "80.5"}) {
+        V aufruf = faelle[2].getrennt;
+        aufruf[9] = grad;
+        const TStapelLesen r = StapelauftragLesen(aufruf);
+        ASSERT_TRUE(r.Auftrag) << grad << ": " << r.Fehler;
+        EXPECT_DOUBLE_EQ(r.Auftrag->Frage.Mindestgrad, 0.805) << grad;
+    }
 }
 
 // After "--" every argument is the project file, whatever it looks like; before it, the help

@@ -1,0 +1,204 @@
+// The evaluation dialogs by keyboard and at their sizes: no traps, no clipped tables, range
+// fields that do not change each other while typed, no answer to an earlier question.
+
+#include "ui/Form_Dimensionierung.h"
+#include "ui/Form_Haupt.h"
+#include "ui/Form_Jahresuebersicht.h"
+#include "ui/Zeitraumfelder.h"
+
+#include "model/ElementeAufbauen.h"
+
+#include "hilfen/Hauptfenster.h"
+#include "hilfen/SkriptPlattform.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDoubleSpinBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace umbrarix {
+namespace {
+
+constexpr TZeitraum ErsteJuniwoche{152, 158, 72, 96};
+
+// Typed as a person types: select all, then one key after another, then Tab.
+void Tippen(QSpinBox* feld, const char* text) {
+    feld->setFocus();
+    feld->selectAll();
+    QTest::keyClicks(feld, QString::fromUtf8(text));
+}
+
+// Focus moves by Tab from the widget and reaches the target within the steps given.
+bool PerTabErreichbar(QWidget* von, QWidget* ziel, int schritte = 60) {
+    von->setFocus();
+    for (int i = 0; i < schritte; ++i) {
+        QWidget* jetzt = QApplication::focusWidget();
+        if (jetzt == ziel) {
+            return true;
+        }
+        QTest::keyClick(jetzt != nullptr ? jetzt : von, Qt::Key_Tab);
+    }
+    return QApplication::focusWidget() == ziel;
+}
+
+TEST(Dialogfehler, BereichsfelderAendernSichNichtBeimTippen) {
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.show();
+    QApplication::setActiveWindow(&d);
+    d.anz_AusfallVon->setValue(50);
+    Tippen(d.anz_AusfallBis, "300");
+    EXPECT_EQ(d.anz_AusfallVon->value(), 50) << "no change while typing";
+    QTest::keyClick(d.anz_AusfallBis, Qt::Key_Tab);
+    EXPECT_EQ(d.anz_AusfallBis->value(), 300);
+    EXPECT_EQ(d.anz_AusfallVon->value(), 50);
+    EXPECT_EQ(d.anz_Kandidatenzahl->text(), QStringLiteral("26 Kandidaten"));
+    // A "bis" left below its "von" takes "von" along; a "von" above its "bis" the other way.
+    Tippen(d.anz_AusfallBis, "30");
+    QTest::keyClick(d.anz_AusfallBis, Qt::Key_Tab);
+    EXPECT_EQ(d.anz_AusfallVon->value(), 30);
+    d.CheckBox_Neigung->setChecked(true);
+    d.anz_NeigungVon->setValue(0);
+    d.anz_NeigungBis->setValue(20);
+    Tippen(d.anz_NeigungVon, "90");
+    EXPECT_EQ(d.anz_NeigungBis->value(), 20) << "typing 9 of 90 moves nothing";
+    QTest::keyClick(d.anz_NeigungVon, Qt::Key_Tab);
+    EXPECT_EQ(d.anz_NeigungBis->value(), 90);
+}
+
+// Compute, then change the question: the old answer goes and "Übernehmen" with it; a decimal
+// comma counts; a cancelled scan says so.
+TEST(Dialogfehler, KeineAntwortAufEineFruehereFrage) {
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.show();
+    d.anz_Ziel->setCurrentIndex(0);
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.anz_AusfallSchritt->setValue(50);
+    d.BerechnenClick();
+    ASSERT_TRUE(d.Vorschlag());
+    EXPECT_TRUE(d.Button_Uebernehmen->isEnabled());
+    EXPECT_EQ(d.Tabelle_Kandidaten->selectionModel()->selectedRows().size(), 1)
+        << "the proposal's row is marked";
+    const std::function<void()> aenderungen[] = {
+        [&] { d.anz_Mindestgrad->setValue(20); },
+        [&] { d.anz_Ziel->setCurrentIndex(1); },
+        [&] { d.Zeitraumfelder->SetzeZeitraum(GanzesJahr); },
+        [&] { d.anz_AusfallVon->setValue(100); },
+        [&] { d.CheckBox_Breite->setChecked(true); },
+    };
+    for (const auto& aendern : aenderungen) {
+        d.BerechnenClick();
+        ASSERT_TRUE(d.Button_Uebernehmen->isEnabled());
+        aendern();
+        EXPECT_FALSE(d.Vorschlag());
+        EXPECT_FALSE(d.Button_Uebernehmen->isEnabled());
+        EXPECT_EQ(d.anz_Vorschlag->text(), QStringLiteral("Noch nicht berechnet."));
+        EXPECT_EQ(d.Tabelle_Kandidaten->rowCount(), 0);
+    }
+    d.anz_Mindestgrad->setFocus();
+    d.anz_Mindestgrad->selectAll();
+    QTest::keyClicks(d.anz_Mindestgrad, QStringLiteral("85,5"));
+    d.anz_Mindestgrad->interpretText();
+    EXPECT_DOUBLE_EQ(d.anz_Mindestgrad->value(), 85.5);
+    EXPECT_DOUBLE_EQ(d.Frage().Mindestgrad, 0.855);
+}
+
+// A valance below the ground is no awning: such candidates are listed as "nicht baubar" and
+// never proposed.
+TEST(Dialogfehler, NichtBaubareKandidatenNieVorgeschlagen) {
+    TEingabedaten e;
+    e.anz_Vordach_Neigung = 90; // hanging straight down: a long projection reaches the ground
+    e.anz_VordachHoehe = 250;
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben(e));
+    d.anz_Ziel->setCurrentIndex(0);
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.anz_Mindestgrad->setValue(99);
+    d.BerechnenClick();
+    int nichtBaubar = 0;
+    for (int z = 0; z < d.Tabelle_Kandidaten->rowCount(); ++z) {
+        nichtBaubar +=
+            d.Tabelle_Kandidaten->item(z, 5)->text().endsWith(QStringLiteral("(nicht baubar)"));
+    }
+    EXPECT_GT(nichtBaubar, 0);
+    if (const std::optional<TKandidat> v = d.Vorschlag()) {
+        EXPECT_GE(v->Durchgangshoehe, 0);
+    }
+}
+
+// Tab leaves both tables; "Übernehmen" is reached by keyboard after a scan started by Space;
+// the left column does not widen with a long message.
+TEST(Dialogfehler, TastaturOhneFallen) {
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.show();
+    QApplication::setActiveWindow(&d);
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.anz_AusfallSchritt->setValue(50);
+    d.Button_Berechnen->setFocus();
+    QTest::keyClick(d.Button_Berechnen, Qt::Key_Space);
+    ASSERT_TRUE(d.Vorschlag());
+    EXPECT_EQ(QApplication::focusWidget(), d.Button_Berechnen);
+    EXPECT_TRUE(PerTabErreichbar(d.Button_Berechnen, d.Button_Uebernehmen));
+    EXPECT_TRUE(PerTabErreichbar(d.Tabelle_Kandidaten, d.Button_Uebernehmen, 4))
+        << "Tab leaves the table";
+    const int breite = d.anz_Kandidatenzahl->parentWidget()->width();
+    const QPoint ort = d.anz_AusfallVon->mapTo(&d, QPoint());
+    d.anz_AusfallSchritt->setValue(1);
+    d.CheckBox_Breite->setChecked(true);
+    d.anz_BreiteVon->setValue(15);
+    d.anz_BreiteBis->setValue(700);
+    d.anz_BreiteSchritt->setValue(1);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(d.anz_Kandidatenzahl->text().contains(QStringLiteral("zu viele")));
+    EXPECT_EQ(d.anz_Kandidatenzahl->parentWidget()->width(), breite);
+    EXPECT_EQ(d.anz_AusfallVon->mapTo(&d, QPoint()), ort) << "the fields stay put";
+}
+
+// The Jahresübersicht: the whole table in sight, Tab out of it, the period and the buttons
+// outside the scrolled part.
+TEST(Dialogfehler, JahresuebersichtTabelleGanzUndTabHinaus) {
+    testhilfen::THauptfenster w;
+    TForm_Jahresuebersicht* j = nullptr;
+    w.Plattform.BeimZeigen = [&](QDialog& d) {
+        j = dynamic_cast<TForm_Jahresuebersicht*>(&d);
+        d.show();
+        QCoreApplication::processEvents();
+        QTableWidget* t = j->Tabelle_Sonnenstunden;
+        EXPECT_EQ(t->verticalScrollBar()->maximum(), 0) << "all 13 rows in sight";
+        EXPECT_EQ(t->horizontalScrollBar()->maximum(), 0) << "all 4 columns in sight";
+        for (int s = 0; s < 4; ++s) {
+            const QString kopf = t->horizontalHeaderItem(s)->text();
+            const int noetig = t->horizontalHeader()
+                                   ->fontMetrics()
+                                   .boundingRect(QRect(0, 0, 1000, 100), 0, kopf)
+                                   .width();
+            EXPECT_GE(t->columnWidth(s), noetig) << kopf.toStdString();
+        }
+        EXPECT_FALSE(t->tabKeyNavigation());
+        EXPECT_TRUE(j->Button_Schliessen->isVisible());
+        const auto* rollen = d.findChild<QScrollArea*>();
+        ASSERT_NE(rollen, nullptr);
+        EXPECT_FALSE(rollen->widget()->isAncestorOf(j->Button_Schliessen))
+            << "the buttons do not scroll away";
+        EXPECT_FALSE(rollen->widget()->isAncestorOf(j->anz_VonDatum));
+    };
+    w->Jahresuebersicht1->trigger();
+    ASSERT_NE(j, nullptr);
+}
+
+} // namespace
+} // namespace umbrarix
