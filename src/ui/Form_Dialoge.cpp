@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -32,10 +33,35 @@ public:
         setObjectName(name);
         setAutoFillBackground(true);
         setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
     void mousePressEvent(QMouseEvent*) override { klick_(); }
+    // Reached by Tab too: Space or Enter opens the chooser; a dotted frame shows the focus.
+    void keyPressEvent(QKeyEvent* e) override {
+        if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+            klick_();
+            return;
+        }
+        QWidget::keyPressEvent(e);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QWidget::paintEvent(e);
+        if (hasFocus()) {
+            QPainter p(this);
+            p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+            p.drawRect(rect().adjusted(1, 1, -2, -2));
+        }
+    }
+    void focusInEvent(QFocusEvent* e) override {
+        QWidget::focusInEvent(e);
+        update();
+    }
+    void focusOutEvent(QFocusEvent* e) override {
+        QWidget::focusOutEvent(e);
+        update();
+    }
 
 private:
     std::function<void()> klick_;
@@ -197,6 +223,7 @@ TForm_Arbeitsverzeichnis::TForm_Arbeitsverzeichnis(QWidget* eltern, TPlattform& 
     BitBtn1 = Knopf(this, "BitBtn1", QStringLiteral("OK"));
     BitBtn2 = Knopf(this, "BitBtn2", QStringLiteral("Abbrechen"));
     BitBtn1->setGeometry(120, 84, 90, 27);
+    BitBtn1->setDefault(true); // Enter in the field confirms
     BitBtn2->setGeometry(230, 84, 90, 27);
     connect(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     connect(BitBtn2, &QPushButton::clicked, this, &QDialog::reject);

@@ -120,6 +120,8 @@ public:
     void DatumZeitAnzeigen(TTrackBar* sender);
     // Evaluates the instant of the two track bars.
     void ZeitpunktSimulieren();
+    // Left/Right, Page Up/Down, Home/End on the date or time marker.
+    bool MarkerTaste(TFormShape* marker, QKeyEvent* e);
     void Shape_DatumZeitMouseMove(TFormShape* sender, QMouseEvent* e);
     void s_ueberh_MouseDown(TFormShape* sender, QMouseEvent* e);
 

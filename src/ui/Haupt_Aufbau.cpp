@@ -652,6 +652,9 @@ void TForm_Haupt::UntereLeisteAufbauen() {
     Shape_Zeit->Pinselfarbe(0x0000FF);
     Shape_Zeit->setCursor(Qt::SizeHorCursor);
     for (TFormShape* m : {Shape_Datum, Shape_Zeit}) {
+        // Date and time also by keyboard.
+        m->setFocusPolicy(Qt::StrongFocus);
+        m->Taste = [this](TFormShape* s, QKeyEvent* e) { return MarkerTaste(s, e); };
         m->MausBewegt = [this](TFormShape* s, QMouseEvent* e) { Shape_DatumZeitMouseMove(s, e); };
     }
     TrackBar_Datum = std::make_unique<TTrackBar>(QStringLiteral("TrackBar_Datum"), 1, 365, 172);

@@ -7,6 +7,7 @@
 #include "solar/Sonnenstand.h"
 #include "ui/Skalen.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -62,6 +63,41 @@ void TForm_Haupt::Shape_DatumZeitMouseMove(TFormShape* sender, QMouseEvent* e) {
         TrackBar_Uhrzeit->SetzePosition(
             SkalenpositionAusMarker(kandidat, SkalaLinks, SkalaBreite, 144, sender->width()));
     }
+}
+
+bool TForm_Haupt::MarkerTaste(TFormShape* marker, QKeyEvent* e) {
+    if (SimulationLaeuft || e->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) {
+        return false;
+    }
+    const bool datum = marker == Shape_Datum;
+    TTrackBar& leiste = datum ? *TrackBar_Datum : *TrackBar_Uhrzeit;
+    // One step is a day or ten minutes; a page a month (30 days) or an hour.
+    const int seite = datum ? 30 : 6;
+    int ziel = leiste.Position();
+    switch (e->key()) {
+    case Qt::Key_Left:
+        ziel -= 1;
+        break;
+    case Qt::Key_Right:
+        ziel += 1;
+        break;
+    case Qt::Key_PageDown:
+        ziel -= seite;
+        break;
+    case Qt::Key_PageUp:
+        ziel += seite;
+        break;
+    case Qt::Key_Home:
+        ziel = leiste.Minimum();
+        break;
+    case Qt::Key_End:
+        ziel = leiste.Maximum();
+        break;
+    default:
+        return false;
+    }
+    leiste.SetzePosition(ziel);
+    return true;
 }
 
 } // namespace umbrarix

@@ -165,6 +165,29 @@ void TFormShape::paintEvent(QPaintEvent*) {
     } else {
         p.drawRect(r);
     }
+    if (hasFocus()) {
+        // Only a marker moved by keys takes the focus; it shows it with a dotted frame.
+        p.setRenderHint(QPainter::Antialiasing, false);
+        p.setBrush(Qt::NoBrush);
+        p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+        p.drawRect(r);
+    }
+}
+
+void TFormShape::keyPressEvent(QKeyEvent* e) {
+    if (!Taste || !Taste(this, e)) {
+        QWidget::keyPressEvent(e);
+    }
+}
+
+void TFormShape::focusInEvent(QFocusEvent* e) {
+    QWidget::focusInEvent(e);
+    update();
+}
+
+void TFormShape::focusOutEvent(QFocusEvent* e) {
+    QWidget::focusOutEvent(e);
+    update();
 }
 
 void TFormShape::mousePressEvent(QMouseEvent* e) {

@@ -68,12 +68,17 @@ public:
     void Gefuellt(bool gefuellt);
 
     std::function<void(TFormShape*, QMouseEvent*)> MausRunter, MausBewegt, MausHoch;
+    // A key pressed while the marker has the focus; true when it was used.
+    std::function<bool(TFormShape*, QKeyEvent*)> Taste;
 
 protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void focusInEvent(QFocusEvent* e) override;
+    void focusOutEvent(QFocusEvent* e) override;
 
 private:
     TForm form_;

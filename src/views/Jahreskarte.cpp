@@ -32,7 +32,6 @@ QFont Schrift(int pixel, bool fett = false) {
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(pixel);
     f.setBold(fett);
-    f.setStyleStrategy(QFont::NoAntialias);
     return f;
 }
 
@@ -79,7 +78,7 @@ QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& t
 
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, false);
-    p.setRenderHint(QPainter::TextAntialiasing, false);
+    p.setRenderHint(QPainter::TextAntialiasing, true); // a picture meant to be looked at
     p.setPen(Qt::black);
     p.setFont(Schrift(13, true));
     p.drawText(QRect(M::Links, 2, kartenBreite, M::Oben - 6), Qt::AlignLeft | Qt::AlignVCenter,

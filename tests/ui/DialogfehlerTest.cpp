@@ -1,6 +1,7 @@
 // The evaluation dialogs by keyboard and at their sizes: no traps, no clipped tables, range
 // fields that do not change each other while typed, no answer to an earlier question.
 
+#include "ui/Form_Dialoge.h"
 #include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Haupt.h"
 #include "ui/Form_Jahresuebersicht.h"
@@ -198,6 +199,100 @@ TEST(Dialogfehler, JahresuebersichtTabelleGanzUndTabHinaus) {
     };
     w->Jahresuebersicht1->trigger();
     ASSERT_NE(j, nullptr);
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// Walks the Tab cycle from a widget: every stop is visible and enabled, and the cycle comes
+// back to where it started (no trap) within the given number of steps.
+void TabKreisPruefen(QWidget* start, int hoechstens, const char* name) {
+    start->setFocus();
+    ASSERT_EQ(QApplication::focusWidget(), start) << name;
+    std::vector<QWidget*> stopps;
+    for (int i = 0; i < hoechstens; ++i) {
+        QWidget* jetzt = QApplication::focusWidget();
+        ASSERT_NE(jetzt, nullptr) << name << " step " << i;
+        EXPECT_TRUE(jetzt->isVisible() && jetzt->isEnabled())
+            << name << ": invisible stop " << jetzt->objectName().toStdString() << " ("
+            << jetzt->metaObject()->className() << ")";
+        stopps.push_back(jetzt);
+        QTest::keyClick(jetzt, Qt::Key_Tab);
+        if (QApplication::focusWidget() == start) {
+            EXPECT_GT(stopps.size(), 3u) << name;
+            return;
+        }
+    }
+    ADD_FAILURE() << name << ": Tab does not come back after " << hoechstens << " steps, stuck at "
+                  << QApplication::focusWidget()->objectName().toStdString();
+}
+
+TEST(Dialogfehler, TabKreiseOhneFallenUndUnsichtbareStopps) {
+    testhilfen::THauptfenster w;
+    TabKreisPruefen(w->anz_Vordachbreite->Eingabe(), 200, "Hauptfenster");
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.show();
+    QApplication::setActiveWindow(&d);
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.anz_AusfallSchritt->setValue(50);
+    d.BerechnenClick();
+    TabKreisPruefen(d.Button_Berechnen, 60, "Markise dimensionieren");
+}
+
+// The date and time markers by keyboard, with a frame while they have the focus; the colour
+// swatches by Tab and Space; Enter in the working-folder dialog confirms.
+TEST(Dialogfehler, MarkerFarbfelderUndEingabetaste) {
+    testhilfen::THauptfenster w;
+    const struct {
+        TFormShape* marker;
+        TTrackBar* leiste;
+        Qt::Key taste;
+        int erwartet;
+    } faelle[] = {
+        {w->Shape_Datum, w->TrackBar_Datum.get(), Qt::Key_Right, 173},
+        {w->Shape_Datum, w->TrackBar_Datum.get(), Qt::Key_PageUp, 203},
+        {w->Shape_Datum, w->TrackBar_Datum.get(), Qt::Key_End, 365},
+        {w->Shape_Datum, w->TrackBar_Datum.get(), Qt::Key_Home, 1},
+        {w->Shape_Datum, w->TrackBar_Datum.get(), Qt::Key_Left, 1},
+        {w->Shape_Zeit, w->TrackBar_Uhrzeit.get(), Qt::Key_Left, 71},
+        {w->Shape_Zeit, w->TrackBar_Uhrzeit.get(), Qt::Key_PageDown, 65},
+        {w->Shape_Zeit, w->TrackBar_Uhrzeit.get(), Qt::Key_End, 143},
+    };
+    for (const auto& f : faelle) {
+        f.marker->setFocus();
+        QTest::keyClick(f.marker, f.taste);
+        EXPECT_EQ(f.leiste->Position(), f.erwartet) << f.marker->objectName().toStdString();
+    }
+    EXPECT_EQ(w->anz_Uhrzeit->text(), QStringLiteral("Uhrzeit: 23:50 Uhr"));
+    const QImage mitFokus = w->Shape_Zeit->grab().toImage();
+    w->Shape_Datum->setFocus();
+    const QImage ohneFokus = w->Shape_Zeit->grab().toImage();
+    EXPECT_NE(mitFokus, ohneFokus) << "the focus frame shows";
+
+    TForm_Farbauswahl* farben = w->Form_Farbauswahl;
+    farben->Zeigen(w->Farben);
+    farben->show();
+    QApplication::setActiveWindow(farben);
+    farben->Panels[2]->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), farben->Panels[2]);
+    w.Plattform.Farbantworten.push_back(QColor(1, 2, 3));
+    QTest::keyClick(farben->Panels[2], Qt::Key_Space);
+    EXPECT_EQ(farben->Farben().Fensterfarbe, FarbeAusRgb(1, 2, 3)) << "the third swatch";
+    farben->hide();
+
+    TForm_Arbeitsverzeichnis* arbeit = w->Form_Arbeitsverzeichnis;
+    arbeit->Vorbereiten();
+    arbeit->show();
+    QApplication::setActiveWindow(arbeit);
+    arbeit->anz_Arbeitsverzeichnis->setText(w.Ordner.path());
+    arbeit->anz_Arbeitsverzeichnis->setFocus();
+    QTest::keyClick(arbeit->anz_Arbeitsverzeichnis, Qt::Key_Return);
+    EXPECT_EQ(arbeit->result(), QDialog::Accepted);
+    EXPECT_EQ(w->Opendialog1.Ordner, w.Ordner.path() + QStringLiteral("/"));
 }
 
 } // namespace
