@@ -10,15 +10,18 @@
 #include "ui/Auswertungsdialog.h"
 #include "ui/Schrift.h"
 #include "ui/Zeitraumfelder.h"
+#include "views/Jahreskarte.h"
 #include "views/Pngdatei.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace umbrarix {
@@ -43,6 +46,10 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     Image_Terrasse = new QLabel(inhalt);
     Image_Terrasse->setObjectName(QStringLiteral("Image_Terrasse"));
     Image_Terrasse->setPixmap(QPixmap::fromImage(BildTerrasse));
+    for (QLabel* karte : {Image_Fenster, Image_Terrasse}) {
+        karte->setAlignment(Qt::AlignLeft | Qt::AlignTop); // picture and label share (0, 0)
+        karte->installEventFilter(this);
+    }
     karten->addWidget(Image_Fenster);
     karten->addWidget(Image_Terrasse);
     karten->addStretch();
@@ -137,6 +144,46 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     connect(Button_Tabelle, &QPushButton::clicked, this, [this] { TabelleSpeichernClick(); });
     connect(Button_Drucken, &QPushButton::clicked, this, [this] { DruckenClick(); });
     connect(Button_Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+QString TForm_Jahresuebersicht::Kartenhinweis(bool terrasse, QPoint punkt) const {
+    const std::optional<TJahreskartenzelle> z = JahreskartenzelleBei(punkt.x(), punkt.y());
+    if (!z) {
+        return {};
+    }
+    const auto i = static_cast<std::size_t>(RasterIndex(z->Tag, z->Schritt));
+    const double a = raster_.Anteile(terrasse)[i];
+    const TDatum d = TagImJahrZuDatum(z->Tag);
+    const QString zeit = QStringLiteral("%1.%2. %3:%4: ")
+                             .arg(d.Tag, 2, 10, QLatin1Char('0'))
+                             .arg(d.Monat, 2, 10, QLatin1Char('0'))
+                             .arg(z->Schritt / 6, 2, 10, QLatin1Char('0'))
+                             .arg(z->Schritt % 6 * 10, 2, 10, QLatin1Char('0'));
+    if (a == AnteilNacht) {
+        return zeit + QStringLiteral("Nacht");
+    }
+    if (a == AnteilSonneNichtSichtbar) {
+        return zeit + QStringLiteral("Sonne nicht sichtbar");
+    }
+    if (raster_.IstHinterUmgebung(i)) {
+        return zeit + QStringLiteral("Sonne hinter der Umgebung");
+    }
+    return zeit + QString::fromStdString(Festkomma(100 * a, 1)) + QStringLiteral(" % verschattet");
+}
+
+bool TForm_Jahresuebersicht::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ToolTip &&
+        (objekt == Image_Fenster || objekt == Image_Terrasse)) {
+        const auto* hilfe = static_cast<QHelpEvent*>(ereignis);
+        const QString text = Kartenhinweis(objekt == Image_Terrasse, hilfe->pos());
+        if (text.isEmpty()) {
+            QToolTip::hideText();
+        } else {
+            QToolTip::showText(hilfe->globalPos(), text, static_cast<QWidget*>(objekt));
+        }
+        return true;
+    }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 TZeitraum TForm_Jahresuebersicht::Zeitraum() const {

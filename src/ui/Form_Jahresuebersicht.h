@@ -35,6 +35,9 @@ public:
     TZeitraum Zeitraum() const;
     void SetzeZeitraum(const TZeitraum& z);
 
+    // The tooltip of a heat map at a point of its picture: date, time and share, or empty.
+    QString Kartenhinweis(bool terrasse, QPoint punkt) const;
+
     // The buttons' actions.
     void BildSpeichernClick(bool terrasse);
     void TabelleSpeichernClick();
@@ -49,6 +52,9 @@ public:
     QLabel *anz_Beschattungsgrad_f, *anz_Beschattungsgrad_t;
     QPushButton *Button_BildFenster, *Button_BildTerrasse, *Button_Tabelle, *Button_Drucken,
         *Button_Schliessen;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
 private:
     // Called on every change of the period: shows the Beschattungsgrad at once.

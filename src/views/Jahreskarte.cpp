@@ -37,6 +37,14 @@ QFont Schrift(int pixel, bool fett = false) {
 
 } // namespace
 
+std::optional<TJahreskartenzelle> JahreskartenzelleBei(int x, int y) {
+    const int spalte = x - M::Links, zeile = y - M::Oben;
+    if (spalte < 0 || zeile < 0 || spalte >= 365 * M::ZelleBreite || zeile >= 144 * M::ZelleHoehe) {
+        return std::nullopt;
+    }
+    return TJahreskartenzelle{spalte / M::ZelleBreite + 1, zeile / M::ZelleHoehe};
+}
+
 QRgb Jahreskartenfarbe(double anteil) {
     if (anteil == -1) {
         return qRgb(73, 73, 73);

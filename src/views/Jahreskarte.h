@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace umbrarix {
@@ -23,6 +24,12 @@ struct TJahreskartenmasse {
     static constexpr int Breite = Links + 365 * ZelleBreite + 20;
     static constexpr int Hoehe = Oben + 144 * ZelleHoehe + 58;
 };
+
+// The cell (tag 1..365, schritt 0..143) under a point of the picture, if any.
+struct TJahreskartenzelle {
+    int Tag = 0, Schritt = 0;
+};
+std::optional<TJahreskartenzelle> JahreskartenzelleBei(int x, int y);
 
 // Colour of a share: white (0, besonnt) through light to deep blue (1, fully shaded), a scale
 // that keeps its order in grey print and for red-green colour blindness; night RGB (73, 73, 73)

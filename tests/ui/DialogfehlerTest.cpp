@@ -8,6 +8,7 @@
 #include "ui/Zeitraumfelder.h"
 
 #include "model/ElementeAufbauen.h"
+#include "views/Jahreskarte.h"
 
 #include "hilfen/Hauptfenster.h"
 #include "hilfen/SkriptPlattform.h"
@@ -196,6 +197,15 @@ TEST(Dialogfehler, JahresuebersichtTabelleGanzUndTabHinaus) {
         EXPECT_FALSE(rollen->widget()->isAncestorOf(j->Button_Schliessen))
             << "the buttons do not scroll away";
         EXPECT_FALSE(rollen->widget()->isAncestorOf(j->anz_VonDatum));
+        // The heat maps tell date, time and share under the pointer.
+        using M = TJahreskartenmasse;
+        const QString mittag = j->Kartenhinweis(
+            true, QPoint(M::Links + 171 * M::ZelleBreite, M::Oben + 72 * M::ZelleHoehe));
+        EXPECT_TRUE(mittag.startsWith(QStringLiteral("21.06. 12:00: "))) << mittag.toStdString();
+        EXPECT_TRUE(mittag.endsWith(QStringLiteral(" % verschattet"))) << mittag.toStdString();
+        EXPECT_EQ(j->Kartenhinweis(false, QPoint(M::Links + 1, M::Oben + 1)),
+                  QStringLiteral("01.01. 00:00: Nacht"));
+        EXPECT_TRUE(j->Kartenhinweis(false, QPoint(2, 2)).isEmpty());
     };
     w->Jahresuebersicht1->trigger();
     ASSERT_NE(j, nullptr);
