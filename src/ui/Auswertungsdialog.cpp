@@ -27,6 +27,10 @@ void DialogAufbauen(QDialog& dialog, QWidget* inhalt, QLayout* seite, QLayout* u
     rollen->setWidgetResizable(true);
     rollen->setFrameShape(QFrame::NoFrame);
     auto* aussen = new QVBoxLayout(&dialog);
+    aussen->setContentsMargins(8, 8, 8, 8);
+    if (inhalt->layout() != nullptr) {
+        inhalt->layout()->setContentsMargins(0, 0, 0, 0); // the dialog's margins suffice
+    }
     auto* oben = new QHBoxLayout;
     oben->addWidget(rollen, 1);
     if (seite != nullptr) {
@@ -49,8 +53,11 @@ void DialogAufbauen(QDialog& dialog, QWidget* inhalt, QLayout* seite, QLayout* u
     if (unten != nullptr) {
         gewuenscht.rheight() += unten->sizeHint().height();
     }
+    // Layouts round; a few pixels more keep the scroll bars away when there is room.
+    gewuenscht += QSize(16, 16);
     if (const QScreen* schirm = dialog.screen()) {
-        gewuenscht = gewuenscht.boundedTo(schirm->availableSize() - QSize(40, 80));
+        // Room for the window frame and title bar.
+        gewuenscht = gewuenscht.boundedTo(schirm->availableSize() - QSize(8, 48));
     }
     dialog.resize(gewuenscht);
 }

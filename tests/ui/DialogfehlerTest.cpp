@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
@@ -303,6 +304,51 @@ TEST(Dialogfehler, MarkerFarbfelderUndEingabetaste) {
     QTest::keyClick(arbeit->anz_Arbeitsverzeichnis, Qt::Key_Return);
     EXPECT_EQ(arbeit->result(), QDialog::Accepted);
     EXPECT_EQ(w->Opendialog1.Ordner, w.Ordner.path() + QStringLiteral("/"));
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// Run on the screens above: on a large screen both dialogs open with everything in sight, on a
+// small one they fit the screen with their buttons visible and the content scrolling.
+TEST(Dialoggroesse, BeideDialogeAufDiesemBildschirm) {
+    const QSize schirm = QGuiApplication::primaryScreen()->availableSize();
+    const bool gross = schirm.width() >= 1280 && schirm.height() >= 1024;
+    testhilfen::THauptfenster w;
+    const auto pruefen = [&](QDialog& d, QPushButton* knopf, const char* name) {
+        d.show();
+        QCoreApplication::processEvents();
+        EXPECT_LE(d.width(), schirm.width()) << name;
+        EXPECT_LE(d.height(), schirm.height()) << name;
+        const QRect sichtbar(QPoint(), d.size());
+        EXPECT_TRUE(sichtbar.contains(QRect(knopf->mapTo(&d, QPoint()), knopf->size())))
+            << name << ": the button lies within the dialog";
+        const auto* rollen = d.findChild<QScrollArea*>();
+        ASSERT_NE(rollen, nullptr);
+        EXPECT_FALSE(rollen->widget()->isAncestorOf(knopf)) << name;
+        if (gross) {
+            EXPECT_EQ(rollen->horizontalScrollBar()->maximum(), 0) << name << ": all in sight";
+            EXPECT_EQ(rollen->verticalScrollBar()->maximum(), 0) << name << ": all in sight";
+        }
+    };
+    w.Plattform.BeimZeigen = [&](QDialog& d) {
+        auto& j = dynamic_cast<TForm_Jahresuebersicht&>(d);
+        pruefen(d, j.Button_Schliessen, "Jahresübersicht");
+    };
+    w->Jahresuebersicht1->trigger();
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(w.Fenster.get(), p, SzeneAusEingaben({}));
+    pruefen(d, d.Button_Uebernehmen, "Markise dimensionieren");
+    // Before the first computation the table's headers are whole.
+    QTableWidget* t = d.Tabelle_Kandidaten;
+    for (int s = 0; s < t->columnCount(); ++s) {
+        const QString kopf = t->horizontalHeaderItem(s)->text();
+        EXPECT_GE(t->columnWidth(s), t->horizontalHeader()->fontMetrics().horizontalAdvance(kopf))
+            << kopf.toStdString();
+    }
 }
 
 } // namespace
