@@ -159,7 +159,8 @@ TEST(Dialogfehler, TastaturOhneFallen) {
     EXPECT_TRUE(PerTabErreichbar(d.Tabelle_Kandidaten, d.Button_Uebernehmen, 4))
         << "Tab leaves the table";
     const int breite = d.anz_Kandidatenzahl->parentWidget()->width();
-    const QPoint ort = d.anz_AusfallVon->mapTo(&d, QPoint());
+    QWidget* inhalt = d.findChild<QScrollArea*>()->widget(); // measured in the scrolled content
+    const QPoint ort = d.anz_AusfallVon->mapTo(inhalt, QPoint());
     d.anz_AusfallSchritt->setValue(1);
     d.CheckBox_Breite->setChecked(true);
     d.anz_BreiteVon->setValue(15);
@@ -168,7 +169,7 @@ TEST(Dialogfehler, TastaturOhneFallen) {
     QCoreApplication::processEvents();
     EXPECT_TRUE(d.anz_Kandidatenzahl->text().contains(QStringLiteral("zu viele")));
     EXPECT_EQ(d.anz_Kandidatenzahl->parentWidget()->width(), breite);
-    EXPECT_EQ(d.anz_AusfallVon->mapTo(&d, QPoint()), ort) << "the fields stay put";
+    EXPECT_EQ(d.anz_AusfallVon->mapTo(inhalt, QPoint()), ort) << "the fields stay put";
 }
 
 // The Jahresübersicht: the whole table in sight, Tab out of it, the period and the buttons
