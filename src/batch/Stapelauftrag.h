@@ -21,6 +21,8 @@ struct TStapelauftrag {
         Jahresuebersicht,
         Sonnenstunden,
         Dimensionieren,
+        Sonnenbahnen,
+        Maske,
         Version
     } Befehl = Hilfe;
     TBefehl Hilfethema = Hilfe; // with Befehl Hilfe: "BEFEHL --help" names BEFEHL, else all
@@ -43,6 +45,7 @@ struct TStapelauftrag {
     // --horizont: a skyline file replacing the project's, "keine" for an open site; empty:
     // the project's own.
     std::string Horizont;
+    int Maskenschritt = 1; // maske --schritt: degrees between two directions
 
     // Equal when every field is: two spellings of one call read to equal calls.
     bool operator==(const TStapelauftrag&) const = default;

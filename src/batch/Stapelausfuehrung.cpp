@@ -7,6 +7,7 @@
 #include "io/Dateizugriff.h"
 #include "io/Dimensionierungsdatei.h"
 #include "io/Horizontdatei.h"
+#include "io/Maskendatei.h"
 #include "io/Projektuebernahme.h"
 #include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
@@ -26,6 +27,7 @@
 #include "views/Person.h"
 #include "views/Pngdatei.h"
 #include "views/Seitenansicht.h"
+#include "views/Sonnenbahnen.h"
 #include "views/Vorlagen.h"
 
 #include <QDate>
@@ -115,6 +117,21 @@ int Ansicht(const TStapelauftrag& a, TStapelszene& s, std::ostream& aus, std::os
 // cancel the run.
 TJahresraster Raster(const TStapelszene& s) {
     return *JahresrasterBerechnen(s.Szene);
+}
+
+int Sonnenbahnen(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
+                 std::ostream& fehler) {
+    const std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(s.Szene);
+    return Schreiben(
+               a, PngDatei(Sonnenbahnen_Zeichnen(s.Szene, *m, a.Terrasse, a.Tag, a.Zeitposition)),
+               aus, fehler)
+               ? 0
+               : 1;
+}
+
+int Maske(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus, std::ostream& fehler) {
+    const std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(s.Szene, a.Maskenschritt);
+    return Schreiben(a, MaskenCsv(*m), aus, fehler) ? 0 : 1;
 }
 
 int Jahresuebersicht(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
@@ -290,6 +307,10 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
         return Drucken(a, s, fehler);
     case TStapelauftrag::Jahresuebersicht:
         return Jahresuebersicht(a, s, aus, fehler);
+    case TStapelauftrag::Sonnenbahnen:
+        return Sonnenbahnen(a, s, aus, fehler);
+    case TStapelauftrag::Maske:
+        return Maske(a, s, aus, fehler);
     case TStapelauftrag::Sonnenstunden:
         return Sonnenstunden(a, s, aus, fehler);
     case TStapelauftrag::Dimensionieren:

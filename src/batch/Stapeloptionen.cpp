@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 
 #include <sys/stat.h>
 
@@ -147,6 +148,15 @@ TMeldung NeigungLesen(const std::string& w, TStapelauftrag& a) {
     return f;
 }
 
+TMeldung MaskenschrittLesen(const std::string& w, TStapelauftrag& a) {
+    const std::optional<double> g = TextZuZahl(w);
+    if (!g || *g != std::floor(*g) || *g < 1 || *g > 45) {
+        return "--schritt ist eine ganze Zahl von Grad von 1 bis 45, nicht " + w;
+    }
+    a.Maskenschritt = static_cast<int>(*g);
+    return std::nullopt;
+}
+
 TMeldung HorizontOptionLesen(const std::string& w, TStapelauftrag& a) {
     a.Horizont = w;
     return std::nullopt;
@@ -237,6 +247,14 @@ constexpr TStapeloption Optionen[] = {
     {B::Dimensionieren, "--neigung", "VON-BIS:SCHRITT", NeigungLesen, Optional},
     {B::Dimensionieren, "--projekt", "NEU.dat", NeuesProjektLesen, Optional},
     {B::Dimensionieren, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
+
+    {B::Sonnenbahnen, "--ziel", "fenster|terrasse", ZielLesen, ZielFehlt},
+    {B::Sonnenbahnen, "--tag", "N", TagLesen, Optional},
+    {B::Sonnenbahnen, "--uhrzeit", "HH:MM", UhrzeitLesen, Optional},
+    {B::Sonnenbahnen, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
+
+    {B::Maske, "--schritt", "GRAD", MaskenschrittLesen, Optional},
+    {B::Maske, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
     // clang-format on
 };
 
@@ -282,6 +300,12 @@ const std::vector<TStapelbefehl>& Stapelbefehle() {
          {"dimensionieren kunde.dat --ziel terrasse --zeitraum 01.06.-31.08. --uhrzeit "
           "12:00-16:00 --mindestens 80 -o -"},
          DimensionierungAbschliessen},
+        {B::Sonnenbahnen,
+         "sonnenbahnen",
+         "DATEI.png",
+         false,
+         {"sonnenbahnen kunde.dat --ziel fenster --tag 21.06. --uhrzeit 15:00 -o bahnen.png"}},
+        {B::Maske, "maske", "DATEI", true, {"maske kunde.dat --schritt 5 -o maske.csv"}},
     };
     return befehle;
 }

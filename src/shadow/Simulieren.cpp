@@ -30,8 +30,7 @@ struct TSonnenlage {
     TPunkt Normale;
 };
 
-TSonnenlage SonneBestimmen(TSzene& s, const TDrehung& wanddrehung, int N, double t) {
-    const TPunkt sonne = Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad);
+TSonnenlage SonneBestimmen(TSzene& s, const TDrehung& wanddrehung, const TPunkt& sonne) {
     // Written as "not above" so that a vector without a valid height also counts as night.
     s.IstNacht = sonne.x == -1 || !(sonne.z > 0);
     const TPunkt n = wanddrehung.InWelt(TPunkt{1, 0, 0});
@@ -71,11 +70,11 @@ bool VolantWirft(const TEingabedaten& e) {
     return e.CheckBox_Ueberhang || e.CheckBox_Volant;
 }
 
-TPunkt Auswerten(TSzene& s, int N, double t, bool flaechen) {
+TPunkt Auswerten(TSzene& s, const TPunkt& sonne, bool flaechen) {
     const TEingabedaten& e = s.Eingaben;
     // One rotation of the wall serves its normal, its clips and the window's overlaps.
     const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
-    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, N, t);
+    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, sonne);
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
         const TEmpfaenger ebenen(s, wanddrehung);
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
@@ -99,7 +98,8 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
                                   std::size_t abstand) {
     TEingabedaten& e = s.Eingaben;
     const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
-    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, N, t);
+    const TSonnenlage lage =
+        SonneBestimmen(s, wanddrehung, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad));
     const bool besonnt = !s.IstNacht && !s.IstSonneNichtSichtbar;
     std::optional<TEmpfaenger> ebenen;
     if (besonnt) {
@@ -134,11 +134,19 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
 }
 
 TPunkt Simulieren(TSzene& s, int N, double t) {
-    return Auswerten(s, N, t, true);
+    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), true);
 }
 
 TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
-    return Auswerten(s, N, t, false);
+    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), false);
+}
+
+void Richtung_Simulieren(TSzene& s, const TPunkt& sonne) {
+    Auswerten(s, sonne, true);
+}
+
+void Richtung_Anteile_Simulieren(TSzene& s, const TPunkt& sonne) {
+    Auswerten(s, sonne, false);
 }
 
 namespace {

@@ -24,6 +24,11 @@ TPunkt Simulieren(TSzene& szene, int N, double t);
 // of an earlier instant. Shares, flags and every other shadow are those of Simulieren.
 TPunkt Anteile_Simulieren(TSzene& szene, int N, double t);
 
+// The same evaluation for a sun standing in the given direction (a unit vector of the world
+// frame) instead of the sun of a day and time: what the sky mask asks of every direction.
+void Richtung_Simulieren(TSzene& szene, const TPunkt& sonne);
+void Richtung_Anteile_Simulieren(TSzene& szene, const TPunkt& sonne);
+
 // The outlines and switches in which scenes of one facade differ when only their overhang
 // changes (its projection, width or slope, and with them the valance).
 struct TUeberhangvariante {

@@ -7,6 +7,8 @@
 #include "io/Dateizugriff.h"
 #include "io/Horizontdatei.h"
 #include "io/Projektdatei.h"
+#include "io/Projektuebernahme.h"
+#include "views/Sonnenbahnen.h"
 
 #include "hilfen/Hauptfenster.h"
 
@@ -602,6 +604,44 @@ TEST(Stapelprogramm, HorizontAusProjektOderDatei) {
                                 ordner.filePath(QStringLiteral("fehlt.csv")), l("-o"), l("-")});
     EXPECT_EQ(fehlt.Rueckgabe, 1);
     EXPECT_TRUE(fehlt.Fehler.contains("fehlt.csv")) << fehlt.Fehler.toStdString();
+}
+
+} // namespace
+} // namespace umbrarix
+
+namespace umbrarix {
+namespace {
+
+// "maske" writes the mask of both targets; "sonnenbahnen" the diagram the window draws.
+TEST(Stapelprogramm, MaskeUndSonnenbahnen) {
+    const QString vorgabe = QStringLiteral(UMBRARIX_QUELLEN "/beispiele/vorgabe.dat");
+    const TLauf r = Stapel({QStringLiteral("maske"), vorgabe, QStringLiteral("--schritt"),
+                            QStringLiteral("10"), QStringLiteral("-o"), QStringLiteral("-")});
+    ASSERT_EQ(r.Rueckgabe, 0) << r.Fehler.toStdString();
+    ASSERT_TRUE(r.Aus.startsWith("\xEF\xBB\xBF"));
+    const QList<QByteArray> zeilen = r.Aus.mid(3).split('\n');
+    ASSERT_EQ(zeilen.size(), 36 * 8 + 2) << "header, 36 azimuths x 8 elevations, end";
+    EXPECT_EQ(zeilen[0], "Azimut;H\xC3\xB6he;Verschattung Fenster;Verschattung Terrasse\r");
+    EXPECT_EQ(zeilen[1].left(5), "0;10;");
+    EXPECT_TRUE(zeilen[18 * 8 + 1].startsWith("180;10;-2,0000;-2,0000\r")) << "north: behind";
+    for (int i = 1; i <= 36 * 8; ++i) {
+        ASSERT_EQ(zeilen[i].count(';'), 3) << i;
+        ASSERT_TRUE(zeilen[i].endsWith('\r')) << i;
+    }
+    const TLauf falsch = Stapel({QStringLiteral("maske"), vorgabe, QStringLiteral("--schritt"),
+                                 QStringLiteral("0"), QStringLiteral("-o"), QStringLiteral("-")});
+    EXPECT_EQ(falsch.Rueckgabe, 2);
+
+    const QTemporaryDir ordner;
+    const QString bild = ordner.filePath(QStringLiteral("bahnen.png"));
+    const TLauf b = Stapel({QStringLiteral("sonnenbahnen"), vorgabe, QStringLiteral("--ziel"),
+                            QStringLiteral("terrasse"), QStringLiteral("--tag"),
+                            QStringLiteral("21.06."), QStringLiteral("-o"), bild});
+    ASSERT_EQ(b.Rueckgabe, 0) << b.Fehler.toStdString();
+    TSzene s;
+    ProjektUebernehmen(ProjektdateiLesen(Inhalt(vorgabe), Vorgabeprojekt()).Daten, s);
+    const QImage erwartet = Sonnenbahnen_Zeichnen(s, *HimmelsmaskeBerechnen(s), true, 172, 72);
+    EXPECT_EQ(QImage(bild).convertToFormat(QImage::Format_RGB32), erwartet);
 }
 
 } // namespace
