@@ -11,6 +11,7 @@
 #include "views/Kompass.h"
 #include "views/Person.h"
 #include "views/Seitenansicht.h"
+#include "views/Sonnenbahnen.h"
 #include "views/Vorlagen.h"
 
 #include <benchmark/benchmark.h>
@@ -69,6 +70,17 @@ void Ansicht_Terrasse(benchmark::State& state) {
     }
 }
 BENCHMARK(Ansicht_Terrasse)->Unit(benchmark::kMicrosecond);
+
+// The sun-path diagram of the window with a 1-degree mask computed beforehand.
+void Sonnenbahnen_Diagramm(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    const THimmelsmaske m = *HimmelsmaskeBerechnen(s);
+    for (auto _ : state) {
+        const QImage bild = Sonnenbahnen_Zeichnen(s, m, false, 172, 90);
+        benchmark::DoNotOptimize(bild.constBits());
+    }
+}
+BENCHMARK(Sonnenbahnen_Diagramm)->Unit(benchmark::kMillisecond);
 
 void Ansicht_Kompass(benchmark::State& state) {
     TUmgebung& u = Umgebung();

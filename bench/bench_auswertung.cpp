@@ -5,6 +5,7 @@
 
 #include "Benchszene.h"
 #include "auswertung/Dimensionierung.h"
+#include "auswertung/Himmelsmaske.h"
 #include "auswertung/Jahresraster.h"
 #include "auswertung/Sonnenstunden.h"
 #include "auswertung/Zeitraum.h"
@@ -49,6 +50,25 @@ void Jahresuebersicht_AlleElementeMitUmgebung(benchmark::State& state) {
     Uebersicht(state, s);
 }
 BENCHMARK(Jahresuebersicht_AlleElementeMitUmgebung)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// The sky mask of window and terrace, 1 x 1 degree (32,040 directions), over the threads.
+void Himmelsmaske_EinGrad(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    for (auto _ : state) {
+        const std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(s);
+        benchmark::DoNotOptimize(m->Fenster.data());
+    }
+}
+BENCHMARK(Himmelsmaske_EinGrad)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void Himmelsmaske_EinGradEinFaden(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    for (auto _ : state) {
+        const std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(s, 1, {}, 1);
+        benchmark::DoNotOptimize(m->Fenster.data());
+    }
+}
+BENCHMARK(Himmelsmaske_EinGradEinFaden)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // June to August, 12:00 to 16:00: 2,208 instants.
 void Beschattungsgrad_Sommernachmittag(benchmark::State& state) {
