@@ -195,6 +195,8 @@ public:
     // ---- Evaluations over many instants (Haupt_Auswertung.cpp)
     void JahresuebersichtClick();
     void MarkiseDimensionierenClick();
+    // "Sonnenbahnen ...": the sun-path diagram with the shading mask.
+    void SonnenbahnenClick();
     // "Umgebung / Horizont ...": the skyline dialog; OK applies it as an edit.
     void UmgebungClick();
     // The sizing's candidate written into the overhang's fields and taken over as an edit.
@@ -363,6 +365,7 @@ public:
     QMenu* Auswertung1 = nullptr;
     QAction* Jahresuebersicht1 = nullptr;
     QAction* MarkiseDimensionieren1 = nullptr;
+    QAction* Sonnenbahnen1 = nullptr;
     QAction* Umgebung1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;

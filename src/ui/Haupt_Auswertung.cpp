@@ -8,6 +8,7 @@
 #include "solar/Sonnenstand.h"
 #include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Jahresuebersicht.h"
+#include "ui/Form_Sonnenbahnen.h"
 #include "ui/Form_Umgebung.h"
 #include "ui/Widgets.h"
 
@@ -29,9 +30,19 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
     MarkiseDimensionieren1->setObjectName(QStringLiteral("MarkiseDimensionieren1"));
     connect(MarkiseDimensionieren1, &QAction::triggered, this,
             [this] { MarkiseDimensionierenClick(); });
+    Sonnenbahnen1 = Auswertung1->addAction(QStringLiteral("Sonnenbahnen ..."));
+    Sonnenbahnen1->setObjectName(QStringLiteral("Sonnenbahnen1"));
+    connect(Sonnenbahnen1, &QAction::triggered, this, [this] { SonnenbahnenClick(); });
     Umgebung1 = Auswertung1->addAction(QStringLiteral("Umgebung / Horizont ..."));
     Umgebung1->setObjectName(QStringLiteral("Umgebung1"));
     connect(Umgebung1, &QAction::triggered, this, [this] { UmgebungClick(); });
+}
+
+void TForm_Haupt::SonnenbahnenClick() {
+    AugenblickswerteLesen();
+    TForm_Sonnenbahnen dialog(this, plattform_, Szene, Druckdaten(), TrackBar_Datum->Position(),
+                              TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
+    plattform_.ModalZeigen(dialog);
 }
 
 void TForm_Haupt::UmgebungClick() {

@@ -47,9 +47,10 @@ void FrageStellen(TForm_Dimensionierung& d) {
 // evaluates the instant with them; "Abbrechen" changes nothing.
 TEST(Dimensionierungsfenster, BerechnenUndUebernehmen) {
     THauptfenster w;
-    ASSERT_EQ(w->Auswertung1->actions().size(), 3);
+    ASSERT_EQ(w->Auswertung1->actions().size(), 4);
     EXPECT_EQ(w->Auswertung1->actions()[1], w->MarkiseDimensionieren1);
-    EXPECT_EQ(w->Auswertung1->actions()[2], w->Umgebung1);
+    EXPECT_EQ(w->Auswertung1->actions()[2], w->Sonnenbahnen1);
+    EXPECT_EQ(w->Auswertung1->actions()[3], w->Umgebung1);
     EXPECT_EQ(w->MarkiseDimensionieren1->text(), QStringLiteral("Markise dimensionieren ..."));
 
     const TProjektdaten vorher = w->ProjektErfassen();

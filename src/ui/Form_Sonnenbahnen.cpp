@@ -1,0 +1,111 @@
+#include "ui/Form_Sonnenbahnen.h"
+
+#include "io/Dateizugriff.h"
+#include "io/Maskendatei.h"
+#include "print/Seitenflaeche_Qt.h"
+#include "print/Sonnenbahnenseite.h"
+#include "ui/Auswertungsdialog.h"
+#include "views/Pngdatei.h"
+#include "views/Sonnenbahnen.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace umbrarix {
+
+TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, const TSzene& szene,
+                                       TDruckdaten druck, int tag, int schritt, QString ordner)
+    : QDialog(eltern), plattform_(plattform), szene_(szene), druck_(std::move(druck)), tag_(tag),
+      schritt_(schritt), ordner_(std::move(ordner)) {
+    setObjectName(QStringLiteral("Form_Sonnenbahnen"));
+    setWindowTitle(QStringLiteral("Sonnenbahnen"));
+    maske_ = *HimmelsmaskeBerechnen(szene_);
+
+    auto* inhalt = new QWidget;
+    auto* spalte = new QVBoxLayout(inhalt);
+    Image_Sonnenbahnen = new QLabel(inhalt);
+    Image_Sonnenbahnen->setObjectName(QStringLiteral("Image_Sonnenbahnen"));
+    Image_Sonnenbahnen->setFixedSize(TSonnenbahnenmasse::Breite, TSonnenbahnenmasse::Hoehe);
+    spalte->addWidget(Image_Sonnenbahnen);
+
+    auto* unten = new QHBoxLayout;
+    unten->addWidget(new QLabel(QStringLiteral("Ziel:"), this));
+    anz_Ziel = new QComboBox(this);
+    anz_Ziel->setObjectName(QStringLiteral("anz_Ziel"));
+    anz_Ziel->addItems({QStringLiteral("Fenster"), QStringLiteral("Terrasse")});
+    unten->addWidget(anz_Ziel);
+    unten->addStretch();
+    Button_Bild = Knopf(this, "Button_Bild", QStringLiteral("&Bild speichern ..."));
+    Button_Maske = Knopf(this, "Button_Maske", QStringLiteral("&Maske speichern ..."));
+    Button_Drucken = Knopf(this, "Button_Drucken", QStringLiteral("&Drucken ..."));
+    Button_Schliessen = Knopf(this, "Button_Schliessen", QStringLiteral("&Schließen"));
+    for (QPushButton* k : {Button_Bild, Button_Maske, Button_Drucken, Button_Schliessen}) {
+        unten->addWidget(k);
+    }
+    DialogAufbauen(*this, inhalt, nullptr, unten);
+
+    connect(anz_Ziel, &QComboBox::currentIndexChanged, this, [this] { Zeichnen(); });
+    connect(Button_Bild, &QPushButton::clicked, this, [this] { BildSpeichernClick(); });
+    connect(Button_Maske, &QPushButton::clicked, this, [this] { MaskeSpeichernClick(); });
+    connect(Button_Drucken, &QPushButton::clicked, this, [this] { DruckenClick(); });
+    connect(Button_Schliessen, &QPushButton::clicked, this, &QDialog::accept);
+    Zeichnen();
+}
+
+void TForm_Sonnenbahnen::Zeichnen() {
+    bild_ = Sonnenbahnen_Zeichnen(szene_, maske_, anz_Ziel->currentIndex() == 1, tag_, schritt_);
+    Image_Sonnenbahnen->setPixmap(QPixmap::fromImage(bild_));
+}
+
+void TForm_Sonnenbahnen::Speichern(const QString& pfad, const std::string& bytes) {
+    if (const TSchreibfehler fehler = DateiSchreiben(pfad.toStdString(), bytes)) {
+        plattform_.Meldung(this, QString::fromStdString(*fehler), TMeldungsart::Fehler);
+    }
+}
+
+void TForm_Sonnenbahnen::BildSpeichernClick() {
+    TDateiDialog d;
+    d.Titel = QStringLiteral("Bild speichern");
+    d.Filter = QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*");
+    d.Endung = QStringLiteral("png");
+    d.Ordner = ordner_;
+    if (const QString pfad = plattform_.DateiSpeichern(this, d); !pfad.isEmpty()) {
+        Speichern(pfad, PngDatei(bild_));
+    }
+}
+
+void TForm_Sonnenbahnen::MaskeSpeichernClick() {
+    TDateiDialog d;
+    d.Titel = QStringLiteral("Maske speichern");
+    d.Filter = QStringLiteral("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*");
+    d.Endung = QStringLiteral("csv");
+    d.Ordner = ordner_;
+    if (const QString pfad = plattform_.DateiSpeichern(this, d); !pfad.isEmpty()) {
+        Speichern(pfad, MaskenCsv(maske_));
+    }
+}
+
+void TForm_Sonnenbahnen::DruckenClick() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Umbrarix"));
+    if (!plattform_.Druckdialog(this, drucker)) {
+        return;
+    }
+    TQtSeitenflaeche seite(drucker);
+    if (seite.Aktiv()) {
+        Sonnenbahnen_Drucken(seite, druck_,
+                             Sonnenbahnen_Zeichnen(szene_, maske_, false, tag_, schritt_),
+                             Sonnenbahnen_Zeichnen(szene_, maske_, true, tag_, schritt_));
+        seite.Beenden();
+    }
+    if (!seite.Fehler().isEmpty()) {
+        plattform_.Meldung(this, seite.Fehler(), TMeldungsart::Fehler);
+    }
+}
+
+} // namespace umbrarix
