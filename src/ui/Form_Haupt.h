@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <map>
@@ -36,6 +37,8 @@ class QToolButton;
 namespace umbrarix {
 
 class TForm_Info;
+class TForm_Jahresuebersicht;
+class TForm_Sonnenbahnen;
 class TWiederherstellung;
 class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
@@ -197,6 +200,11 @@ public:
     void MarkiseDimensionierenClick();
     // "Sonnenbahnen ...": the sun-path diagram with the shading mask.
     void SonnenbahnenClick();
+    // The evaluation windows open beside this one: they stay open and follow the scene.
+    QPointer<TForm_Jahresuebersicht> Jahresuebersichtsfenster;
+    QPointer<TForm_Sonnenbahnen> Sonnenbahnenfenster;
+    // Hands the scene as just evaluated to the open windows (they compute on their own).
+    void FolgefensterNachfuehren();
     // "Umgebung / Horizont ...": the skyline dialog; OK applies it as an edit.
     void UmgebungClick();
     // The sizing's candidate written into the overhang's fields and taken over as an edit.

@@ -70,15 +70,7 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     }
     zeilen << QStringLiteral("Jahr");
     Tabelle_Sonnenstunden->setVerticalHeaderLabels(zeilen);
-    for (int z = 0; z < 13; ++z) {
-        const TSonnenstunden& h = z < 12 ? stunden_.Monate[static_cast<size_t>(z)] : stunden_.Jahr;
-        const double werte[] = {h.FensterMit, h.FensterOhne, h.TerrasseMit, h.TerrasseOhne};
-        for (int s = 0; s < 4; ++s) {
-            auto* zelle = new QTableWidgetItem(QString::fromStdString(Festkomma(werte[s], 2)));
-            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Tabelle_Sonnenstunden->setItem(z, s, zelle);
-        }
-    }
+    TabelleFuellen();
     Tabelle_Sonnenstunden->setTabKeyNavigation(false); // Tab leaves the table
     Tabelle_Sonnenstunden->setFont(Programmschrift());
     Tabelle_Sonnenstunden->resizeColumnsToContents();
@@ -186,6 +178,49 @@ bool TForm_Jahresuebersicht::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QDialog::eventFilter(objekt, ereignis);
 }
 
+void TForm_Jahresuebersicht::TabelleFuellen() {
+    for (int z = 0; z < 13; ++z) {
+        const TSonnenstunden& h = z < 12 ? stunden_.Monate[static_cast<size_t>(z)] : stunden_.Jahr;
+        const double werte[] = {h.FensterMit, h.FensterOhne, h.TerrasseMit, h.TerrasseOhne};
+        for (int s = 0; s < 4; ++s) {
+            auto* zelle = new QTableWidgetItem(QString::fromStdString(Festkomma(werte[s], 2)));
+            zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            Tabelle_Sonnenstunden->setItem(z, s, zelle);
+        }
+    }
+}
+
+void TForm_Jahresuebersicht::RasterSetzen(TJahresraster raster, int tag, int schritt) {
+    raster_ = std::move(raster);
+    tag_ = tag;
+    schritt_ = schritt;
+    stunden_ = SonnenstundenBerechnen(raster_);
+    BildFenster = Jahreskarte(raster_, false, tag, schritt);
+    BildTerrasse = Jahreskarte(raster_, true, tag, schritt);
+    Image_Fenster->setPixmap(QPixmap::fromImage(BildFenster));
+    Image_Terrasse->setPixmap(QPixmap::fromImage(BildTerrasse));
+    TabelleFuellen();
+    ZeitraumGeaendert();
+}
+
+void TForm_Jahresuebersicht::Nachfuehren(const TSzene& szene, int tag, int schritt) {
+    neuerTag_ = tag;
+    neuerSchritt_ = schritt;
+    if (!nachfuehrung_) {
+        nachfuehrung_ = std::make_unique<TNachfuehrung<TJahresraster>>(
+            this,
+            [](const TSzene& s, const std::function<bool()>& weiter) {
+                return JahresrasterBerechnen(s, [&](int) { return weiter(); });
+            },
+            [this](TJahresraster r) { RasterSetzen(std::move(r), neuerTag_, neuerSchritt_); });
+    }
+    nachfuehrung_->Neu(szene);
+}
+
+bool TForm_Jahresuebersicht::Aktuell() const {
+    return !nachfuehrung_ || nachfuehrung_->Aktuell();
+}
+
 TZeitraum TForm_Jahresuebersicht::Zeitraum() const {
     return Zeitraumfelder->Zeitraum();
 }
@@ -244,6 +279,9 @@ void TForm_Jahresuebersicht::TabelleSpeichernClick() {
 void TForm_Jahresuebersicht::DruckenClick() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Umbrarix"));
+    if (Druckdatenquelle) {
+        druck_ = Druckdatenquelle();
+    }
     if (!plattform_.Druckdialog(this, drucker)) {
         return;
     }

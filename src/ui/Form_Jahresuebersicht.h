@@ -7,10 +7,14 @@
 #include "auswertung/Sonnenstunden.h"
 #include "auswertung/Zeitraum.h"
 #include "print/Druckseiten.h"
+#include "ui/Nachfuehrung.h"
 #include "ui/Plattform.h"
 
 #include <QDialog>
 #include <QImage>
+
+#include <functional>
+#include <memory>
 
 class QComboBox;
 class QDateEdit;
@@ -34,6 +38,15 @@ public:
     // The period as the fields show it.
     TZeitraum Zeitraum() const;
     void SetzeZeitraum(const TZeitraum& z);
+
+    // The window follows the main window's scene: the grid is computed anew on a worker and
+    // shown when done (only the newest state); the main window never waits.
+    void Nachfuehren(const TSzene& szene, int tag, int schritt);
+    // Where printing takes the main window's current texts from (else those of the start).
+    std::function<TDruckdaten()> Druckdatenquelle;
+    // True when the newest scene handed over is the one shown.
+    bool Aktuell() const;
+    void RasterSetzen(TJahresraster raster, int tag, int schritt);
 
     // The tooltip of a heat map at a point of its picture: date, time and share, or empty.
     QString Kartenhinweis(bool terrasse, QPoint punkt) const;
@@ -60,6 +73,7 @@ private:
     // Called on every change of the period: shows the Beschattungsgrad at once.
     void ZeitraumGeaendert();
     void Speichern(const QString& pfad, const std::string& bytes);
+    void TabelleFuellen();
 
     TPlattform& plattform_;
     TJahresraster raster_;
@@ -67,6 +81,9 @@ private:
     TDruckdaten druck_;
     int tag_, schritt_; // the instant the heat maps mark
     QString ordner_;
+    int neuerTag_ = 0, neuerSchritt_ = 0; // the instant of the newest scene handed over
+    // Last: it stops its worker before anything the worker's results are shown in goes.
+    std::unique_ptr<TNachfuehrung<TJahresraster>> nachfuehrung_;
 };
 
 } // namespace umbrarix

@@ -62,6 +62,35 @@ void TForm_Sonnenbahnen::Zeichnen() {
     Image_Sonnenbahnen->setPixmap(QPixmap::fromImage(bild_));
 }
 
+void TForm_Sonnenbahnen::Nachfuehren(const TSzene& szene, int tag, int schritt) {
+    neuerTag_ = tag;
+    neuerSchritt_ = schritt;
+    if (!nachfuehrung_) {
+        nachfuehrung_ = std::make_unique<TNachfuehrung<TNeu>>(
+            this,
+            [](const TSzene& s, const std::function<bool()>& weiter) -> std::optional<TNeu> {
+                std::optional<THimmelsmaske> m =
+                    HimmelsmaskeBerechnen(s, 1, [&](int) { return weiter(); });
+                if (!m) {
+                    return std::nullopt;
+                }
+                return TNeu{s, std::move(*m)};
+            },
+            [this](TNeu neu) {
+                szene_ = std::move(neu.Szene);
+                maske_ = std::move(neu.Maske);
+                tag_ = neuerTag_;
+                schritt_ = neuerSchritt_;
+                Zeichnen();
+            });
+    }
+    nachfuehrung_->Neu(szene);
+}
+
+bool TForm_Sonnenbahnen::Aktuell() const {
+    return !nachfuehrung_ || nachfuehrung_->Aktuell();
+}
+
 void TForm_Sonnenbahnen::Speichern(const QString& pfad, const std::string& bytes) {
     if (const TSchreibfehler fehler = DateiSchreiben(pfad.toStdString(), bytes)) {
         plattform_.Meldung(this, QString::fromStdString(*fehler), TMeldungsart::Fehler);
@@ -93,6 +122,9 @@ void TForm_Sonnenbahnen::MaskeSpeichernClick() {
 void TForm_Sonnenbahnen::DruckenClick() {
     QPrinter drucker(QPrinter::HighResolution);
     drucker.setDocName(QStringLiteral("Umbrarix"));
+    if (Druckdatenquelle) {
+        druck_ = Druckdatenquelle();
+    }
     if (!plattform_.Druckdialog(this, drucker)) {
         return;
     }

@@ -6,10 +6,14 @@
 #include "auswertung/Himmelsmaske.h"
 #include "model/Szene.h"
 #include "print/Druckseiten.h"
+#include "ui/Nachfuehrung.h"
 #include "ui/Plattform.h"
 
 #include <QDialog>
 #include <QImage>
+
+#include <functional>
+#include <memory>
 
 class QComboBox;
 class QLabel;
@@ -27,6 +31,13 @@ public:
     // The diagram of the target shown.
     const QImage& Bild() const { return bild_; }
     const THimmelsmaske& Maske() const { return maske_; }
+
+    // The window follows the main window's scene: the mask is computed anew on a worker and
+    // drawn when done (only the newest state); the main window never waits.
+    void Nachfuehren(const TSzene& szene, int tag, int schritt);
+    // Where printing takes the main window's current texts from (else those of the start).
+    std::function<TDruckdaten()> Druckdatenquelle;
+    bool Aktuell() const;
 
     void BildSpeichernClick();
     void MaskeSpeichernClick();
@@ -47,6 +58,13 @@ private:
     QString ordner_;
     THimmelsmaske maske_;
     QImage bild_;
+    struct TNeu {
+        TSzene Szene;
+        THimmelsmaske Maske;
+    };
+    int neuerTag_ = 0, neuerSchritt_ = 0;
+    // Last: it stops its worker before anything the worker's results are shown in goes.
+    std::unique_ptr<TNachfuehrung<TNeu>> nachfuehrung_;
 };
 
 } // namespace umbrarix

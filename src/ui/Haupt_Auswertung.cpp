@@ -40,9 +40,18 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
 
 void TForm_Haupt::SonnenbahnenClick() {
     AugenblickswerteLesen();
-    TForm_Sonnenbahnen dialog(this, plattform_, Szene, Druckdaten(), TrackBar_Datum->Position(),
-                              TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
-    plattform_.ModalZeigen(dialog);
+    if (Sonnenbahnenfenster) {
+        plattform_.Zeigen(*Sonnenbahnenfenster);
+        return;
+    }
+    auto* dialog =
+        new TForm_Sonnenbahnen(this, plattform_, Szene, Druckdaten(), TrackBar_Datum->Position(),
+                               TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(false);
+    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
+    Sonnenbahnenfenster = dialog;
+    plattform_.Zeigen(*dialog);
 }
 
 void TForm_Haupt::UmgebungClick() {
@@ -69,6 +78,10 @@ void TForm_Haupt::UmgebungClick() {
 
 void TForm_Haupt::JahresuebersichtClick() {
     AugenblickswerteLesen();
+    if (Jahresuebersichtsfenster) {
+        plattform_.Zeigen(*Jahresuebersichtsfenster);
+        return;
+    }
     // The progress panel of the table export appears only when the grid takes longer than
     // a blink.
     constexpr qint64 Augenblick = 150; // ms
@@ -92,10 +105,28 @@ void TForm_Haupt::JahresuebersichtClick() {
     if (!raster) {
         return;
     }
-    TForm_Jahresuebersicht dialog(this, plattform_, *raster, Druckdaten(),
-                                  TrackBar_Datum->Position(), TrackBar_Uhrzeit->Position(),
-                                  SaveDialog2.Ordner);
-    plattform_.ModalZeigen(dialog);
+    // A window that stays open beside this one and follows every change of the scene.
+    auto* dialog = new TForm_Jahresuebersicht(this, plattform_, *raster, Druckdaten(),
+                                              TrackBar_Datum->Position(),
+                                              TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(false);
+    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
+    Jahresuebersichtsfenster = dialog;
+    plattform_.Zeigen(*dialog);
+}
+
+void TForm_Haupt::FolgefensterNachfuehren() {
+    if (!Jahresuebersichtsfenster && !Sonnenbahnenfenster) {
+        return;
+    }
+    const int tag = TrackBar_Datum->Position(), schritt = TrackBar_Uhrzeit->Position();
+    if (Jahresuebersichtsfenster) {
+        Jahresuebersichtsfenster->Nachfuehren(Szene, tag, schritt);
+    }
+    if (Sonnenbahnenfenster) {
+        Sonnenbahnenfenster->Nachfuehren(Szene, tag, schritt);
+    }
 }
 
 void TForm_Haupt::MarkiseDimensionierenClick() {

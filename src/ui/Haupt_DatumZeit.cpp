@@ -45,6 +45,7 @@ void TForm_Haupt::TrackBar_Datum_UhrzeitChange(TTrackBar* sender) {
     ZeitpunktSimulieren();
     // Every edit taken over ends here with its evaluation.
     AenderungErfassen();
+    FolgefensterNachfuehren();
 }
 
 void TForm_Haupt::s_ueberh_MouseDown(TFormShape*, QMouseEvent* e) {

@@ -44,6 +44,8 @@ public:
     virtual int Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) = 0;
     // Shows a dialog modally; returns its result code.
     virtual int ModalZeigen(QDialog& dialog) = 0;
+    // Shows a window that stays open beside the main window.
+    virtual void Zeigen(QDialog& dialog) = 0;
     // Lets the toolkit handle pending window messages (paints during long loops).
     virtual void NachrichtenVerarbeiten() = 0;
     virtual void Signalton() = 0;
@@ -62,6 +64,7 @@ public:
     void Meldung(QWidget* eltern, const QString& text, TMeldungsart art) override;
     int Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) override;
     int ModalZeigen(QDialog& dialog) override;
+    void Zeigen(QDialog& dialog) override;
     void NachrichtenVerarbeiten() override;
     void Signalton() override;
     QString DateiOeffnen(QWidget* eltern, const TDateiDialog& dialog) override;

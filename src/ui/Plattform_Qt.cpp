@@ -41,6 +41,12 @@ QString EndungDesFilters(const QString& filter) {
     return muster.mid(2);
 }
 
+void TQtPlattform::Zeigen(QDialog& dialog) {
+    dialog.show();
+    dialog.raise();
+    dialog.activateWindow();
+}
+
 int TQtPlattform::Frage(QWidget* eltern, const QString& text, const QStringList& knoepfe) {
     QMessageBox box(QMessageBox::Question, QStringLiteral("Umbrarix"), text, QMessageBox::NoButton,
                     eltern);

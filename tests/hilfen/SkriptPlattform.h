@@ -42,6 +42,14 @@ public:
     // What the person does while a dialog is shown (before the answer is taken).
     std::function<void(QDialog&)> BeimZeigen;
 
+    // A window that stays open: recorded and shown, BeimZeigen runs as for a modal one.
+    void Zeigen(QDialog& dialog) override {
+        GezeigteDialoge.push_back(dialog.objectName());
+        dialog.show();
+        if (BeimZeigen) {
+            BeimZeigen(dialog);
+        }
+    }
     int ModalZeigen(QDialog& dialog) override {
         GezeigteDialoge.push_back(dialog.objectName());
         if (BeimZeigen) {

@@ -64,3 +64,83 @@ TEST(Sonnenbahnenfenster, DiagrammZielSpeichernDrucken) {
 
 } // namespace
 } // namespace umbrarix
+
+#include "auswertung/Jahresraster.h"
+#include "print/Jahresuebersichtsseite.h"
+#include "ui/Form_Jahresuebersicht.h"
+
+#include <QElapsedTimer>
+#include <QRadioButton>
+
+namespace umbrarix {
+namespace {
+
+using testhilfen::Maus;
+
+// Both evaluation windows open beside the main window follow a drag of 50 steps and end
+// showing exactly the pictures of the final scene; the main window never waits for them.
+TEST(Folgefenster, ZiehenMitBeidenFensternOffen) {
+    testhilfen::THauptfenster w;
+    w->Ansichtsknoepfe[1]->click(); // the side view with the overhang's handles
+    // The same drag without the windows, out and back, for the comparison printed below.
+    QElapsedTimer ohne;
+    ohne.start();
+    Maus(w->s_ueberh_aussen, QEvent::MouseButtonPress, QPoint(2, 2));
+    for (int k = 1; k <= 50; ++k) {
+        Maus(w->s_ueberh_aussen, QEvent::MouseMove, QPoint(2 + (k % 2), 2));
+    }
+    Maus(w->s_ueberh_aussen, QEvent::MouseButtonRelease, QPoint(2, 2));
+    const qint64 ohneFenster = ohne.elapsed();
+    w->Jahresuebersicht1->trigger();
+    w->Sonnenbahnen1->trigger();
+    ASSERT_TRUE(w->Jahresuebersichtsfenster && w->Sonnenbahnenfenster);
+    EXPECT_EQ(w.Plattform.GezeigteDialoge, (QStringList{QStringLiteral("Form_Jahresuebersicht"),
+                                                        QStringLiteral("Form_Sonnenbahnen")}));
+    EXPECT_TRUE(w->Jahresuebersichtsfenster->isVisible());
+
+    QElapsedTimer uhr;
+    uhr.start();
+    Maus(w->s_ueberh_aussen, QEvent::MouseButtonPress, QPoint(2, 2));
+    for (int k = 1; k <= 50; ++k) {
+        Maus(w->s_ueberh_aussen, QEvent::MouseMove, QPoint(2 + k, 2));
+    }
+    Maus(w->s_ueberh_aussen, QEvent::MouseButtonRelease, QPoint(52, 2));
+    const qint64 ziehen = uhr.elapsed();
+    EXPECT_NE(w->anz_Vordachlaenge->Text(), QStringLiteral("150")) << "the drag changed it";
+
+    uhr.restart();
+    while ((!w->Jahresuebersichtsfenster->Aktuell() || !w->Sonnenbahnenfenster->Aktuell()) &&
+           uhr.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    const qint64 nachlauf = uhr.elapsed();
+    ASSERT_TRUE(w->Jahresuebersichtsfenster->Aktuell() && w->Sonnenbahnenfenster->Aktuell());
+    std::printf("50 drag steps: %lld ms without the windows, %lld ms with both open; shown %lld "
+                "ms after the last\n",
+                static_cast<long long>(ohneFenster), static_cast<long long>(ziehen),
+                static_cast<long long>(nachlauf));
+
+    const int tag = w->TrackBar_Datum->Position(), schritt = w->TrackBar_Uhrzeit->Position();
+    const TJahresraster raster = *JahresrasterBerechnen(w->Szene);
+    EXPECT_EQ(w->Jahresuebersichtsfenster->BildFenster, Jahreskarte(raster, false, tag, schritt));
+    EXPECT_EQ(w->Jahresuebersichtsfenster->BildTerrasse, Jahreskarte(raster, true, tag, schritt));
+    const THimmelsmaske m = *HimmelsmaskeBerechnen(w->Szene);
+    EXPECT_EQ(w->Sonnenbahnenfenster->Bild(),
+              Sonnenbahnen_Zeichnen(w->Szene, m, false, tag, schritt));
+
+    // Undo is a change too; closing a window ends its following.
+    w->Rueckgaengig1->trigger();
+    QCoreApplication::processEvents();
+    w->Sonnenbahnenfenster->close();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(w->Sonnenbahnenfenster);
+    uhr.restart();
+    while (!w->Jahresuebersichtsfenster->Aktuell() && uhr.elapsed() < 20000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_EQ(w->Jahresuebersichtsfenster->BildFenster,
+              Jahreskarte(*JahresrasterBerechnen(w->Szene), false, tag, schritt));
+}
+
+} // namespace
+} // namespace umbrarix
