@@ -1,9 +1,12 @@
 #include "ui/Auswertungsdialog.h"
 
+#include "print/Seitenflaeche_Qt.h"
+#include "ui/Plattform.h"
 #include "ui/Schrift.h"
 
 #include <QDialog>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -18,6 +21,23 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
     k->setObjectName(QString::fromUtf8(name));
     k->setAutoDefault(false);
     return k;
+}
+
+void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
+                   const std::function<void(TSeitenflaeche&)>& seiteZeichnen) {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(QStringLiteral("Umbrarix"));
+    if (!plattform.Druckdialog(fenster, drucker)) {
+        return;
+    }
+    TQtSeitenflaeche seite(drucker);
+    if (seite.Aktiv()) {
+        seiteZeichnen(seite);
+        seite.Beenden();
+    }
+    if (!seite.Fehler().isEmpty()) {
+        plattform.Meldung(fenster, seite.Fehler(), TMeldungsart::Fehler);
+    }
 }
 
 void DialogAufbauen(QDialog& dialog, QWidget* inhalt, QLayout* seite, QLayout* unten) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QDialog;
 class QLayout;
 class QPushButton;
@@ -11,8 +13,16 @@ class QWidget;
 
 namespace umbrarix {
 
+class TPlattform;
+class TSeitenflaeche;
+
 // A named button that Enter in a field does not press.
 QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text);
+
+// Prints one job from an evaluation window: the print dialog (the job named "Umbrarix"), the
+// page drawn by seiteZeichnen, a German message when the printer or the file fails.
+void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
+                   const std::function<void(TSeitenflaeche&)>& seiteZeichnen);
 
 // Lays the dialog out: the content in a scroll area that grows with the dialog, beside it
 // (seite, may be null) and below it (unten, may be null) what must always stay in sight, such

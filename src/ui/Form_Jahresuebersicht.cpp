@@ -6,7 +6,6 @@
 #include "io/Zahlformat.h"
 #include "model/Kalender.h"
 #include "print/Jahresuebersichtsseite.h"
-#include "print/Seitenflaeche_Qt.h"
 #include "ui/Auswertungsdialog.h"
 #include "ui/Schrift.h"
 #include "ui/Zeitraumfelder.h"
@@ -18,7 +17,6 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QPrinter>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QToolTip>
@@ -277,23 +275,13 @@ void TForm_Jahresuebersicht::TabelleSpeichernClick() {
 }
 
 void TForm_Jahresuebersicht::DruckenClick() {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setDocName(QStringLiteral("Umbrarix"));
     if (Druckdatenquelle) {
         druck_ = Druckdatenquelle();
     }
-    if (!plattform_.Druckdialog(this, drucker)) {
-        return;
-    }
-    TQtSeitenflaeche seite(drucker);
-    if (seite.Aktiv()) {
+    SeitenDrucken(this, plattform_, [this](TSeitenflaeche& seite) {
         Jahresuebersicht_Drucken(seite, druck_,
                                  Jahresuebersichtsdruck(raster_, tag_, schritt_, Zeitraum()));
-        seite.Beenden();
-    }
-    if (!seite.Fehler().isEmpty()) {
-        plattform_.Meldung(this, seite.Fehler(), TMeldungsart::Fehler);
-    }
+    });
 }
 
 } // namespace umbrarix

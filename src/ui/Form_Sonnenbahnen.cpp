@@ -2,7 +2,6 @@
 
 #include "io/Dateizugriff.h"
 #include "io/Maskendatei.h"
-#include "print/Seitenflaeche_Qt.h"
 #include "print/Sonnenbahnenseite.h"
 #include "ui/Auswertungsdialog.h"
 #include "views/Pngdatei.h"
@@ -12,7 +11,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -120,24 +118,14 @@ void TForm_Sonnenbahnen::MaskeSpeichernClick() {
 }
 
 void TForm_Sonnenbahnen::DruckenClick() {
-    QPrinter drucker(QPrinter::HighResolution);
-    drucker.setDocName(QStringLiteral("Umbrarix"));
     if (Druckdatenquelle) {
         druck_ = Druckdatenquelle();
     }
-    if (!plattform_.Druckdialog(this, drucker)) {
-        return;
-    }
-    TQtSeitenflaeche seite(drucker);
-    if (seite.Aktiv()) {
+    SeitenDrucken(this, plattform_, [this](TSeitenflaeche& seite) {
         Sonnenbahnen_Drucken(seite, druck_,
                              Sonnenbahnen_Zeichnen(szene_, maske_, false, tag_, schritt_),
                              Sonnenbahnen_Zeichnen(szene_, maske_, true, tag_, schritt_));
-        seite.Beenden();
-    }
-    if (!seite.Fehler().isEmpty()) {
-        plattform_.Meldung(this, seite.Fehler(), TMeldungsart::Fehler);
-    }
+    });
 }
 
 } // namespace umbrarix

@@ -18,7 +18,7 @@ struct TDiagrammkurve {
 };
 
 struct TDimensionierungsdiagrammmasse {
-    static constexpr int Breite = 560, Hoehe = 320;
+    static constexpr int Breite = 600, Hoehe = 320; // room for the legend's longest text
     static constexpr int Links = 48, Rechts = 400, Oben = 16, Unten = 272; // plot area
     static constexpr double AusfallMax = 400;                              // cm, field limit
 };

@@ -14,15 +14,9 @@ namespace umbrarix {
 namespace {
 
 using testhilfen::Grad;
+using testhilfen::OhneElemente;
 using testhilfen::SonneImSchritt;
 using testhilfen::TTestsonne;
-
-TEingabedaten OhneElemente() {
-    TEingabedaten e;
-    e.CheckBox_Ueberhang = e.CheckBox_Volant = e.CheckBox_MauerLinks = e.CheckBox_MauerRechts =
-        false;
-    return e;
-}
 
 // An unshaded vertical south window gets, day by day, the ten-minute steps in which the sun
 // stands above the horizon and in front of the wall (x > 0), and the terrace the same; both

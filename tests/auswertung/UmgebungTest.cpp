@@ -18,15 +18,9 @@ namespace umbrarix {
 namespace {
 
 using testhilfen::Grad;
+using testhilfen::OhneElemente;
 using testhilfen::SonneImSchritt;
 using testhilfen::TTestsonne;
-
-TEingabedaten OhneElemente() {
-    TEingabedaten e;
-    e.CheckBox_Ueberhang = e.CheckBox_Volant = e.CheckBox_MauerLinks = e.CheckBox_MauerRechts =
-        false;
-    return e;
-}
 
 // An unshaded south window: every day, the hours of direct sun are the steps whose sun stands
 // in front of the wall and above the skyline, for constant skylines and one that rises from

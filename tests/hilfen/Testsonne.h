@@ -12,6 +12,14 @@ namespace umbrarix::testhilfen {
 
 inline constexpr double Grad = std::numbers::pi / 180;
 
+// The default inputs with every shading element switched off.
+inline TEingabedaten OhneElemente() {
+    TEingabedaten e;
+    e.CheckBox_Ueberhang = e.CheckBox_Volant = e.CheckBox_MauerLinks = e.CheckBox_MauerRechts =
+        false;
+    return e;
+}
+
 // Equation of time over a 364-day period, four minutes per degree of longitude, summer time
 // 31 March to 30 October, declination 23.45 sin(360/365 (N + 284)), then the rotation into
 // the horizon frame.

@@ -253,6 +253,12 @@ TEST(Dialogfehler, TabKreiseOhneFallenUndUnsichtbareStopps) {
     d.anz_AusfallSchritt->setValue(50);
     d.BerechnenClick();
     TabKreisPruefen(d.Button_Berechnen, 60, "Markise dimensionieren");
+    w.Plattform.BeimZeigen = [](QDialog& dialog) {
+        auto& j = dynamic_cast<TForm_Jahresuebersicht&>(dialog);
+        QApplication::setActiveWindow(&j);
+        TabKreisPruefen(j.Button_Schliessen, 60, "Jahresübersicht");
+    };
+    w->Jahresuebersicht1->trigger();
 }
 
 // The date and time markers by keyboard, with a frame while they have the focus; the colour
