@@ -64,6 +64,8 @@ struct TEingabedaten {
     // The instant
     int TrackBar_Datum = 172;  // day of the year, 1 = 1 January, 1..365 (172 = 21 June)
     int TrackBar_Uhrzeit = 72; // clock time in 10-minute steps, 0..143 (72 = 12:00)
+
+    bool operator==(const TEingabedaten&) const = default;
 };
 
 // One integer spin field: where it sits, its caption, limits and default.

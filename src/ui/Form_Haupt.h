@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 
 class QAction;
 class QCloseEvent;
@@ -456,6 +457,7 @@ private:
     bool ziehen_ = false;
     bool ziehenGeaendert_ = false;
     QString ziehname_;
+    std::optional<TSzene> folgeSzene_; // the scene the evaluation windows last computed from
     bool erfassenGeplant_ = false;
     QString erfassenName_;
     QString titelBasis_;

@@ -201,6 +201,20 @@ void TForm_Jahresuebersicht::RasterSetzen(TJahresraster raster, int tag, int sch
     ZeitraumGeaendert();
 }
 
+void TForm_Jahresuebersicht::AugenblickSetzen(int tag, int schritt) {
+    neuerTag_ = tag;
+    neuerSchritt_ = schritt;
+    if (tag == tag_ && schritt == schritt_) {
+        return; // an evaluation of the same instant: nothing moves
+    }
+    tag_ = tag;
+    schritt_ = schritt;
+    BildFenster = Jahreskarte(raster_, false, tag, schritt);
+    BildTerrasse = Jahreskarte(raster_, true, tag, schritt);
+    Image_Fenster->setPixmap(QPixmap::fromImage(BildFenster));
+    Image_Terrasse->setPixmap(QPixmap::fromImage(BildTerrasse));
+}
+
 void TForm_Jahresuebersicht::Nachfuehren(const TSzene& szene, int tag, int schritt) {
     neuerTag_ = tag;
     neuerSchritt_ = schritt;

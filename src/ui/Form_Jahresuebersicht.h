@@ -47,6 +47,8 @@ public:
     // True when the newest scene handed over is the one shown.
     bool Aktuell() const;
     void RasterSetzen(TJahresraster raster, int tag, int schritt);
+    // Only the instant changed: the marks move, the grid stays.
+    void AugenblickSetzen(int tag, int schritt);
 
     // The tooltip of a heat map at a point of its picture: date, time and share, or empty.
     QString Kartenhinweis(bool terrasse, QPoint punkt) const;

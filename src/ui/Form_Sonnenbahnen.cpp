@@ -85,6 +85,17 @@ void TForm_Sonnenbahnen::Nachfuehren(const TSzene& szene, int tag, int schritt) 
     nachfuehrung_->Neu(szene);
 }
 
+void TForm_Sonnenbahnen::AugenblickSetzen(int tag, int schritt) {
+    neuerTag_ = tag;
+    neuerSchritt_ = schritt;
+    if (tag == tag_ && schritt == schritt_) {
+        return; // an evaluation of the same instant: nothing moves
+    }
+    tag_ = tag;
+    schritt_ = schritt;
+    Zeichnen();
+}
+
 bool TForm_Sonnenbahnen::Aktuell() const {
     return !nachfuehrung_ || nachfuehrung_->Aktuell();
 }

@@ -38,6 +38,8 @@ public:
     // Where printing takes the main window's current texts from (else those of the start).
     std::function<TDruckdaten()> Druckdatenquelle;
     bool Aktuell() const;
+    // Only the instant changed: the sun's mark moves, the mask stays.
+    void AugenblickSetzen(int tag, int schritt);
 
     void BildSpeichernClick();
     void MaskeSpeichernClick();

@@ -15,8 +15,10 @@
 #include <QCheckBox>
 
 #include <QElapsedTimer>
+
 #include <QMenuBar>
 #include <QProgressBar>
+#include <algorithm>
 
 namespace umbrarix {
 
@@ -51,6 +53,7 @@ void TForm_Haupt::SonnenbahnenClick() {
     dialog->setModal(false);
     dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Sonnenbahnenfenster = dialog;
+    folgeSzene_ = Szene;
     plattform_.Zeigen(*dialog);
 }
 
@@ -113,19 +116,52 @@ void TForm_Haupt::JahresuebersichtClick() {
     dialog->setModal(false);
     dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Jahresuebersichtsfenster = dialog;
+    folgeSzene_ = Szene;
     plattform_.Zeigen(*dialog);
 }
 
+namespace {
+
+// The scene apart from its instant: what the grid and the mask are computed from.
+bool GleichOhneAugenblick(const TSzene& a, const TSzene& b) {
+    const auto gleich = [](const TPolygon& x, const TPolygon& y) {
+        return x.Anzahl == y.Anzahl &&
+               std::equal(x.Ecken.begin(), x.Ecken.begin() + x.Anzahl, y.Ecken.begin(),
+                          [](const TPunkt& p, const TPunkt& q) {
+                              return p.x == q.x && p.y == q.y && p.z == q.z;
+                          });
+    };
+    TEingabedaten ea = a.Eingaben, eb = b.Eingaben;
+    ea.TrackBar_Datum = eb.TrackBar_Datum = ea.TrackBar_Uhrzeit = eb.TrackBar_Uhrzeit = 0;
+    return ea == eb && a.Umgebung == b.Umgebung && a.Wandneigung == b.Wandneigung &&
+           gleich(a.Fenster.Polygon, b.Fenster.Polygon) &&
+           gleich(a.Terrasse.Polygon, b.Terrasse.Polygon) &&
+           gleich(a.Ueberhang.Polygon, b.Ueberhang.Polygon) &&
+           gleich(a.Volant.Polygon, b.Volant.Polygon) &&
+           gleich(a.MauerLinks.Polygon, b.MauerLinks.Polygon) &&
+           gleich(a.MauerRechts.Polygon, b.MauerRechts.Polygon);
+}
+
+} // namespace
+
 void TForm_Haupt::FolgefensterNachfuehren() {
     if (!Jahresuebersichtsfenster && !Sonnenbahnenfenster) {
+        folgeSzene_.reset();
         return;
     }
     const int tag = TrackBar_Datum->Position(), schritt = TrackBar_Uhrzeit->Position();
+    // A new date or time (a run, the markers) moves only the marks: nothing to compute again.
+    const bool nurAugenblick = folgeSzene_ && GleichOhneAugenblick(*folgeSzene_, Szene);
+    if (!nurAugenblick) {
+        folgeSzene_ = Szene;
+    }
     if (Jahresuebersichtsfenster) {
-        Jahresuebersichtsfenster->Nachfuehren(Szene, tag, schritt);
+        nurAugenblick ? Jahresuebersichtsfenster->AugenblickSetzen(tag, schritt)
+                      : Jahresuebersichtsfenster->Nachfuehren(Szene, tag, schritt);
     }
     if (Sonnenbahnenfenster) {
-        Sonnenbahnenfenster->Nachfuehren(Szene, tag, schritt);
+        nurAugenblick ? Sonnenbahnenfenster->AugenblickSetzen(tag, schritt)
+                      : Sonnenbahnenfenster->Nachfuehren(Szene, tag, schritt);
     }
 }
 

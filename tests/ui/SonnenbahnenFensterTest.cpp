@@ -128,6 +128,14 @@ TEST(Folgefenster, ZiehenMitBeidenFensternOffen) {
     EXPECT_EQ(w->Sonnenbahnenfenster->Bild(),
               Sonnenbahnen_Zeichnen(w->Szene, m, false, tag, schritt));
 
+    // A new date only moves the marks, at once and without a computation.
+    w->TrackBar_Datum->SetzePosition(200);
+    EXPECT_TRUE(w->Jahresuebersichtsfenster->Aktuell() && w->Sonnenbahnenfenster->Aktuell());
+    EXPECT_EQ(w->Jahresuebersichtsfenster->BildFenster, Jahreskarte(raster, false, 200, schritt));
+    EXPECT_EQ(w->Sonnenbahnenfenster->Bild(),
+              Sonnenbahnen_Zeichnen(w->Szene, m, false, 200, schritt));
+    w->TrackBar_Datum->SetzePosition(tag);
+
     // Undo is a change too; closing a window ends its following.
     w->Rueckgaengig1->trigger();
     QCoreApplication::processEvents();
