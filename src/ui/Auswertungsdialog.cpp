@@ -1,5 +1,6 @@
 #include "ui/Auswertungsdialog.h"
 
+#include "io/Dateizugriff.h"
 #include "print/Seitenflaeche_Qt.h"
 #include "ui/Plattform.h"
 #include "ui/Schrift.h"
@@ -21,6 +22,17 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
     k->setObjectName(QString::fromUtf8(name));
     k->setAutoDefault(false);
     return k;
+}
+
+void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,
+                      const std::function<std::string(const QString& pfad)>& inhalt) {
+    const QString pfad = plattform.DateiSpeichern(fenster, d);
+    if (pfad.isEmpty()) {
+        return;
+    }
+    if (const TSchreibfehler fehler = DateiSchreiben(pfad.toStdString(), inhalt(pfad))) {
+        plattform.Meldung(fenster, QString::fromStdString(*fehler), TMeldungsart::Fehler);
+    }
 }
 
 void SeitenDrucken(QWidget* fenster, TPlattform& plattform,

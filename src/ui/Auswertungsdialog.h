@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QDialog;
 class QLayout;
@@ -14,6 +15,7 @@ class QWidget;
 namespace umbrarix {
 
 class TPlattform;
+struct TDateiDialog;
 class TSeitenflaeche;
 
 // A named button that Enter in a field does not press.
@@ -23,6 +25,11 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text);
 // page drawn by seiteZeichnen, a German message when the printer or the file fails.
 void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
                    const std::function<void(TSeitenflaeche&)>& seiteZeichnen);
+
+// Asks for the file (the dialog's settings d) and writes into it what inhalt gives for its
+// path; a German message when writing fails, nothing when the person cancels.
+void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,
+                      const std::function<std::string(const QString& pfad)>& inhalt);
 
 // Lays the dialog out: the content in a scroll area that grows with the dialog, beside it
 // (seite, may be null) and below it (unten, may be null) what must always stay in sight, such

@@ -249,43 +249,30 @@ void TForm_Jahresuebersicht::ZeitraumGeaendert() {
         QString::fromStdString("Beschattungsgrad Terrasse: " + BeschattungsgradText(g.Terrasse)));
 }
 
-void TForm_Jahresuebersicht::Speichern(const QString& pfad, const std::string& bytes) {
-    if (const std::optional<std::string> fehler = DateiSchreiben(pfad.toStdString(), bytes)) {
-        plattform_.Meldung(this, QString::fromStdString(*fehler), TMeldungsart::Fehler);
-    }
-}
-
 void TForm_Jahresuebersicht::BildSpeichernClick(bool terrasse) {
-    TDateiDialog d;
-    d.Titel = terrasse ? QStringLiteral("Bild Terrasse speichern")
-                       : QStringLiteral("Bild Fenster speichern");
-    d.Filter = QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*");
-    d.Endung = QStringLiteral("png");
-    d.Ordner = ordner_;
-    const QString pfad = plattform_.DateiSpeichern(this, d);
-    if (pfad.isEmpty()) {
-        return;
-    }
-    Speichern(pfad, PngDatei(terrasse ? BildTerrasse : BildFenster));
+    const TDateiDialog d{terrasse ? QStringLiteral("Bild Terrasse speichern")
+                                  : QStringLiteral("Bild Fenster speichern"),
+                         QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
+                         QStringLiteral("png"), ordner_, QString()};
+    InDateiSpeichern(this, plattform_, d, [this, terrasse](const QString&) {
+        return PngDatei(terrasse ? BildTerrasse : BildFenster);
+    });
 }
 
 void TForm_Jahresuebersicht::TabelleSpeichernClick() {
-    TDateiDialog d;
-    d.Titel = QStringLiteral("Tabelle speichern");
-    d.Filter = QStringLiteral(
-        "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*");
-    d.Endung = QStringLiteral("txt");
-    d.Ordner = ordner_;
-    const QString pfad = plattform_.DateiSpeichern(this, d);
-    if (pfad.isEmpty()) {
-        return;
-    }
+    const TDateiDialog d{
+        QStringLiteral("Tabelle speichern"),
+        QStringLiteral(
+            "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
+        QStringLiteral("txt"), ordner_, QString()};
     // A name ending in ".csv" asks for the spreadsheet form of the monthly table.
-    const TZeitraum z = Zeitraum();
-    Speichern(pfad, IstCsvName(pfad.toStdString())
-                        ? SonnenstundenCsv(stunden_)
-                        : Sonnenstundendatei(druck_.Projekt, stunden_, z,
-                                             BeschattungsgradAusRaster(raster_, z)));
+    InDateiSpeichern(this, plattform_, d, [this](const QString& pfad) {
+        const TZeitraum z = Zeitraum();
+        return IstCsvName(pfad.toStdString())
+                   ? SonnenstundenCsv(stunden_)
+                   : Sonnenstundendatei(druck_.Projekt, stunden_, z,
+                                        BeschattungsgradAusRaster(raster_, z));
+    });
 }
 
 void TForm_Jahresuebersicht::DruckenClick() {

@@ -74,7 +74,6 @@ protected:
 private:
     // Called on every change of the period: shows the Beschattungsgrad at once.
     void ZeitraumGeaendert();
-    void Speichern(const QString& pfad, const std::string& bytes);
     void TabelleFuellen();
 
     TPlattform& plattform_;

@@ -1,6 +1,5 @@
 #include "ui/Form_Sonnenbahnen.h"
 
-#include "io/Dateizugriff.h"
 #include "io/Maskendatei.h"
 #include "print/Sonnenbahnenseite.h"
 #include "ui/Auswertungsdialog.h"
@@ -100,32 +99,18 @@ bool TForm_Sonnenbahnen::Aktuell() const {
     return !nachfuehrung_ || nachfuehrung_->Aktuell();
 }
 
-void TForm_Sonnenbahnen::Speichern(const QString& pfad, const std::string& bytes) {
-    if (const TSchreibfehler fehler = DateiSchreiben(pfad.toStdString(), bytes)) {
-        plattform_.Meldung(this, QString::fromStdString(*fehler), TMeldungsart::Fehler);
-    }
-}
-
 void TForm_Sonnenbahnen::BildSpeichernClick() {
-    TDateiDialog d;
-    d.Titel = QStringLiteral("Bild speichern");
-    d.Filter = QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*");
-    d.Endung = QStringLiteral("png");
-    d.Ordner = ordner_;
-    if (const QString pfad = plattform_.DateiSpeichern(this, d); !pfad.isEmpty()) {
-        Speichern(pfad, PngDatei(bild_));
-    }
+    const TDateiDialog d{QStringLiteral("Bild speichern"),
+                         QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
+                         QStringLiteral("png"), ordner_, QString()};
+    InDateiSpeichern(this, plattform_, d, [this](const QString&) { return PngDatei(bild_); });
 }
 
 void TForm_Sonnenbahnen::MaskeSpeichernClick() {
-    TDateiDialog d;
-    d.Titel = QStringLiteral("Maske speichern");
-    d.Filter = QStringLiteral("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*");
-    d.Endung = QStringLiteral("csv");
-    d.Ordner = ordner_;
-    if (const QString pfad = plattform_.DateiSpeichern(this, d); !pfad.isEmpty()) {
-        Speichern(pfad, MaskenCsv(maske_));
-    }
+    const TDateiDialog d{QStringLiteral("Maske speichern"),
+                         QStringLiteral("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
+                         QStringLiteral("csv"), ordner_, QString()};
+    InDateiSpeichern(this, plattform_, d, [this](const QString&) { return MaskenCsv(maske_); });
 }
 
 void TForm_Sonnenbahnen::DruckenClick() {

@@ -51,7 +51,6 @@ public:
 
 private:
     void Zeichnen();
-    void Speichern(const QString& pfad, const std::string& bytes);
 
     TPlattform& plattform_;
     TSzene szene_;
