@@ -26,11 +26,12 @@ inline TEingabedaten OhneElemente() {
 struct TTestsonne {
     double x, y, z; // south, east, up
 };
-inline TTestsonne SonneImSchritt(const TEingabedaten& e, int n, int schritt) {
+// uhrzeit: hours in the zone's clock time; summer time as the inputs switch it.
+inline TTestsonne SonneZurUhrzeit(const TEingabedaten& e, int n, double uhrzeit) {
     const double b = 2 * std::numbers::pi * (n - 81) / 364;
     const double zeitgleichung = 9.87 * std::sin(2 * b) - 7.53 * std::cos(b) - 1.5 * std::sin(b);
     const double meridian = 15 * e.anz_Zeitzone + e.anz_Laengengrad; // degrees east of local
-    double t = schritt / 6.0 + (-meridian * 4 + zeitgleichung) / 60;
+    double t = uhrzeit + (-meridian * 4 + zeitgleichung) / 60;
     if (e.CheckBox_Sommerzeit && n >= 90 && n <= 303) {
         t -= 1;
     }
@@ -43,6 +44,9 @@ inline TTestsonne SonneImSchritt(const TEingabedaten& e, int n, int schritt) {
     return {std::sin(f) * std::cos(d) * std::cos(w) - std::cos(f) * std::sin(d),
             std::cos(d) * std::sin(w),
             std::cos(f) * std::cos(d) * std::cos(w) + std::sin(f) * std::sin(d)};
+}
+inline TTestsonne SonneImSchritt(const TEingabedaten& e, int n, int schritt) {
+    return SonneZurUhrzeit(e, n, schritt / 6.0);
 }
 
 } // namespace umbrarix::testhilfen
