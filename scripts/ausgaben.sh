@@ -42,7 +42,8 @@ for p in vorgabe alle polar west; do
 done
 "$B" --help > hilfe.txt; echo "rc=$?" >> hilfe.txt
 "$B" --version > version.txt
-for c in tabelle velumora drucken ansicht jahresuebersicht sonnenstunden dimensionieren; do
+for c in tabelle velumora drucken ansicht jahresuebersicht sonnenstunden dimensionieren \
+    sonnenbahnen maske sonneneintrag; do
   "$B" $c --help > hilfe.$c.txt; echo "rc=$?" >> hilfe.$c.txt
 done
 n=0

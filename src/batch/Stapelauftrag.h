@@ -23,6 +23,7 @@ struct TStapelauftrag {
         Dimensionieren,
         Sonnenbahnen,
         Maske,
+        Sonneneintrag,
         Version
     } Befehl = Hilfe;
     TBefehl Hilfethema = Hilfe; // with Befehl Hilfe: "BEFEHL --help" names BEFEHL, else all
@@ -46,6 +47,8 @@ struct TStapelauftrag {
     // the project's own.
     std::string Horizont;
     int Maskenschritt = 1; // maske --schritt: degrees between two directions
+    std::string Wetter;    // sonneneintrag --wetter: the weather file
+    double Albedo = 0.2;   // sonneneintrag --albedo: ground reflectance 0..1
 
     // Equal when every field is: two spellings of one call read to equal calls.
     bool operator==(const TStapelauftrag&) const = default;

@@ -9,9 +9,11 @@
 #include "io/Horizontdatei.h"
 #include "io/Maskendatei.h"
 #include "io/Projektuebernahme.h"
+#include "io/Sonneneintragsdatei.h"
 #include "io/Sonnenstundendatei.h"
 #include "io/Velumora.h"
 #include "io/Verschattungstabelle.h"
+#include "io/Wetterdatei.h"
 #include "model/Kalender.h"
 #include "print/Druckauftrag.h"
 #include "print/Jahresuebersichtsseite.h"
@@ -152,6 +154,18 @@ int Sonnenstunden(const TStapelauftrag& a, const TStapelszene& s, std::ostream& 
     return Schreiben(a, datei, aus, fehler) ? 0 : 1;
 }
 
+int Sonneneintrag(const TStapelauftrag& a, const TStapelszene& s, const TWetterjahr& wetter,
+                  std::ostream& aus, std::ostream& fehler) {
+    const TSonneneintrag e = *SonneneintragBerechnen(s.Szene, wetter, a.Terrasse, a.Albedo);
+    if (!e.Ortshinweis.empty()) {
+        fehler << "umbrarix-batch: " << e.Ortshinweis << "\n";
+    }
+    const std::string name = a.Wetter.substr(a.Wetter.find_last_of('/') + 1);
+    const std::string datei =
+        a.Csv ? SonneneintragsCsv(e) : Sonneneintragsdatei(s.Texte, e, name, a.Zeitraum);
+    return Schreiben(a, datei, aus, fehler) ? 0 : 1;
+}
+
 // The candidates' table; with --projekt also the project file of the proposal (or of the best
 // candidate when none reaches the requirement).
 int Dimensionieren(const TStapelauftrag& a, const TStapelszene& s, std::ostream& aus,
@@ -285,6 +299,16 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
         }
         projekt.Umgebung = *horizont.Umgebung;
     }
+    // The weather file is read before the year is computed, so that a wrong one stops at once.
+    std::optional<TWetterjahr> wetter;
+    if (a.Befehl == TStapelauftrag::Sonneneintrag) {
+        TWetterLesen w = WetterdateiLaden(a.Wetter);
+        if (!w.Jahr) {
+            fehler << Dateimeldung(w.Fehler, a.Wetter);
+            return 1;
+        }
+        wetter = std::move(w.Jahr);
+    }
     TStapelszene s;
     s.Texte = ProjektUebernehmen(projekt, s.Szene);
     s.Szene.Eingaben.TrackBar_Datum = a.Tag;
@@ -315,6 +339,8 @@ int StapelAusfuehren(const TStapelauftrag& a, std::ostream& aus, std::ostream& f
         return Sonnenstunden(a, s, aus, fehler);
     case TStapelauftrag::Dimensionieren:
         return Dimensionieren(a, s, aus, fehler);
+    case TStapelauftrag::Sonneneintrag:
+        return Sonneneintrag(a, s, *wetter, aus, fehler);
     case TStapelauftrag::Hilfe:
     case TStapelauftrag::Version:
         break;

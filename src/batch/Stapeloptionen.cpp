@@ -157,6 +157,22 @@ TMeldung MaskenschrittLesen(const std::string& w, TStapelauftrag& a) {
     return std::nullopt;
 }
 
+TMeldung WetterLesen(const std::string& w, TStapelauftrag& a) {
+    a.Wetter = w;
+    return std::nullopt;
+}
+
+TMeldung AlbedoLesen(const std::string& w, TStapelauftrag& a) {
+    std::string punkt = w;
+    std::replace(punkt.begin(), punkt.end(), ',', '.');
+    const std::optional<double> z = TextZuZahl(punkt);
+    if (!z || !(*z >= 0 && *z <= 1)) {
+        return "--albedo ist ein Anteil von 0 bis 1 wie 0.2, nicht " + w;
+    }
+    a.Albedo = *z;
+    return std::nullopt;
+}
+
 TMeldung HorizontOptionLesen(const std::string& w, TStapelauftrag& a) {
     a.Horizont = w;
     return std::nullopt;
@@ -255,6 +271,14 @@ constexpr TStapeloption Optionen[] = {
 
     {B::Maske, "--schritt", "GRAD", MaskenschrittLesen, Optional},
     {B::Maske, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
+
+    {B::Sonneneintrag, "--wetter", "DATEI", WetterLesen, "sonneneintrag braucht --wetter DATEI."},
+    {B::Sonneneintrag, "--ziel", "fenster|terrasse", ZielLesen, Optional},
+    {B::Sonneneintrag, "--albedo", "ANTEIL", AlbedoLesen, Optional},
+    {B::Sonneneintrag, "--zeitraum", "TT.MM.-TT.MM.", ZeitraumLesen, Optional},
+    {B::Sonneneintrag, "--uhrzeit", "HH:MM-HH:MM", TageszeitenLesen, Optional},
+    {B::Sonneneintrag, "--format", "text|csv", FormatLesen, Optional},
+    {B::Sonneneintrag, "--horizont", "DATEI|keine", HorizontOptionLesen, Optional},
     // clang-format on
 };
 
@@ -306,6 +330,11 @@ const std::vector<TStapelbefehl>& Stapelbefehle() {
          false,
          {"sonnenbahnen kunde.dat --ziel fenster --tag 21.06. --uhrzeit 15:00 -o bahnen.png"}},
         {B::Maske, "maske", "DATEI", true, {"maske kunde.dat --schritt 5 -o maske.csv"}},
+        {B::Sonneneintrag,
+         "sonneneintrag",
+         "DATEI",
+         true,
+         {"sonneneintrag kunde.dat --wetter koeln.epw --zeitraum 01.06.-31.08. -o -"}},
     };
     return befehle;
 }

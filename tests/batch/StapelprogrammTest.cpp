@@ -646,3 +646,92 @@ TEST(Stapelprogramm, MaskeUndSonnenbahnen) {
 
 } // namespace
 } // namespace umbrarix
+
+#include "auswertung/Sonneneintrag.h"
+#include "hilfen/Wetterdateien.h"
+#include "io/Sonneneintragsdatei.h"
+#include "io/Wetterdatei.h"
+
+namespace umbrarix {
+namespace {
+
+// Daylight hours with constant radiation, the rest dark.
+testhilfen::TTestwetter Tageslicht(int, int, int stunde) {
+    const bool hell = stunde >= 6 && stunde <= 19;
+    return {hell ? 450.0 : 0.0, hell ? 500.0 : 0.0, hell ? 120.0 : 0.0};
+}
+
+// "sonneneintrag" writes what the core computes from the weather file, in the file's layouts.
+TEST(Stapelprogramm, Sonneneintrag) {
+    const QString vorgabe = QStringLiteral(UMBRARIX_QUELLEN "/beispiele/vorgabe.dat");
+    const QTemporaryDir ordner;
+    const QString epw = ordner.filePath(QStringLiteral("koeln.epw"));
+    const QString try17 = ordner.filePath(QStringLiteral("TRY2015_Jahr.dat"));
+    ASSERT_FALSE(DateiSchreiben(epw.toStdString(),
+                                testhilfen::EpwDatei(Tageslicht, false,
+                                                     "LOCATION,Koeln,NW,DEU,Test,105130,50.87,"
+                                                     "7.17,1.0,92.0")));
+    ASSERT_FALSE(DateiSchreiben(try17.toStdString(), testhilfen::Try2017Datei(Tageslicht)));
+    const auto l = [](const char* t) { return QString::fromUtf8(t); };
+
+    TSzene s;
+    const TProjektdaten texte =
+        ProjektUebernehmen(ProjektdateiLesen(Inhalt(vorgabe), Vorgabeprojekt()).Daten, s);
+    TZeitraum sommer;
+    ASSERT_FALSE(TageLesen("01.06.-31.08.", sommer));
+    ASSERT_FALSE(UhrzeitenLesen("12:00-16:00", sommer));
+
+    const TLauf text =
+        Stapel({l("sonneneintrag"), vorgabe, l("--wetter"), epw, l("--zeitraum"),
+                l("01.06.-31.08."), l("--uhrzeit"), l("12:00-16:00"), l("-o"), l("-")});
+    ASSERT_EQ(text.Rueckgabe, 0) << text.Fehler.toStdString();
+    EXPECT_TRUE(text.Fehler.isEmpty()) << "Köln's weather for a project at Köln: no note";
+    const TSonneneintrag fenster =
+        *SonneneintragBerechnen(s, *WetterdateiLaden(epw.toStdString()).Jahr, false, 0.2);
+    EXPECT_EQ(text.Aus.toStdString(), Sonneneintragsdatei(texte, fenster, "koeln.epw", sommer));
+    EXPECT_TRUE(text.Aus.contains("\r\nAbminderung Fenster: ")) << text.Aus.toStdString();
+
+    // The test reference year lies in the north of Germany: the place is named.
+    const TLauf csv =
+        Stapel({l("sonneneintrag"), vorgabe, l("--wetter"), try17, l("--ziel"), l("terrasse"),
+                l("--albedo"), l("0,3"), l("--format"), l("csv"), l("-o"), l("-")});
+    ASSERT_EQ(csv.Rueckgabe, 0) << csv.Fehler.toStdString();
+    const TSonneneintrag terrasse =
+        *SonneneintragBerechnen(s, *WetterdateiLaden(try17.toStdString()).Jahr, true, 0.3);
+    EXPECT_EQ(csv.Aus.toStdString(), SonneneintragsCsv(terrasse));
+    EXPECT_EQ(csv.Fehler.toStdString(),
+              "umbrarix-batch: Wetterdaten von 54.0° N, 10.2° O, Projekt 50.5° N, 7.0° O\n");
+
+    // Wrong calls (2) and a wrong weather file (1), each named.
+    std::string kaputt = testhilfen::EpwDatei(Tageslicht);
+    kaputt.replace(kaputt.find(",500,120,"), 9, ",-500,120,");
+    const QString falsch = ordner.filePath(QStringLiteral("falsch.epw"));
+    ASSERT_FALSE(DateiSchreiben(falsch.toStdString(), kaputt));
+    struct {
+        QStringList Argumente;
+        int Rueckgabe;
+        const char* Meldung;
+    } faelle[] = {
+        {{l("sonneneintrag"), vorgabe, l("-o"), l("-")}, 2, "sonneneintrag braucht --wetter"},
+        {{l("sonneneintrag"), vorgabe, l("--wetter"), epw, l("--albedo"), l("1.5"), l("-o"),
+          l("-")},
+         2,
+         "--albedo ist ein Anteil von 0 bis 1 wie 0.2, nicht 1.5"},
+        {{l("sonneneintrag"), vorgabe, l("--wetter"), falsch, l("-o"), l("-")},
+         1,
+         "Wetterdatei, Zeile 14: die Direktnormalstrahlung ist negativ: -500: "},
+        {{l("sonneneintrag"), vorgabe, l("--wetter"), ordner.filePath(l("fehlt.epw")), l("-o"),
+          l("-")},
+         1,
+         "fehlt.epw"},
+    };
+    for (const auto& f : faelle) {
+        const TLauf r = Stapel(f.Argumente);
+        EXPECT_EQ(r.Rueckgabe, f.Rueckgabe) << f.Meldung;
+        EXPECT_TRUE(r.Aus.isEmpty()) << f.Meldung;
+        EXPECT_TRUE(r.Fehler.contains(f.Meldung)) << r.Fehler.toStdString();
+    }
+}
+
+} // namespace
+} // namespace umbrarix
