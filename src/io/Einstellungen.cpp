@@ -90,6 +90,22 @@ bool ArbeitsverzeichnisLoeschen(const std::string& programmordner) {
     return ::unlink(pfad.c_str()) == 0 || errno == ENOENT;
 }
 
+std::optional<std::string> LetzteWetterdateiLesen(const std::string& ordner) {
+    const TDateiinhalt d = DateiLesen(ordner + WetterdateiMerkerName);
+    if (!d.Gelesen) {
+        return std::nullopt;
+    }
+    const std::vector<std::string> z = Zeilen(d.Bytes);
+    if (z.empty() || z.front().empty()) {
+        return std::nullopt;
+    }
+    return z.front();
+}
+
+TSchreibfehler LetzteWetterdateiSchreiben(const std::string& ordner, const std::string& pfad) {
+    return DateiSchreiben(ordner + WetterdateiMerkerName, MitCrLf({pfad}));
+}
+
 std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& programmordner) {
     const std::string pfad = programmordner + AnsprechpartnerdateiName;
     if (!Vorhanden(pfad)) {

@@ -48,6 +48,12 @@ TSchreibfehler ArbeitsverzeichnisSchreiben(const std::string& programmordner,
 bool ArbeitsverzeichnisLoeschen(const std::string& programmordner);
 bool ArbeitsverzeichnisVorhanden(const std::string& programmordner);
 
+// The weather file chosen last for the Sonneneintrag: one line with its path as the system
+// spells it, in a file of its own beside the two above ("wetter.ini").
+inline constexpr const char* WetterdateiMerkerName = "wetter.ini";
+std::optional<std::string> LetzteWetterdateiLesen(const std::string& ordner);
+TSchreibfehler LetzteWetterdateiSchreiben(const std::string& ordner, const std::string& pfad);
+
 // The stored contact-person lines, or nothing when there is no default.
 std::optional<std::vector<std::string>> AnsprechpartnerLesen(const std::string& programmordner);
 TSchreibfehler AnsprechpartnerSchreiben(const std::string& programmordner,

@@ -55,6 +55,28 @@ std::string AbminderungText(const TSonneneintrag& e, const TZeitraum& zeitraum) 
            (a ? FestkommaText(100 * *a, 1) + " %" : "keine Sonnenenergie im Zeitraum");
 }
 
+std::vector<std::string> SonneneintragsZusammenfassung(const TSonneneintrag& e,
+                                                       const TZeitraum& zeitraum) {
+    const TEintrag jahr = EintragImJahr(e);
+    std::vector<std::string> z;
+    z.push_back("Fläche " + Ziel(e) + ": " + FestkommaText(e.Flaeche, 2) + " m², im Jahr " +
+                FestkommaText(jahr.GesamtMit() * e.Flaeche / Kilo, 1) + " kWh mit, " +
+                FestkommaText(jahr.GesamtOhne() * e.Flaeche / Kilo, 1) +
+                " kWh ohne Sonnenschutz");
+    z.push_back("Diffuses Himmelslicht auf " + Ziel(e) + ": " +
+                FestkommaText(100 * e.SichtfaktorMit, 1) + " % mit, " +
+                FestkommaText(100 * e.SichtfaktorOhne, 1) + " % ohne Sonnenschutz");
+    z.emplace_back();
+    const TAbminderung a = AbminderungVon(EintragImZeitraum(e, zeitraum));
+    z.push_back("Zeitraum: " + ZeitraumText(zeitraum));
+    z.push_back(AbminderungText(e, zeitraum));
+    z.push_back("davon direkt: " + Prozent(a.Direkt) + ", diffus: " + Prozent(a.Diffus));
+    if (!e.Ortshinweis.empty()) {
+        z.push_back(e.Ortshinweis);
+    }
+    return z;
+}
+
 std::vector<std::string> Sonneneintragstabelle(const TSonneneintrag& e, const std::string& wetter,
                                                const TZeitraum& zeitraum) {
     const std::string titel = "Sonneneintrag " + Ziel(e) + " in kWh/m² (Wetterdaten: " + wetter +
@@ -71,19 +93,8 @@ std::vector<std::string> Sonneneintragstabelle(const TSonneneintrag& e, const st
     const TEintrag jahr = EintragImJahr(e);
     z.push_back(Zeile("Jahr", jahr));
     z.emplace_back();
-    z.push_back("Fläche " + Ziel(e) + ": " + FestkommaText(e.Flaeche, 2) + " m², im Jahr " +
-                FestkommaText(jahr.GesamtMit() * e.Flaeche / Kilo, 1) + " kWh mit, " +
-                FestkommaText(jahr.GesamtOhne() * e.Flaeche / Kilo, 1) + " kWh ohne Sonnenschutz");
-    z.push_back("Diffuses Himmelslicht auf " + Ziel(e) + ": " +
-                FestkommaText(100 * e.SichtfaktorMit, 1) + " % mit, " +
-                FestkommaText(100 * e.SichtfaktorOhne, 1) + " % ohne Sonnenschutz");
-    z.emplace_back();
-    const TAbminderung a = AbminderungVon(EintragImZeitraum(e, zeitraum));
-    z.push_back("Zeitraum: " + ZeitraumText(zeitraum));
-    z.push_back(AbminderungText(e, zeitraum));
-    z.push_back("davon direkt: " + Prozent(a.Direkt) + ", diffus: " + Prozent(a.Diffus));
-    if (!e.Ortshinweis.empty()) {
-        z.push_back(e.Ortshinweis);
+    for (std::string& zeile : SonneneintragsZusammenfassung(e, zeitraum)) {
+        z.push_back(std::move(zeile));
     }
     return z;
 }

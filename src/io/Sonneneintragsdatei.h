@@ -18,6 +18,11 @@ namespace umbrarix {
 std::vector<std::string> Sonneneintragstabelle(const TSonneneintrag& e, const std::string& wetter,
                                                const TZeitraum& zeitraum);
 
+// The lines below the table: the energy on the whole target, the share of the sky's light,
+// the period with its Abminderung and the note on the weather's place.
+std::vector<std::string> SonneneintragsZusammenfassung(const TSonneneintrag& e,
+                                                       const TZeitraum& zeitraum);
+
 // "Abminderung Fenster: 63.4 %", or "... keine Sonnenenergie im Zeitraum".
 std::string AbminderungText(const TSonneneintrag& e, const TZeitraum& zeitraum);
 

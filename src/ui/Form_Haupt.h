@@ -40,6 +40,7 @@ namespace umbrarix {
 class TForm_Info;
 class TForm_Jahresuebersicht;
 class TForm_Sonnenbahnen;
+class TForm_Sonneneintrag;
 class TWiederherstellung;
 class TForm_Farbauswahl;
 class TForm_Arbeitsverzeichnis;
@@ -204,6 +205,9 @@ public:
     // The evaluation windows open beside this one: they stay open and follow the scene.
     QPointer<TForm_Jahresuebersicht> Jahresuebersichtsfenster;
     QPointer<TForm_Sonnenbahnen> Sonnenbahnenfenster;
+    // "Sonneneintrag ...": the solar energy on window or terrace from a weather year.
+    void SonneneintragClick();
+    QPointer<TForm_Sonneneintrag> Sonneneintragsfenster;
     // Hands the scene as just evaluated to the open windows (they compute on their own).
     void FolgefensterNachfuehren();
     // "Umgebung / Horizont ...": the skyline dialog; OK applies it as an edit.
@@ -375,6 +379,7 @@ public:
     QAction* Jahresuebersicht1 = nullptr;
     QAction* MarkiseDimensionieren1 = nullptr;
     QAction* Sonnenbahnen1 = nullptr;
+    QAction* Sonneneintrag1 = nullptr;
     QAction* Umgebung1 = nullptr;
     QAction *FensteralsTarget1, *TerrassealsTarget1, *Beenden1;
     QAction* Projektbeschreibung1;

@@ -9,6 +9,7 @@
 #include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Jahresuebersicht.h"
 #include "ui/Form_Sonnenbahnen.h"
+#include "ui/Form_Sonneneintrag.h"
 #include "ui/Form_Umgebung.h"
 #include "ui/Widgets.h"
 
@@ -35,6 +36,9 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
     Sonnenbahnen1 = Auswertung1->addAction(QStringLiteral("Sonnenbahnen ..."));
     Sonnenbahnen1->setObjectName(QStringLiteral("Sonnenbahnen1"));
     connect(Sonnenbahnen1, &QAction::triggered, this, [this] { SonnenbahnenClick(); });
+    Sonneneintrag1 = Auswertung1->addAction(QStringLiteral("Sonneneintrag ..."));
+    Sonneneintrag1->setObjectName(QStringLiteral("Sonneneintrag1"));
+    connect(Sonneneintrag1, &QAction::triggered, this, [this] { SonneneintragClick(); });
     Umgebung1 = Auswertung1->addAction(QStringLiteral("Umgebung / Horizont ..."));
     Umgebung1->setObjectName(QStringLiteral("Umgebung1"));
     connect(Umgebung1, &QAction::triggered, this, [this] { UmgebungClick(); });
@@ -53,6 +57,22 @@ void TForm_Haupt::SonnenbahnenClick() {
     dialog->setModal(false);
     dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Sonnenbahnenfenster = dialog;
+    folgeSzene_ = Szene;
+    plattform_.Zeigen(*dialog);
+}
+
+void TForm_Haupt::SonneneintragClick() {
+    AugenblickswerteLesen();
+    if (Sonneneintragsfenster) {
+        plattform_.Zeigen(*Sonneneintragsfenster);
+        return;
+    }
+    auto* dialog = new TForm_Sonneneintrag(this, plattform_, Szene, Druckdaten(), Einstellungsorte,
+                                           Opendialog1.Ordner);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(false);
+    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
+    Sonneneintragsfenster = dialog;
     folgeSzene_ = Szene;
     plattform_.Zeigen(*dialog);
 }
@@ -145,7 +165,7 @@ bool GleichOhneAugenblick(const TSzene& a, const TSzene& b) {
 } // namespace
 
 void TForm_Haupt::FolgefensterNachfuehren() {
-    if (!Jahresuebersichtsfenster && !Sonnenbahnenfenster) {
+    if (!Jahresuebersichtsfenster && !Sonnenbahnenfenster && !Sonneneintragsfenster) {
         folgeSzene_.reset();
         return;
     }
@@ -162,6 +182,10 @@ void TForm_Haupt::FolgefensterNachfuehren() {
     if (Sonnenbahnenfenster) {
         nurAugenblick ? Sonnenbahnenfenster->AugenblickSetzen(tag, schritt)
                       : Sonnenbahnenfenster->Nachfuehren(Szene, tag, schritt);
+    }
+    // The weather year knows no instant of the window: only a changed scene counts.
+    if (Sonneneintragsfenster && !nurAugenblick) {
+        Sonneneintragsfenster->Nachfuehren(Szene);
     }
 }
 
