@@ -7,6 +7,7 @@
 #include "auswertung/Dimensionierung.h"
 #include "auswertung/Himmelsmaske.h"
 #include "auswertung/Jahresraster.h"
+#include "auswertung/Sonneneintrag.h"
 #include "auswertung/Sonnenstunden.h"
 #include "auswertung/Zeitraum.h"
 
@@ -69,6 +70,24 @@ void Himmelsmaske_EinGradEinFaden(benchmark::State& state) {
     }
 }
 BENCHMARK(Himmelsmaske_EinGradEinFaden)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// A weather year with direct radiation in every hour from 5 to 21 o'clock (more lit hours than
+// any real year has) for one target: one sky mask and every lit hour's instant.
+void Sonneneintrag_Jahr(benchmark::State& state) {
+    const TSzene s = AlleElementeAn();
+    TWetterjahr w;
+    w.Stunden.resize(WetterStunden);
+    for (int k = 0; k < WetterStunden; ++k) {
+        const bool hell = k % 24 >= 4 && k % 24 <= 20;
+        w.Stunden[static_cast<size_t>(k)] = hell ? TWetterstunde{500, 600, 100} : TWetterstunde{};
+    }
+    for (auto _ : state) {
+        const std::optional<TSonneneintrag> e =
+            SonneneintragBerechnen(s, w, state.range(0) == 1, AlbedoVorgabe);
+        benchmark::DoNotOptimize(e->SichtfaktorMit);
+    }
+}
+BENCHMARK(Sonneneintrag_Jahr)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // June to August, 12:00 to 16:00: 2,208 instants.
 void Beschattungsgrad_Sommernachmittag(benchmark::State& state) {

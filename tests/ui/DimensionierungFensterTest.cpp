@@ -47,10 +47,11 @@ void FrageStellen(TForm_Dimensionierung& d) {
 // evaluates the instant with them; "Abbrechen" changes nothing.
 TEST(Dimensionierungsfenster, BerechnenUndUebernehmen) {
     THauptfenster w;
-    ASSERT_EQ(w->Auswertung1->actions().size(), 4);
+    ASSERT_EQ(w->Auswertung1->actions().size(), 5);
     EXPECT_EQ(w->Auswertung1->actions()[1], w->MarkiseDimensionieren1);
     EXPECT_EQ(w->Auswertung1->actions()[2], w->Sonnenbahnen1);
-    EXPECT_EQ(w->Auswertung1->actions()[3], w->Umgebung1);
+    EXPECT_EQ(w->Auswertung1->actions()[3], w->Sonneneintrag1);
+    EXPECT_EQ(w->Auswertung1->actions()[4], w->Umgebung1);
     EXPECT_EQ(w->MarkiseDimensionieren1->text(), QStringLiteral("Markise dimensionieren ..."));
 
     const TProjektdaten vorher = w->ProjektErfassen();
