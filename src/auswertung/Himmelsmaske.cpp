@@ -16,24 +16,39 @@ TPunkt RichtungsVektor(double azimut, double hoehe) {
 }
 
 std::optional<THimmelsmaske> HimmelsmaskeBerechnen(const TSzene& szene, int schritt,
-                                                   const TFortschritt& fortschritt, int faeden) {
+                                                   const TFortschritt& fortschritt, int faeden,
+                                                   TMaskenziele ziele) {
     THimmelsmaske m;
     m.Schritt = std::clamp(schritt, 1, 45);
     m.Azimute = (360 + m.Schritt - 1) / m.Schritt;
     m.Hoehen = (90 - 1) / m.Schritt;
     const int anzahl = m.Azimute * m.Hoehen;
-    m.Fenster.assign(static_cast<size_t>(anzahl), 0.0);
-    m.Terrasse.assign(static_cast<size_t>(anzahl), 0.0);
+    const bool fenster = ziele != TMaskenziele::Terrasse, terrasse = ziele != TMaskenziele::Fenster;
+    if (fenster) {
+        m.Fenster.assign(static_cast<size_t>(anzahl), 0.0);
+    }
+    if (terrasse) {
+        m.Terrasse.assign(static_cast<size_t>(anzahl), 0.0);
+    }
     const bool fertig = ParallelAuswerten(
         szene, anzahl,
-        [&m](TSzene& s, int i) {
+        [&m, fenster, terrasse](TSzene& s, int i) {
             const int a = i / m.Hoehen, h = i % m.Hoehen;
-            Richtung_Anteile_Simulieren(s, RichtungsVektor(m.Azimut(a), m.Hoehe(h)));
+            const TPunkt richtung = RichtungsVektor(m.Azimut(a), m.Hoehe(h));
+            if (fenster && terrasse) {
+                Richtung_Anteile_Simulieren(s, richtung);
+            } else {
+                Richtung_Ziel_Anteil_Simulieren(s, richtung, terrasse);
+            }
             const auto k = static_cast<size_t>(i);
             // Behind the wall keeps its own mark; behind the surroundings gets the mask's.
             const bool umgebung = s.IstHinterUmgebung;
-            m.Fenster[k] = umgebung ? MaskeHinterUmgebung : s.Fenster.Verschattungsanteil;
-            m.Terrasse[k] = umgebung ? MaskeHinterUmgebung : s.Terrasse.Verschattungsanteil;
+            if (fenster) {
+                m.Fenster[k] = umgebung ? MaskeHinterUmgebung : s.Fenster.Verschattungsanteil;
+            }
+            if (terrasse) {
+                m.Terrasse[k] = umgebung ? MaskeHinterUmgebung : s.Terrasse.Verschattungsanteil;
+            }
         },
         fortschritt, faeden);
     if (!fertig) {

@@ -34,10 +34,14 @@ struct THimmelsmaske {
     const std::vector<double>& Werte(bool terrasse) const { return terrasse ? Terrasse : Fenster; }
 };
 
+// Which targets a mask is computed for; the values of the other stay empty.
+enum class TMaskenziele { Beide, Fenster, Terrasse };
+
 // The mask of the scene over the threads, on copies of it; nothing when cancelled.
 // schritt: 1 to 45 degrees.
 std::optional<THimmelsmaske> HimmelsmaskeBerechnen(const TSzene& szene, int schritt = 1,
                                                    const TFortschritt& fortschritt = {},
-                                                   int faeden = AnzahlRechenfaeden());
+                                                   int faeden = AnzahlRechenfaeden(),
+                                                   TMaskenziele ziele = TMaskenziele::Beide);
 
 } // namespace umbrarix

@@ -191,9 +191,9 @@ std::optional<TSonneneintrag> SonneneintragBerechnen(const TSzene& szene, const 
     e.Ortshinweis = Ortshinweis(szene, w);
     const TPunkt n = Zielnormale(szene, terrasse);
 
-    // The mask (one evaluation of the sky, for both targets) and the hours' beams share the
-    // progress: the mask first.
-    const std::optional<THimmelsmaske> maske = HimmelsmaskeBerechnen(szene, 1, fortschritt, faeden);
+    // The target's mask and the hours' beams share the progress: the mask first.
+    const std::optional<THimmelsmaske> maske = HimmelsmaskeBerechnen(
+        szene, 1, fortschritt, faeden, terrasse ? TMaskenziele::Terrasse : TMaskenziele::Fenster);
     if (!maske) {
         return std::nullopt;
     }
@@ -232,7 +232,7 @@ std::optional<TSonneneintrag> SonneneintragBerechnen(const TSzene& szene, const 
             const TStundenmitte mitte = Stundenmitte(s, w, static_cast<int>(k));
             const double t =
                 Sonnenzeit(mitte.Tag, mitte.Uhrzeit, s.Laengenkorrektur, /*sommerzeit=*/false);
-            const TPunkt sonne = Anteile_Simulieren(s, mitte.Tag, t);
+            const TPunkt sonne = Ziel_Anteil_Simulieren(s, mitte.Tag, t, terrasse);
             if (s.IstNacht || s.IstSonneNichtSichtbar) {
                 return;
             }

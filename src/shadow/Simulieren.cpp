@@ -91,7 +91,51 @@ TPunkt Auswerten(TSzene& s, const TPunkt& sonne, bool flaechen) {
     return lage.Sonne;
 }
 
+// The evaluation of one target: only the casters' shadows on its plane and its share.
+TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse) {
+    using W = TVerschattendesElement;
+    const TEingabedaten& e = s.Eingaben;
+    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    const TSonnenlage lage = SonneBestimmen(s, wanddrehung, sonne);
+    // Behind the surroundings the share is 1 whatever the shadows: none is thrown.
+    if (!s.IstNacht && !s.IstSonneNichtSichtbar && !s.IstHinterUmgebung) {
+        const TEmpfangsebene ebene =
+            terrasse ? TEmpfangsebene(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
+                                      s.Terrasse.Polygon)
+                     : TEmpfangsebene(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
+        TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
+        const bool an[] = {UeberhangWirft(e), VolantWirft(e), e.CheckBox_MauerLinks,
+                           e.CheckBox_MauerRechts};
+        for (int i = 0; i < 4; ++i) {
+            if (!an[i]) {
+                continue;
+            }
+            if (terrasse) {
+                SchattenWerfen(*werfer[i], lage.Sonne, TPunkt{0, 0, 1}, ebene,
+                               &W::SchattenBodenebene, nullptr, &W::SchattenTerrasse);
+            } else {
+                SchattenWerfen(*werfer[i], lage.Sonne, lage.Normale, ebene, &W::SchattenWandebene,
+                               nullptr, &W::SchattenFenster);
+            }
+        }
+    }
+    if (terrasse) {
+        Verschattungsanteil_berechnen(s, s.Terrasse, 0, nullptr, nullptr);
+    } else {
+        Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
+    }
+    return lage.Sonne;
+}
+
 } // namespace
+
+TPunkt Ziel_Anteil_Simulieren(TSzene& s, int N, double t, bool terrasse) {
+    return ZielAuswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), terrasse);
+}
+
+void Richtung_Ziel_Anteil_Simulieren(TSzene& s, const TPunkt& sonne, bool terrasse) {
+    ZielAuswerten(s, sonne, terrasse);
+}
 
 void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante> varianten, int N,
                                   double t, double* fenster, double* terrasse,

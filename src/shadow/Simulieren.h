@@ -29,6 +29,13 @@ TPunkt Anteile_Simulieren(TSzene& szene, int N, double t);
 void Richtung_Simulieren(TSzene& szene, const TPunkt& sonne);
 void Richtung_Anteile_Simulieren(TSzene& szene, const TPunkt& sonne);
 
+// Anteile_Simulieren and Richtung_Anteile_Simulieren for one target (the terrace, or the
+// window): its share bit for bit the one of the evaluation of both, at about half the work.
+// The other target's share and shadows keep what an earlier evaluation wrote; behind the
+// surroundings no shadow is thrown at all.
+TPunkt Ziel_Anteil_Simulieren(TSzene& szene, int N, double t, bool terrasse);
+void Richtung_Ziel_Anteil_Simulieren(TSzene& szene, const TPunkt& sonne, bool terrasse);
+
 // The outlines and switches in which scenes of one facade differ when only their overhang
 // changes (its projection, width or slope, and with them the valance).
 struct TUeberhangvariante {

@@ -39,6 +39,14 @@ TEST(Himmelsmaske, WieDieAuswertungEinesAugenblicks) {
         ASSERT_EQ(a.Fenster.Verschattungsanteil, b.Fenster.Verschattungsanteil) << i;
         ASSERT_EQ(a.Terrasse.Verschattungsanteil, b.Terrasse.Verschattungsanteil) << i;
         ASSERT_EQ(a.IstHinterUmgebung, b.IstHinterUmgebung) << i;
+        // One target alone gives its share of the evaluation of both.
+        for (const bool terrasse : {false, true}) {
+            TSzene c = szene;
+            Ziel_Anteil_Simulieren(c, tag, Zeitpunkt_Sonnenzeit(szene, tag, schritt), terrasse);
+            ASSERT_EQ((terrasse ? c.Terrasse : c.Fenster).Verschattungsanteil,
+                      (terrasse ? a.Terrasse : a.Fenster).Verschattungsanteil)
+                << i << " " << terrasse;
+        }
     }
     const std::optional<THimmelsmaske> zwei = HimmelsmaskeBerechnen(szene, 1, {}, 2);
     const std::optional<THimmelsmaske> eins = HimmelsmaskeBerechnen(szene, 1, {}, 1);
@@ -47,6 +55,12 @@ TEST(Himmelsmaske, WieDieAuswertungEinesAugenblicks) {
     EXPECT_EQ(zwei->Hoehen, 89);
     EXPECT_EQ(zwei->Fenster, eins->Fenster);
     EXPECT_EQ(zwei->Terrasse, eins->Terrasse);
+    const auto fenster = HimmelsmaskeBerechnen(szene, 1, {}, 2, TMaskenziele::Fenster);
+    const auto terrasse = HimmelsmaskeBerechnen(szene, 1, {}, 2, TMaskenziele::Terrasse);
+    EXPECT_EQ(fenster->Fenster, zwei->Fenster);
+    EXPECT_TRUE(fenster->Terrasse.empty());
+    EXPECT_EQ(terrasse->Terrasse, zwei->Terrasse);
+    EXPECT_TRUE(terrasse->Fenster.empty());
     int hinter = 0;
     for (int a = 0; a < zwei->Azimute; a += 7) {
         for (int h = 0; h < zwei->Hoehen; h += 5) {
