@@ -62,6 +62,16 @@ void Himmelsmaske_EinGrad(benchmark::State& state) {
 }
 BENCHMARK(Himmelsmaske_EinGrad)->Unit(benchmark::kMillisecond)->UseRealTime();
 
+// The same for the default scene (awning with valance, no wall projections).
+void Himmelsmaske_Vorgabeszene(benchmark::State& state) {
+    const TSzene s = SzeneAusEingaben({});
+    for (auto _ : state) {
+        const std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(s);
+        benchmark::DoNotOptimize(m->Fenster.data());
+    }
+}
+BENCHMARK(Himmelsmaske_Vorgabeszene)->Unit(benchmark::kMillisecond)->UseRealTime();
+
 void Himmelsmaske_EinGradEinFaden(benchmark::State& state) {
     const TSzene s = AlleElementeAn();
     for (auto _ : state) {
