@@ -26,6 +26,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace umbrarix {
 namespace {
 
@@ -100,8 +102,12 @@ TEST(Sonneneintragsfenster, WetterdateiZielFolgenSpeichernDrucken) {
     s.grab().save(QStringLiteral(UMBRARIX_BILDORDNER "/sonneneintrag_fenster.png"));
 
     // A changed scene is followed.
+    QElapsedTimer uhr;
+    uhr.start();
     w->CheckBox_MauerLinks->click();
     ASSERT_TRUE(Warten(s));
+    std::printf("Sonneneintrag shown %lld ms after the change\n",
+                static_cast<long long>(uhr.elapsed()));
     const TSonneneintrag neu = *SonneneintragBerechnen(w->Szene, wetter, true, 0.35);
     EXPECT_EQ(EintragImJahr(*s.Eintrag()).DirektMit, EintragImJahr(neu).DirektMit);
     EXPECT_EQ(s.Bild(), Sonneneintragsdiagramm_Zeichnen(neu));
