@@ -21,7 +21,8 @@ TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, c
       schritt_(schritt), ordner_(std::move(ordner)) {
     setObjectName(QStringLiteral("Form_Sonnenbahnen"));
     setWindowTitle(QStringLiteral("Sonnenbahnen"));
-    maske_ = *HimmelsmaskeBerechnen(szene_);
+    // The target shown first; the other when it is asked for.
+    maske_ = *HimmelsmaskeBerechnen(szene_, 1, {}, AnzahlRechenfaeden(), TMaskenziele::Fenster);
 
     auto* inhalt = new QWidget;
     auto* spalte = new QVBoxLayout(inhalt);
@@ -46,7 +47,10 @@ TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, c
     }
     DialogAufbauen(*this, inhalt, nullptr, unten);
 
-    connect(anz_Ziel, &QComboBox::currentIndexChanged, this, [this] { Zeichnen(); });
+    connect(anz_Ziel, &QComboBox::currentIndexChanged, this, [this] {
+        terrasseGezeigt_ = anz_Ziel->currentIndex() == 1;
+        Zeichnen();
+    });
     connect(Button_Bild, &QPushButton::clicked, this, [this] { BildSpeichernClick(); });
     connect(Button_Maske, &QPushButton::clicked, this, [this] { MaskeSpeichernClick(); });
     connect(Button_Drucken, &QPushButton::clicked, this, [this] { DruckenClick(); });
@@ -54,8 +58,26 @@ TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, c
     Zeichnen();
 }
 
+void TForm_Sonnenbahnen::ZielErgaenzen(bool terrasse) {
+    if (!maske_.Werte(terrasse).empty()) {
+        return;
+    }
+    std::optional<THimmelsmaske> m =
+        HimmelsmaskeBerechnen(szene_, maske_.Schritt, {}, AnzahlRechenfaeden(),
+                              terrasse ? TMaskenziele::Terrasse : TMaskenziele::Fenster);
+    (terrasse ? maske_.Terrasse : maske_.Fenster) = std::move(terrasse ? m->Terrasse : m->Fenster);
+}
+
+const THimmelsmaske& TForm_Sonnenbahnen::Maske() {
+    ZielErgaenzen(false);
+    ZielErgaenzen(true);
+    return maske_;
+}
+
 void TForm_Sonnenbahnen::Zeichnen() {
-    bild_ = Sonnenbahnen_Zeichnen(szene_, maske_, anz_Ziel->currentIndex() == 1, tag_, schritt_);
+    const bool terrasse = anz_Ziel->currentIndex() == 1;
+    ZielErgaenzen(terrasse);
+    bild_ = Sonnenbahnen_Zeichnen(szene_, maske_, terrasse, tag_, schritt_);
     Image_Sonnenbahnen->setPixmap(QPixmap::fromImage(bild_));
 }
 
@@ -65,9 +87,10 @@ void TForm_Sonnenbahnen::Nachfuehren(const TSzene& szene, int tag, int schritt) 
     if (!nachfuehrung_) {
         nachfuehrung_ = std::make_unique<TNachfuehrung<TNeu>>(
             this,
-            [](const TSzene& s, const std::function<bool()>& weiter) -> std::optional<TNeu> {
-                std::optional<THimmelsmaske> m =
-                    HimmelsmaskeBerechnen(s, 1, [&](int) { return weiter(); });
+            [this](const TSzene& s, const std::function<bool()>& weiter) -> std::optional<TNeu> {
+                std::optional<THimmelsmaske> m = HimmelsmaskeBerechnen(
+                    s, 1, [&](int) { return weiter(); }, AnzahlRechenfaeden(),
+                    terrasseGezeigt_ ? TMaskenziele::Terrasse : TMaskenziele::Fenster);
                 if (!m) {
                     return std::nullopt;
                 }
@@ -110,13 +133,14 @@ void TForm_Sonnenbahnen::MaskeSpeichernClick() {
     const TDateiDialog d{QStringLiteral("Maske speichern"),
                          QStringLiteral("CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
                          QStringLiteral("csv"), ordner_, QString()};
-    InDateiSpeichern(this, plattform_, d, [this](const QString&) { return MaskenCsv(maske_); });
+    InDateiSpeichern(this, plattform_, d, [this](const QString&) { return MaskenCsv(Maske()); });
 }
 
 void TForm_Sonnenbahnen::DruckenClick() {
     if (Druckdatenquelle) {
         druck_ = Druckdatenquelle();
     }
+    Maske();
     SeitenDrucken(this, plattform_, [this](TSeitenflaeche& seite) {
         Sonnenbahnen_Drucken(seite, druck_,
                              Sonnenbahnen_Zeichnen(szene_, maske_, false, tag_, schritt_),

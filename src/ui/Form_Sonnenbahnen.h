@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QImage>
 
+#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -30,7 +31,8 @@ public:
 
     // The diagram of the target shown.
     const QImage& Bild() const { return bild_; }
-    const THimmelsmaske& Maske() const { return maske_; }
+    // The mask of both targets (the one not shown is computed when asked for).
+    const THimmelsmaske& Maske();
 
     // The window follows the main window's scene: the mask is computed anew on a worker and
     // drawn when done (only the newest state); the main window never waits.
@@ -51,6 +53,9 @@ public:
 
 private:
     void Zeichnen();
+    // Computes the target's values when the mask lacks them: while following the scene only the
+    // target shown is computed, which halves the work of every drag step.
+    void ZielErgaenzen(bool terrasse);
 
     TPlattform& plattform_;
     TSzene szene_;
@@ -64,6 +69,8 @@ private:
         THimmelsmaske Maske;
     };
     int neuerTag_ = 0, neuerSchritt_ = 0;
+    std::atomic<bool> terrasseGezeigt_{false}; // read by the worker
+
     // Last: it stops its worker before anything the worker's results are shown in goes.
     std::unique_ptr<TNachfuehrung<TNeu>> nachfuehrung_;
 };
