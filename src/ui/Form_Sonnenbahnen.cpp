@@ -23,7 +23,7 @@ TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, c
     setWindowTitle(QStringLiteral("Sonnenbahnen"));
     maske_ = *HimmelsmaskeBerechnen(szene_);
 
-    auto* inhalt = new QWidget;
+    auto* inhalt = DialogInhalt(*this);
     auto* spalte = new QVBoxLayout(inhalt);
     Image_Sonnenbahnen = new QLabel(inhalt);
     Image_Sonnenbahnen->setObjectName(QStringLiteral("Image_Sonnenbahnen"));
