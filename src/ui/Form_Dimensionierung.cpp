@@ -419,7 +419,7 @@ void TForm_Dimensionierung::SpaltenVerteilen() {
 }
 
 bool TForm_Dimensionierung::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == Tabelle_Kandidaten->viewport() && ereignis->type() == QEvent::Resize) {
+    if (ereignis->type() == QEvent::Resize && objekt == Tabelle_Kandidaten->viewport()) {
         SpaltenVerteilen();
     }
     return QDialog::eventFilter(objekt, ereignis);
