@@ -61,7 +61,7 @@ int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_IGN);
     TAnwendung app(argc, argv);
     umbrarix::AnwendungKennzeichnen(app);
-    umbrarix::DeutscheQtTexteLaden(app);
+    umbrarix::DeutschEinrichten(app);
     umbrarix::TQtPlattform plattform;
     const QString programmordner =
         QDir(QApplication::applicationDirPath()).absolutePath() + QDir::separator();

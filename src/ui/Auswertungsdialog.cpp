@@ -52,6 +52,11 @@ void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
     }
 }
 
+QWidget* DialogInhalt(QDialog& dialog) {
+    dialog.setFont(Programmschrift());
+    return new QWidget(&dialog);
+}
+
 void DialogAufbauen(QDialog& dialog, QWidget* inhalt, QLayout* seite, QLayout* unten) {
     dialog.setFont(Programmschrift());
     auto* rollen = new QScrollArea(&dialog);

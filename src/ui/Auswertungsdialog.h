@@ -31,6 +31,11 @@ void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
 void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,
                       const std::function<std::string(const QString& pfad)>& inhalt);
 
+// The widget to build the dialog's content in, for DialogAufbauen. The dialog takes the
+// program's font first: a table's horizontal header keeps the font it was made with and does
+// not follow a font set on the table or its parents later.
+QWidget* DialogInhalt(QDialog& dialog);
+
 // Lays the dialog out: the content in a scroll area that grows with the dialog, beside it
 // (seite, may be null) and below it (unten, may be null) what must always stay in sight, such
 // as the period and the buttons. The dialog opens at the content's size, at most the screen's:

@@ -19,12 +19,6 @@ namespace umbrarix {
 
 namespace {
 
-QFont Arial15() {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(15);
-    return f;
-}
-
 // A swatch that reports clicks.
 class TFarbfeld : public QWidget {
 public:
@@ -99,7 +93,6 @@ void OkAbbrechenZeile(QDialog* dialog, QVBoxLayout* layout) {
 TZeilenfeld::TZeilenfeld(QWidget* eltern, const QString& name, TPlattform& plattform)
     : QPlainTextEdit(eltern), plattform_(plattform) {
     setObjectName(name);
-    setFont(Arial15());
     connect(this, &QPlainTextEdit::textChanged, this, [this] { Grau(false); });
 }
 

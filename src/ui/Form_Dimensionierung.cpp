@@ -20,13 +20,15 @@
 #include <QLocale>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QResizeEvent>
 #include <QSpinBox>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include <new>
-
+#include <algorithm>
+#include <functional>
 #include <map>
+#include <new>
 
 namespace umbrarix {
 
@@ -44,6 +46,31 @@ QSpinBox* Zahlfeld(QWidget* eltern, const char* name, int min, int max, int wert
     return f;
 }
 
+// The chart's place: at least the smallest chart, growing with the dialog; the chart is drawn
+// again at each new size instead of being stretched.
+class TDiagrammfeld : public QLabel {
+public:
+    TDiagrammfeld(QWidget* eltern, std::function<void()> neueGroesse)
+        : QLabel(eltern), neueGroesse_(std::move(neueGroesse)) {
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+        setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    }
+    QSize sizeHint() const override { return Kleinste(); }
+    QSize minimumSizeHint() const override { return Kleinste(); }
+
+protected:
+    void resizeEvent(QResizeEvent* e) override {
+        QLabel::resizeEvent(e);
+        neueGroesse_();
+    }
+
+private:
+    static QSize Kleinste() {
+        return {TDimensionierungsdiagrammmasse::Breite, TDimensionierungsdiagrammmasse::Hoehe};
+    }
+    std::function<void()> neueGroesse_;
+};
+
 } // namespace
 
 TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattform,
@@ -51,7 +78,7 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     : QDialog(eltern), plattform_(plattform), szene_(szene) {
     setObjectName(QStringLiteral("Form_Dimensionierung"));
     setWindowTitle(QStringLiteral("Markise dimensionieren"));
-    auto* inhalt = new QWidget;
+    auto* inhalt = DialogInhalt(*this);
     auto* spalten = new QHBoxLayout(inhalt);
 
     // The question column keeps its width whatever its messages say: they wrap.
@@ -135,11 +162,9 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     spalten->addWidget(linkeSpalte);
 
     auto* rechts = new QVBoxLayout;
-    Image_Diagramm = new QLabel(inhalt);
+    Image_Diagramm = new TDiagrammfeld(inhalt, [this] { DiagrammZeichnen(); });
     Image_Diagramm->setObjectName(QStringLiteral("Image_Diagramm"));
-    Image_Diagramm->setFixedSize(TDimensionierungsdiagrammmasse::Breite,
-                                 TDimensionierungsdiagrammmasse::Hoehe);
-    rechts->addWidget(Image_Diagramm);
+    rechts->addWidget(Image_Diagramm, 1);
     Tabelle_Kandidaten = new QTableWidget(0, 6, inhalt);
     Tabelle_Kandidaten->setObjectName(QStringLiteral("Tabelle_Kandidaten"));
     Tabelle_Kandidaten->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -151,7 +176,8 @@ TForm_Dimensionierung::TForm_Dimensionierung(QWidget* eltern, TPlattform& plattf
     Tabelle_Kandidaten->setTabKeyNavigation(false); // Tab leaves the table
     Tabelle_Kandidaten->setSelectionBehavior(QAbstractItemView::SelectRows);
     Tabelle_Kandidaten->resizeColumnsToContents();
-    rechts->addWidget(Tabelle_Kandidaten);
+    Tabelle_Kandidaten->viewport()->installEventFilter(this); // its columns share a new width
+    rechts->addWidget(Tabelle_Kandidaten, 1);
     anz_Vorschlag = new QLabel(inhalt);
     anz_Vorschlag->setObjectName(QStringLiteral("anz_Vorschlag"));
     anz_Vorschlag->setWordWrap(true);
@@ -309,8 +335,9 @@ std::optional<TKandidat> TForm_Dimensionierung::Vorschlag() const {
 
 void TForm_Dimensionierung::ErgebnisZeigen() {
     const bool terrasse = gerechnet_.Terrasse;
-    std::vector<TDiagrammkurve> kurven;
-    std::optional<std::pair<double, double>> markiert;
+    std::vector<TDiagrammkurve>& kurven = kurven_;
+    kurven.clear();
+    markiert_.reset();
     Tabelle_Kandidaten->setRowCount(0);
     if (ergebnis_) {
         const std::optional<TKandidat> v = Vorschlag();
@@ -344,14 +371,14 @@ void TForm_Dimensionierung::ErgebnisZeigen() {
             }
             kurven[it->second].Punkte.emplace_back(k.Ausfall, *g);
         }
-        Tabelle_Kandidaten->resizeColumnsToContents();
+        SpaltenVerteilen();
         if (ergebnis_->Vorschlag >= 0) {
             // The proposed row selected and in sight.
             Tabelle_Kandidaten->selectRow(ergebnis_->Vorschlag);
             Tabelle_Kandidaten->scrollToItem(Tabelle_Kandidaten->item(ergebnis_->Vorschlag, 0));
         }
         if (v && v->Zielgrad(terrasse)) {
-            markiert = std::pair{double(v->Ausfall), *v->Zielgrad(terrasse)};
+            markiert_ = std::pair{double(v->Ausfall), *v->Zielgrad(terrasse)};
         }
         QStringList zeilen;
         for (const std::string& z : Vorschlagszeilen(*ergebnis_, terrasse)) {
@@ -362,9 +389,40 @@ void TForm_Dimensionierung::ErgebnisZeigen() {
         anz_Vorschlag->setText(abgebrochen_ ? QStringLiteral("Berechnung abgebrochen.")
                                             : QStringLiteral("Noch nicht berechnet."));
     }
-    Diagramm = Dimensionierungsdiagramm_Zeichnen(kurven, gerechnet_.Mindestgrad, markiert);
-    Image_Diagramm->setPixmap(QPixmap::fromImage(Diagramm));
+    DiagrammZeichnen();
     Button_Uebernehmen->setEnabled(Vorschlag().has_value());
+}
+
+void TForm_Dimensionierung::DiagrammZeichnen() {
+    Diagramm = Dimensionierungsdiagramm_Zeichnen(kurven_, gerechnet_.Mindestgrad, markiert_,
+                                                 Image_Diagramm->size());
+    Image_Diagramm->setPixmap(QPixmap::fromImage(Diagramm));
+}
+
+void TForm_Dimensionierung::SpaltenVerteilen() {
+    QTableWidget* t = Tabelle_Kandidaten;
+    const QAbstractItemView* ansicht = t; // where the contents' widths are public
+    const int spalten = t->columnCount();
+    std::vector<int> breiten(static_cast<size_t>(spalten));
+    int summe = 0;
+    for (int s = 0; s < spalten; ++s) {
+        breiten[static_cast<size_t>(s)] =
+            std::max(ansicht->sizeHintForColumn(s), t->horizontalHeader()->sectionSizeHint(s));
+        summe += breiten[static_cast<size_t>(s)];
+    }
+    // Room beyond the contents goes to every column alike, so that no empty strip is left.
+    const int frei = std::max(0, t->viewport()->width() - summe);
+    for (int s = 0; s < spalten; ++s) {
+        t->setColumnWidth(s, breiten[static_cast<size_t>(s)] + frei / spalten +
+                                 (s < frei % spalten ? 1 : 0));
+    }
+}
+
+bool TForm_Dimensionierung::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (ereignis->type() == QEvent::Resize && objekt == Tabelle_Kandidaten->viewport()) {
+        SpaltenVerteilen();
+    }
+    return QDialog::eventFilter(objekt, ereignis);
 }
 
 } // namespace umbrarix

@@ -7,6 +7,7 @@
 
 #include "auswertung/Dimensionierung.h"
 #include "ui/Plattform.h"
+#include "views/Dimensionierungsdiagramm.h"
 
 #include <QDialog>
 #include <QImage>
@@ -51,9 +52,14 @@ public:
     QPushButton *Button_Berechnen, *Button_Rechenabbruch, *Button_Uebernehmen, *Button_Abbrechen;
     QImage Diagramm;
 
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
 private:
     void FrageGeaendert();
     void ErgebnisZeigen();
+    void DiagrammZeichnen(); // at the size of its place
+    void SpaltenVerteilen(); // the table's columns fill its width
 
     TPlattform& plattform_;
     TSzene szene_;
@@ -61,6 +67,8 @@ private:
     bool abgebrochen_ = false;         // the last scan was cancelled
     TDimensionierungsfrage gerechnet_; // the question of ergebnis_
     bool abbrechen_ = false;
+    std::vector<TDiagrammkurve> kurven_; // of the answer shown
+    std::optional<std::pair<double, double>> markiert_;
 };
 
 } // namespace umbrarix

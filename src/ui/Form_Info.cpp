@@ -14,6 +14,7 @@ TForm_Info::TForm_Info(QWidget* eltern) : QDialog(eltern) {
     setFont(Programmschrift());
     auto* layout = new QVBoxLayout(this);
     auto* titel = new QLabel(QStringLiteral("Umbrarix"), this);
+    titel->setObjectName(QStringLiteral("Label_Titel")); // a heading: the program's font, larger
     QFont f = Programmschrift();
     f.setPixelSize(f.pixelSize() * 2);
     f.setBold(true);

@@ -7,7 +7,6 @@
 #include "model/Kalender.h"
 #include "print/Jahresuebersichtsseite.h"
 #include "ui/Auswertungsdialog.h"
-#include "ui/Schrift.h"
 #include "ui/Zeitraumfelder.h"
 #include "views/Jahreskarte.h"
 #include "views/Pngdatei.h"
@@ -35,7 +34,7 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     BildFenster = Jahreskarte(raster_, false, tag, schritt);
     BildTerrasse = Jahreskarte(raster_, true, tag, schritt);
 
-    auto* inhalt = new QWidget;
+    auto* inhalt = DialogInhalt(*this);
     auto* spalten = new QHBoxLayout(inhalt);
     auto* karten = new QVBoxLayout;
     Image_Fenster = new QLabel(inhalt);
@@ -70,7 +69,6 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     Tabelle_Sonnenstunden->setVerticalHeaderLabels(zeilen);
     TabelleFuellen();
     Tabelle_Sonnenstunden->setTabKeyNavigation(false); // Tab leaves the table
-    Tabelle_Sonnenstunden->setFont(Programmschrift());
     Tabelle_Sonnenstunden->resizeColumnsToContents();
     Tabelle_Sonnenstunden->resizeRowsToContents();
     // All rows and columns in sight, measured once the headers know their texts; the content

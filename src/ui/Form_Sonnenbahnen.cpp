@@ -24,7 +24,7 @@ TForm_Sonnenbahnen::TForm_Sonnenbahnen(QWidget* eltern, TPlattform& plattform, c
     // The target shown first; the other when it is asked for.
     maske_ = *HimmelsmaskeBerechnen(szene_, 1, {}, AnzahlRechenfaeden(), TMaskenziele::Fenster);
 
-    auto* inhalt = new QWidget;
+    auto* inhalt = DialogInhalt(*this);
     auto* spalte = new QVBoxLayout(inhalt);
     Image_Sonnenbahnen = new QLabel(inhalt);
     Image_Sonnenbahnen->setObjectName(QStringLiteral("Image_Sonnenbahnen"));

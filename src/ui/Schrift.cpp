@@ -1,12 +1,11 @@
 #include "ui/Schrift.h"
 
+#include "views/Bildschrift.h"
+
 namespace umbrarix {
 
 QFont Programmschrift() {
-    QFont schrift(QStringLiteral("Arial"));
-    schrift.setStyleHint(QFont::SansSerif);
-    schrift.setPixelSize(10);
-    return schrift;
+    return Bildschrift(); // the same typeface and size as the labels of the pictures
 }
 
 } // namespace umbrarix

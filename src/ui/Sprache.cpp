@@ -20,4 +20,9 @@ QTranslator* DeutscheQtTexteLaden(QCoreApplication& app) {
     return uebersetzer;
 }
 
+QTranslator* DeutschEinrichten(QCoreApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    return DeutscheQtTexteLaden(app);
+}
+
 } // namespace umbrarix

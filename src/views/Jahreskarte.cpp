@@ -2,6 +2,7 @@
 
 #include "model/Kalender.h"
 #include "model/Runden.h"
+#include "views/Bildschrift.h"
 
 #include <QPainter>
 
@@ -27,13 +28,6 @@ constexpr std::array<std::array<int, 3>, 5> Stufen{{
 
 constexpr std::array<int, 13> Monatsanfang{1,   32,  60,  91,  121, 152, 182,
                                            213, 244, 274, 305, 335, 366};
-
-QFont Schrift(int pixel, bool fett = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 } // namespace
 
@@ -88,13 +82,13 @@ QImage Jahreskarte_Zeichnen(const std::vector<double>& anteile, const QString& t
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true); // a picture meant to be looked at
     p.setPen(Qt::black);
-    p.setFont(Schrift(13, true));
+    p.setFont(Bildschrift(13, true));
     p.drawText(QRect(M::Links, 2, kartenBreite, M::Oben - 6), Qt::AlignLeft | Qt::AlignVCenter,
                titel);
     p.drawRect(M::Links - 1, M::Oben - 1, kartenBreite + 1, kartenHoehe + 1);
 
-    // Months along the bottom, hours down the left side.
-    p.setFont(Schrift(11));
+    // Months along the bottom, hours down the left side, in the font of the dialog around.
+    p.setFont(Bildschrift());
     const int unten = M::Oben + kartenHoehe;
     for (size_t m = 0; m < 12; ++m) {
         const int x0 = M::Links + (Monatsanfang[m] - 1) * M::ZelleBreite;

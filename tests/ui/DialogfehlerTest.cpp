@@ -8,6 +8,7 @@
 #include "ui/Zeitraumfelder.h"
 
 #include "model/ElementeAufbauen.h"
+#include "views/Dimensionierungsdiagramm.h"
 #include "views/Jahreskarte.h"
 
 #include "hilfen/Hauptfenster.h"
@@ -17,7 +18,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QDoubleSpinBox>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -170,6 +173,121 @@ TEST(Dialogfehler, TastaturOhneFallen) {
     EXPECT_TRUE(d.anz_Kandidatenzahl->text().contains(QStringLiteral("zu viele")));
     EXPECT_EQ(d.anz_Kandidatenzahl->parentWidget()->width(), breite);
     EXPECT_EQ(d.anz_AusfallVon->mapTo(inhalt, QPoint()), ort) << "the fields stay put";
+}
+
+// Where a widget lies in the dialog's scrolled content.
+QRect ImInhalt(const QWidget* w, const QWidget* inhalt) {
+    return {w->mapTo(inhalt, QPoint()), w->size()};
+}
+
+// Grown to 1250 x 900, the sizing dialog gives the room to its chart and its table: both reach
+// the content's right edge and grow in height, the table's columns fill it, the chart is drawn
+// at its new size; nothing scrolls. Back at the opening size the chart is as before.
+TEST(Dialogfehler, DimensionierungWaechstMitDemDialog) {
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.anz_AusfallSchritt->setValue(50);
+    d.BerechnenClick();
+    d.show();
+    QCoreApplication::processEvents();
+    const QSize anfang = d.size();
+    const QSize diagrammAnfang = d.Image_Diagramm->size();
+    const int tabelleAnfang = d.Tabelle_Kandidaten->height();
+    auto* rollen = d.findChild<QScrollArea*>();
+    ASSERT_NE(rollen, nullptr);
+    const QWidget* inhalt = rollen->widget();
+    QTableWidget* t = d.Tabelle_Kandidaten;
+    constexpr int Rand = 12; // px of empty margin tolerated at an edge
+    for (const QSize groesse : {QSize(1250, 900), anfang}) {
+        d.resize(groesse);
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(std::to_string(groesse.width()) + "x" + std::to_string(groesse.height()));
+        EXPECT_EQ(d.Diagramm.size(), d.Image_Diagramm->size()) << "drawn at its size";
+        int spalten = 0;
+        for (int s = 0; s < t->columnCount(); ++s) {
+            spalten += t->columnWidth(s);
+            const QString kopf = t->horizontalHeaderItem(s)->text();
+            EXPECT_GE(t->columnWidth(s),
+                      t->horizontalHeader()->fontMetrics().horizontalAdvance(kopf));
+        }
+        EXPECT_GE(spalten, t->viewport()->width() - t->columnCount()) << "no empty strip";
+        EXPECT_EQ(t->horizontalScrollBar()->maximum(), 0);
+        if (groesse == anfang) {
+            EXPECT_EQ(d.Image_Diagramm->size(), diagrammAnfang);
+            continue;
+        }
+        EXPECT_EQ(rollen->horizontalScrollBar()->maximum(), 0);
+        EXPECT_EQ(rollen->verticalScrollBar()->maximum(), 0);
+        EXPECT_EQ(inhalt->size(), rollen->viewport()->size());
+        const QRect diagramm = ImInhalt(d.Image_Diagramm, inhalt);
+        const QRect tabelle = ImInhalt(t, inhalt);
+        EXPECT_GE(diagramm.right(), inhalt->width() - 1 - Rand);
+        EXPECT_GE(tabelle.right(), inhalt->width() - 1 - Rand);
+        EXPECT_GE(ImInhalt(d.anz_Vorschlag, inhalt).bottom(), inhalt->height() - 1 - Rand);
+        EXPECT_GE(diagramm.width(), diagrammAnfang.width() + 250);
+        EXPECT_GE(diagramm.height(), diagrammAnfang.height() + 80);
+        EXPECT_GE(tabelle.height(), tabelleAnfang + 80);
+        QDir().mkpath(QStringLiteral(UMBRARIX_BILDORDNER)); // for a look by eye
+        d.grab().save(QStringLiteral(UMBRARIX_BILDORDNER "/fenster_dimensionierung_gross.png"));
+    }
+}
+
+// Every row of the chart's legend fits its box, measured in the chart's font, and its box lies
+// in the picture, for few and many widths, with and without a proposal, small and grown; the
+// required level and the proposal always keep their rows.
+TEST(Dialogfehler, DiagrammlegendeGanzLesbar) {
+    const QFontMetrics m(Dimensionierungsdiagrammschrift());
+    const auto kurven = [](int anzahl) {
+        std::vector<TDiagrammkurve> k;
+        for (int i = 0; i < anzahl; ++i) {
+            k.push_back({QStringLiteral("Breite %1 cm").arg(700 - i), {{0, 0.1}, {400, 0.9}}});
+        }
+        return k;
+    };
+    const struct {
+        int kurven;
+        bool vorschlag;
+        QSize groesse;
+        int zeilen; // rows the legend has
+    } faelle[] = {
+        {0, false, {600, 320}, 1},  {1, true, {600, 320}, 3},   {12, true, {600, 320}, 14},
+        {13, true, {600, 320}, 14}, {61, true, {600, 320}, 14}, {61, false, {600, 320}, 14},
+        {61, true, {900, 660}, 33}, {13, true, {900, 660}, 15},
+    };
+    for (const auto& f : faelle) {
+        const std::vector<TLegendenzeile> legende =
+            Dimensionierungslegende(kurven(f.kurven), f.vorschlag, f.groesse);
+        const std::string fall = std::to_string(f.kurven) + " curves, " +
+                                 std::to_string(f.groesse.width()) + "x" +
+                                 std::to_string(f.groesse.height());
+        EXPECT_EQ(static_cast<int>(legende.size()), f.zeilen) << fall;
+        QStringList texte;
+        for (const TLegendenzeile& z : legende) {
+            texte << z.Text;
+            EXPECT_LE(m.horizontalAdvance(z.Text), z.Kasten.width())
+                << fall << ": " << z.Text.toStdString();
+            EXPECT_LE(m.height(), z.Kasten.height()) << fall;
+            EXPECT_TRUE(QRect(QPoint(), f.groesse).contains(z.Kasten)) << fall;
+            EXPECT_FALSE(Dimensionierungsdiagrammflaeche(f.groesse).intersects(z.Kasten)) << fall;
+        }
+        EXPECT_TRUE(texte.contains(QStringLiteral("verlangt"))) << fall;
+        EXPECT_EQ(texte.contains(QStringLiteral("○ Vorschlag")), f.vorschlag) << fall;
+    }
+    // In the dialog the chart's place is the picture's size: nothing of it is cut off (that
+    // the place is in sight on a large screen, Dialoggroesse checks).
+    testhilfen::TSkriptPlattform p;
+    TForm_Dimensionierung d(nullptr, p, SzeneAusEingaben({}));
+    d.Zeitraumfelder->SetzeZeitraum(ErsteJuniwoche);
+    d.CheckBox_Breite->setChecked(true);
+    d.anz_BreiteVon->setValue(100);
+    d.anz_BreiteBis->setValue(700);
+    d.anz_BreiteSchritt->setValue(10);
+    d.anz_AusfallSchritt->setValue(50);
+    d.show();
+    d.BerechnenClick();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(d.Diagramm.size(), d.Image_Diagramm->size());
 }
 
 // The Jahresübersicht: the whole table in sight, Tab out of it, the period and the buttons

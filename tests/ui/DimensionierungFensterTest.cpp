@@ -99,9 +99,9 @@ TEST(Dimensionierungsfenster, BerechnenUndUebernehmen) {
         ASSERT_TRUE(j.Vorschlag());
         EXPECT_EQ(j.Vorschlag()->Ausfall, v.Ausfall);
         // The proposal is marked on its curve, the required level drawn across.
-        using M = TDimensionierungsdiagrammmasse;
-        const int x = M::Links + static_cast<int>((M::Rechts - M::Links) * v.Ausfall / 400.0);
-        const int y = M::Unten - static_cast<int>((M::Unten - M::Oben) * *v.Grad.Terrasse);
+        const QRect f = Dimensionierungsdiagrammflaeche(j.Diagramm.size());
+        const int x = f.left() + static_cast<int>((f.right() - f.left()) * v.Ausfall / 400.0);
+        const int y = f.bottom() - static_cast<int>((f.bottom() - f.top()) * *v.Grad.Terrasse);
         bool ring = false;
         for (int dx = -7; dx <= 7; ++dx) {
             ring = ring || qGray(j.Diagramm.pixel(x + dx, y)) < 60;

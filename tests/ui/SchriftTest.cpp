@@ -1,16 +1,28 @@
 // Every caption of the window and of its dialogs is drawn whole: no text needs more room than
-// the box it stands in, and none runs under a control beside it.
+// the box it stands in, and none runs under a control beside it. Every dialog speaks in the
+// program's one font, and so do the texts of the evaluation pictures.
 
+#include "ui/Schrift.h"
 #include "ui/Form_Dialoge.h"
+#include "ui/Form_Dimensionierung.h"
 #include "ui/Form_Haupt.h"
 #include "ui/Form_Info.h"
+#include "ui/Form_Jahresuebersicht.h"
+#include "ui/Form_Sonnenbahnen.h"
+
+#include "model/Kalender.h"
+#include "views/Dimensionierungsdiagramm.h"
+#include "views/Jahreskarte.h"
 
 #include "hilfen/Hauptfenster.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -131,6 +143,127 @@ TEST(Schrift, JederTextPasstInSeinenKasten) {
         alle += f + "\n";
     }
     EXPECT_TRUE(fehler.empty()) << alle;
+}
+
+// Every widget of the dialog, itself included, draws in the program's font as the screen
+// resolves it: its family and pixel size. Headings (by object name) only keep the family.
+void EineSchrift(QDialog& d, std::vector<std::string>& fehler,
+                 const QStringList& ueberschriften = {}) {
+    d.show();
+    QCoreApplication::processEvents();
+    const QFontInfo soll(Programmschrift());
+    for (QComboBox* c : d.findChildren<QComboBox*>()) {
+        c->view(); // the list that drops down, made when first asked for
+    }
+    QList<QWidget*> alle = d.findChildren<QWidget*>();
+    alle.prepend(&d);
+    for (QWidget* w : alle) {
+        const QFontInfo ist(w->font());
+        const bool ueberschrift = ueberschriften.contains(w->objectName());
+        if (ist.family() != soll.family() ||
+            (!ueberschrift && ist.pixelSize() != soll.pixelSize())) {
+            fehler.push_back(
+                d.objectName().toStdString() + ": " + w->metaObject()->className() + " " +
+                w->objectName().toStdString() + " in " +
+                (w->parentWidget() != nullptr ? w->parentWidget()->metaObject()->className() : "") +
+                " draws in " + ist.family().toStdString() + " " + std::to_string(ist.pixelSize()) +
+                " px");
+        }
+    }
+}
+
+TEST(Schrift, EineSchriftInJedemDialog) {
+    THauptfenster w;
+    std::vector<std::string> fehler;
+    EineSchrift(*w->Form_Info, fehler, {QStringLiteral("Label_Titel")});
+    for (QDialog* d : {static_cast<QDialog*>(w->Form_Farbauswahl),
+                       static_cast<QDialog*>(w->Form_Arbeitsverzeichnis),
+                       static_cast<QDialog*>(w->Form_Projektbeschreibung),
+                       static_cast<QDialog*>(w->Form_Ansprechpartner)}) {
+        EineSchrift(*d, fehler);
+        d->hide();
+    }
+    // The evaluation windows as the menu opens them.
+    int gezeigt = 0;
+    w.Plattform.BeimZeigen = [&](QDialog& d) {
+        ++gezeigt;
+        EineSchrift(d, fehler);
+    };
+    for (QAction* a :
+         {w->Jahresuebersicht1, w->MarkiseDimensionieren1, w->Sonnenbahnen1, w->Umgebung1}) {
+        a->trigger();
+    }
+    EXPECT_EQ(gezeigt, 4);
+    std::string alle;
+    for (const std::string& f : fehler) {
+        alle += f + "\n";
+    }
+    EXPECT_TRUE(fehler.empty()) << alle;
+}
+
+// The texts of the pictures beside the dialogs' texts: the heat map's month and hour labels and
+// the sizing chart's legend are exactly what the program's font draws there, smoothed.
+TEST(Schrift, BilderSchreibenInDerProgrammschrift) {
+    struct TText {
+        QRect kasten; // where the picture draws it
+        int ausrichtung;
+        QString text;
+        QRect vergleich; // where it is compared: the box without the ticks beside it
+    };
+    // Pixels inside the compared boxes that differ from the texts drawn alone.
+    const auto abweichungen = [](const QImage& bild, const std::vector<TText>& texte,
+                                 bool kantenglaettung) {
+        QImage soll(bild.size(), QImage::Format_RGB32);
+        soll.fill(Qt::white);
+        QPainter p(&soll);
+        p.setRenderHint(QPainter::Antialiasing, kantenglaettung);
+        p.setRenderHint(QPainter::TextAntialiasing, true);
+        p.setPen(Qt::black);
+        p.setFont(Programmschrift());
+        for (const TText& t : texte) {
+            p.drawText(t.kasten, t.ausrichtung, t.text);
+        }
+        p.end();
+        int anders = 0;
+        for (const TText& t : texte) {
+            for (int y = t.vergleich.top(); y <= t.vergleich.bottom(); ++y) {
+                for (int x = t.vergleich.left(); x <= t.vergleich.right(); ++x) {
+                    anders += bild.pixel(x, y) != soll.pixel(x, y);
+                }
+            }
+        }
+        return anders;
+    };
+
+    // A year without shade: the cells are white, only texts and lines are drawn.
+    using M = TJahreskartenmasse;
+    const QImage karte =
+        Jahreskarte_Zeichnen(std::vector<double>(365 * 144, 0.0), QStringLiteral("Fenster"), 0, 0);
+    const int unten = M::Oben + 144 * M::ZelleHoehe;
+    std::vector<TText> beschriftung;
+    const int anfang[] = {1, 32, 60, 91, 121, 152, 182, 213, 244, 274, 305, 335, 366};
+    for (int m = 0; m < 12; ++m) {
+        const int x0 = M::Links + (anfang[m] - 1) * M::ZelleBreite;
+        const int x1 = M::Links + (anfang[m + 1] - 1) * M::ZelleBreite;
+        const QRect kasten(x0, unten + 4, x1 - x0, 14);
+        beschriftung.push_back({kasten, Qt::AlignCenter, QString::fromUtf8(Monatskuerzel(m + 1)),
+                                kasten.adjusted(1, 1, 0, 0)});
+    }
+    for (int h = 0; h <= 24; h += 3) {
+        const QRect kasten(0, M::Oben + h * 6 * M::ZelleHoehe - 7, M::Links - 7, 14);
+        beschriftung.push_back({kasten, Qt::AlignRight | Qt::AlignVCenter,
+                                QStringLiteral("%1:00").arg(h, 2, 10, QLatin1Char('0')), kasten});
+    }
+    EXPECT_EQ(abweichungen(karte, beschriftung, false), 0) << "heat map labels";
+
+    // The sizing chart's legend without curves: "verlangt" alone.
+    const QImage diagramm = Dimensionierungsdiagramm_Zeichnen({}, 0.8, std::nullopt);
+    std::vector<TText> legende;
+    for (const TLegendenzeile& z : Dimensionierungslegende({}, false, diagramm.size())) {
+        legende.push_back({z.Kasten, Qt::AlignLeft | Qt::AlignVCenter, z.Text, z.Kasten});
+    }
+    ASSERT_EQ(legende.size(), 1u);
+    EXPECT_EQ(abweichungen(diagramm, legende, true), 0) << "sizing chart legend";
 }
 
 } // namespace
