@@ -6,6 +6,7 @@
 #include "ui/Schrift.h"
 
 #include <QDialog>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QPrinter>
 #include <QPushButton>
@@ -22,6 +23,17 @@ QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text) {
     k->setObjectName(QString::fromUtf8(name));
     k->setAutoDefault(false);
     return k;
+}
+
+void KnoepfeAnordnen(QBoxLayout* unten, std::initializer_list<QPushButton*> knoepfe, int zeilen) {
+    auto* gitter = new QGridLayout;
+    int nummer = 0;
+    for (QPushButton* k : knoepfe) {
+        gitter->addWidget(k, nummer % zeilen, nummer / zeilen);
+        ++nummer;
+    }
+    unten->addLayout(gitter);
+    unten->addStretch();
 }
 
 void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,

@@ -5,8 +5,10 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 
+class QBoxLayout;
 class QDialog;
 class QLayout;
 class QPushButton;
@@ -20,6 +22,10 @@ class TSeitenflaeche;
 
 // A named button that Enter in a field does not press.
 QPushButton* Knopf(QWidget* eltern, const char* name, const QString& text);
+
+// The buttons in a grid of `zeilen` rows, filled column by column, then room to spare: the
+// buttons' part of the row below an evaluation window's content.
+void KnoepfeAnordnen(QBoxLayout* unten, std::initializer_list<QPushButton*> knoepfe, int zeilen);
 
 // Prints one job from an evaluation window: the print dialog (the job named "Umbrarix"), the
 // page drawn by seiteZeichnen, a German message when the printer or the file fails.

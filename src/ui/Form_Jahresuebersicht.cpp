@@ -113,15 +113,10 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     Button_Tabelle = Knopf(this, "Button_Tabelle", QStringLiteral("Ta&belle speichern ..."));
     Button_Drucken = Knopf(this, "Button_Drucken", QStringLiteral("&Drucken ..."));
     Button_Schliessen = Knopf(this, "Button_Schliessen", QStringLiteral("&Schließen"));
-    auto* knoepfe = new QGridLayout;
-    int nummer = 0;
-    for (QPushButton* k : {Button_BildFenster, Button_BildTerrasse, Button_Tabelle, Button_Drucken,
-                           Button_Schliessen}) {
-        knoepfe->addWidget(k, nummer % 3, nummer / 3);
-        ++nummer;
-    }
-    unten->addLayout(knoepfe);
-    unten->addStretch();
+    KnoepfeAnordnen(unten,
+                    {Button_BildFenster, Button_BildTerrasse, Button_Tabelle, Button_Drucken,
+                     Button_Schliessen},
+                    3);
 
     DialogAufbauen(*this, inhalt, nullptr, unten);
 

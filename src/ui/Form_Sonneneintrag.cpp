@@ -41,7 +41,7 @@ TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
     setObjectName(QStringLiteral("Form_Sonneneintrag"));
     setWindowTitle(QStringLiteral("Sonneneintrag"));
 
-    auto* inhalt = new QWidget;
+    auto* inhalt = DialogInhalt(*this);
     auto* spalte = new QVBoxLayout(inhalt);
     auto* wetter = new QHBoxLayout;
     wetter->addWidget(new QLabel(QStringLiteral("Wetterdatei:"), inhalt));
@@ -130,14 +130,7 @@ TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
     Button_Tabelle = Knopf(this, "Button_Tabelle", QStringLiteral("Ta&belle speichern ..."));
     Button_Drucken = Knopf(this, "Button_Drucken", QStringLiteral("&Drucken ..."));
     Button_Schliessen = Knopf(this, "Button_Schliessen", QStringLiteral("&Schließen"));
-    auto* knoepfe = new QGridLayout;
-    int nummer = 0;
-    for (QPushButton* k : {Button_Bild, Button_Tabelle, Button_Drucken, Button_Schliessen}) {
-        knoepfe->addWidget(k, nummer % 2, nummer / 2);
-        ++nummer;
-    }
-    unten->addLayout(knoepfe);
-    unten->addStretch();
+    KnoepfeAnordnen(unten, {Button_Bild, Button_Tabelle, Button_Drucken, Button_Schliessen}, 2);
     DialogAufbauen(*this, inhalt, nullptr, unten);
 
     Zeitraumfelder->BeiAenderung = [this] { ZeitraumGeaendert(); };

@@ -3,6 +3,7 @@
 #include "model/Kalender.h"
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
+#include "views/Bildschrift.h"
 #include "views/Horizontbild.h"
 #include "views/Jahreskarte.h"
 
@@ -19,13 +20,6 @@ namespace {
 
 using M = TSonnenbahnenmasse;
 constexpr double Breite = M::Rechts - M::Links;
-
-QFont Schrift(int pixel, bool fett = false) {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixel);
-    f.setBold(fett);
-    return f;
-}
 
 // The sun of a day and clock step as a point of the picture, or nothing below the horizon.
 std::optional<QPointF> Sonnenpunkt(const TSzene& s, int tag, int schritt) {
@@ -148,7 +142,7 @@ QImage Sonnenbahnen_Zeichnen(const TSzene& s, const THimmelsmaske& maske, bool t
 
     // Hour lines: each full clock hour over the year (broken where summer time jumps).
     p.setPen(QPen(QColor(40, 40, 40), 1, Qt::DashLine));
-    p.setFont(Schrift(10));
+    p.setFont(Bildschrift());
     for (int stunde = 0; stunde < 24; ++stunde) {
         std::vector<std::optional<QPointF>> punkte;
         std::optional<QPointF> hoechster;
@@ -206,7 +200,7 @@ QImage Sonnenbahnen_Zeichnen(const TSzene& s, const THimmelsmaske& maske, bool t
     p.setBrush(Qt::NoBrush);
     p.setPen(Qt::black);
     p.drawRect(flaeche);
-    p.setFont(Schrift(11));
+    p.setFont(Bildschrift());
     for (int g = 0; g <= 90; g += 10) {
         p.drawText(QRectF(0, SonnenbahnenY(g) - 7, M::Links - 4, 14),
                    Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1°").arg(g));
@@ -219,13 +213,13 @@ QImage Sonnenbahnen_Zeichnen(const TSzene& s, const THimmelsmaske& maske, bool t
                    QString::fromUtf8(name));
     }
     p.drawText(QRectF(M::Rechts - 15, M::Unten + 4, 30, 14), Qt::AlignCenter, QStringLiteral("N"));
-    p.setFont(Schrift(13, true));
+    p.setFont(Bildschrift(13, true));
     p.drawText(QRectF(M::Links, 2, Breite, M::Oben - 4), Qt::AlignLeft | Qt::AlignVCenter,
                terrasse ? QStringLiteral("Sonnenbahnen - Verschattung der Terrasse")
                         : QStringLiteral("Sonnenbahnen - Verschattung des Fensters"));
 
     // The legend.
-    p.setFont(Schrift(11));
+    p.setFont(Bildschrift());
     const std::pair<int, const char*> legende[] = {{0, "0 %"},
                                                    {1, "bis 25 %"},
                                                    {2, "bis 50 %"},

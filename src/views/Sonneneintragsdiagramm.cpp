@@ -2,6 +2,7 @@
 
 #include "model/Kalender.h"
 #include "model/Runden.h"
+#include "views/Bildschrift.h"
 
 #include <QPainter>
 
@@ -14,12 +15,6 @@ namespace umbrarix {
 namespace {
 
 using M = TSonneneintragsdiagrammmasse;
-
-QFont Schrift() {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(11);
-    return f;
-}
 
 // A palette that stays apart for red-green colour blindness and in grey print.
 constexpr std::array<QRgb, 3> Farben{0xFFD55E00, 0xFF56B4E9, 0xFF999999}; // beam, sky, ground
@@ -61,7 +56,7 @@ QImage Sonneneintragsdiagramm_Zeichnen(const TSonneneintrag& e) {
     QPainter p(&bild);
     p.setRenderHint(QPainter::Antialiasing, false); // bars on whole pixels
     p.setRenderHint(QPainter::TextAntialiasing, true);
-    p.setFont(Schrift());
+    p.setFont(Bildschrift());
 
     const double skala = SonneneintragsSkala(e);
     const double schritt = Teilung(skala);
@@ -77,9 +72,11 @@ QImage Sonneneintragsdiagramm_Zeichnen(const TSonneneintrag& e) {
         p.drawText(QRect(0, y(w) - 7, M::Links - 6, 14), Qt::AlignRight | Qt::AlignVCenter,
                    QString::number(w, 'g', 6));
     }
-    p.drawText(QRect(4, 4, M::Breite - 8, 16), Qt::AlignLeft | Qt::AlignVCenter,
+    p.setFont(Bildschrift(13, true));
+    p.drawText(QRect(4, 4, M::Breite - 8, 18), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Sonneneintrag %1 in kWh/m² je Monat")
                    .arg(e.Terrasse ? QStringLiteral("Terrasse") : QStringLiteral("Fenster")));
+    p.setFont(Bildschrift());
 
     const std::array<TEintrag, 12> monate = EintragJeMonat(e);
     for (int m = 0; m < 12; ++m) {

@@ -189,11 +189,11 @@ TEST(Schrift, EineSchriftInJedemDialog) {
         ++gezeigt;
         EineSchrift(d, fehler);
     };
-    for (QAction* a :
-         {w->Jahresuebersicht1, w->MarkiseDimensionieren1, w->Sonnenbahnen1, w->Umgebung1}) {
+    for (QAction* a : {w->Jahresuebersicht1, w->MarkiseDimensionieren1, w->Sonnenbahnen1,
+                       w->Sonneneintrag1, w->Umgebung1}) {
         a->trigger();
     }
-    EXPECT_EQ(gezeigt, 4);
+    EXPECT_EQ(gezeigt, 5);
     std::string alle;
     for (const std::string& f : fehler) {
         alle += f + "\n";
