@@ -104,7 +104,10 @@ private:
         return ende_;
     }
 
-    static constexpr std::chrono::milliseconds Ruhe{25};
+    // Shorter than the gap between two mouse moves of a drag would only start computations
+    // that the next move cancels; a longer one only delays the result (measured in
+    // Folgefenster.ZiehenMitBeidenFensternOffen: a drag step costs the same either way).
+    static constexpr std::chrono::milliseconds Ruhe{10};
 
     QObject* empfaenger_;
     TRechnen rechnen_;
