@@ -61,8 +61,7 @@ std::vector<std::string> SonneneintragsZusammenfassung(const TSonneneintrag& e,
     std::vector<std::string> z;
     z.push_back("Fläche " + Ziel(e) + ": " + FestkommaText(e.Flaeche, 2) + " m², im Jahr " +
                 FestkommaText(jahr.GesamtMit() * e.Flaeche / Kilo, 1) + " kWh mit, " +
-                FestkommaText(jahr.GesamtOhne() * e.Flaeche / Kilo, 1) +
-                " kWh ohne Sonnenschutz");
+                FestkommaText(jahr.GesamtOhne() * e.Flaeche / Kilo, 1) + " kWh ohne Sonnenschutz");
     z.push_back("Diffuses Himmelslicht auf " + Ziel(e) + ": " +
                 FestkommaText(100 * e.SichtfaktorMit, 1) + " % mit, " +
                 FestkommaText(100 * e.SichtfaktorOhne, 1) + " % ohne Sonnenschutz");
