@@ -31,14 +31,18 @@ void Sonneneintrag_Drucken(TSeitenflaeche& f, const TDruckdaten& d, const TSonne
     s.Ueberschrift(dd, QStringLiteral("In kWh/m² (Wetterdaten: %1, Albedo %2):")
                            .arg(wetter, QString::fromStdString(Festkomma(e.Albedo, 2))));
     dd += 2 * Zeilenvorschub;
-    const char* koepfe[] = {"Direkt mit", "Direkt ohne", "Diffus mit", "Diffus ohne",
-                            "Reflex",     "Gesamt mit",  "Gesamt ohne"};
+    // Two header lines: the columns are too narrow for "Direkt ohne" in bold on one.
+    const char* koepfe[] = {"Direkt", "Direkt", "Diffus", "Diffus", "Reflex", "Gesamt", "Gesamt"};
+    const char* zusaetze[] = {"mit", "ohne", "mit", "ohne", "", "mit", "ohne"};
     constexpr int Spalte0 = 420, Spaltenabstand = 190;
-    s.Text(s.L + 50, dd, QStringLiteral("Monat"), fett);
+    s.Text(s.L + 50, dd + Zeilenvorschub, QStringLiteral("Monat"), fett);
     for (int k = 0; k < 7; ++k) {
         s.Text(s.L + Spalte0 + k * Spaltenabstand, dd, QString::fromUtf8(koepfe[k]), fett,
                TAusrichtung::Rechts);
+        s.Text(s.L + Spalte0 + k * Spaltenabstand, dd + Zeilenvorschub,
+               QString::fromUtf8(zusaetze[k]), fett, TAusrichtung::Rechts);
     }
+    dd += Zeilenvorschub;
     const std::array<TEintrag, 12> monate = EintragJeMonat(e);
     for (int z = 0; z < 13; ++z) {
         dd += Zeilenvorschub;

@@ -116,7 +116,7 @@ TEST(Sonneneintragsfenster, WetterdateiZielFolgenSpeichernDrucken) {
     const QString bild = w.Ordner.filePath(QStringLiteral("eintrag.png"));
     const QString csv = w.Ordner.filePath(QStringLiteral("eintrag.csv"));
     const QString text = w.Ordner.filePath(QStringLiteral("eintrag.txt"));
-    const QString pdf = w.Ordner.filePath(QStringLiteral("eintrag.pdf"));
+    const QString pdf = QStringLiteral(UMBRARIX_BILDORDNER "/sonneneintrag.pdf");
     w.Plattform.Dateiantworten.push_back(bild);
     s.BildSpeichernClick();
     EXPECT_EQ(Inhalt(bild), PngDatei(s.Bild()));
