@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -71,7 +72,8 @@ struct TRohstunde {
 std::optional<std::string> GanzzahlFeld(std::string_view text, size_t zeile, const char* name,
                                         int& wert) {
     const std::optional<double> z = TextZuZahl(text);
-    if (!z || *z != static_cast<int>(*z)) {
+    // The range first: turning a larger number into an int is undefined.
+    if (!z || !(std::abs(*z) < 1e6) || *z != std::floor(*z)) {
         return ZeilenText(zeile) + name + " ist keine ganze Zahl: " + std::string(text);
     }
     wert = static_cast<int>(*z);

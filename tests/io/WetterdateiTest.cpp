@@ -134,6 +134,8 @@ TEST(Wetterdatei, FehlerNennenDieZeile) {
         {kurz, "Die Wetterdatei enthält 8736 Stunden; ein Wetterjahr hat 8760 Stunden (8784 in "
                "einem Schaltjahr)."},
         {"LOCATION,Nirgendwo\r\n", "Die EPW-Datei enthält keine Stunden."},
+        {EpwDatei(Kennung).replace(EpwDatei(Kennung).find("2005,1,1,1,"), 11, "2005,1,1,1e300,"),
+         "Wetterdatei, Zeile 9: die Stunde ist keine ganze Zahl: 1e300"},
         {EpwDatei(Kennung, false, "LOCATION,X,,,,0,Nord,7,1,0"),
          "Wetterdatei, Zeile 1: die Zeile LOCATION nennt keine Breite, Länge und Zeitzone."},
         {"Datum;Wert\n1;2\n", "Die Datei ist weder eine EPW-Wetterdatei noch ein "
