@@ -61,6 +61,14 @@ std::vector<std::string_view> Woerter(std::string_view zeile) {
     return woerter;
 }
 
+// A number of the file; false (wert untouched) when the text is none. Written without an
+// optional in the caller, where the thread sanitizer's build sees a false "uninitialised".
+bool Zahl(std::string_view text, double& wert) {
+    const std::optional<double> z = TextZuZahl(text);
+    wert = z.value_or(wert);
+    return z.has_value();
+}
+
 // One hour as the file gives it, before the year is put together.
 struct TRohstunde {
     size_t Zeile;
@@ -138,16 +146,15 @@ TWetterLesen EpwLesen(const std::vector<std::string>& zeilen) {
     jahr.Format = "EPW";
     const std::vector<std::string_view> ort = Teilen(zeilen[0], ',');
     // LOCATION, city, region, country, source, WMO, latitude, longitude, time zone, elevation
-    const std::optional<double> breite = ort.size() >= 9 ? TextZuZahl(ort[6]) : std::nullopt;
-    const std::optional<double> laenge = ort.size() >= 9 ? TextZuZahl(ort[7]) : std::nullopt;
-    const std::optional<double> zone = ort.size() >= 9 ? TextZuZahl(ort[8]) : std::nullopt;
-    if (!breite || !laenge || !zone || std::abs(*breite) > 90 || std::abs(*laenge) > 180 ||
-        std::abs(*zone) > 14) {
+    double breite = 0, laenge = 0, zone = 0;
+    const bool gelesen =
+        ort.size() >= 9 && Zahl(ort[6], breite) && Zahl(ort[7], laenge) && Zahl(ort[8], zone);
+    if (!gelesen || std::abs(breite) > 90 || std::abs(laenge) > 180 || std::abs(zone) > 14) {
         return {std::nullopt, ZeilenText(0) + "die Zeile LOCATION nennt keine Breite, Länge "
                                               "und Zeitzone."};
     }
-    jahr.Ort = TWetterort{*breite, *laenge};
-    jahr.Zeitzone = *zone;
+    jahr.Ort = TWetterort{breite, laenge};
+    jahr.Zeitzone = zone;
     std::vector<TRohstunde> stunden;
     for (size_t z = EpwKopfzeilen; z < zeilen.size(); ++z) {
         if (zeilen[z].empty()) {
