@@ -36,6 +36,18 @@ void KnoepfeAnordnen(QBoxLayout* unten, std::initializer_list<QPushButton*> knoe
     unten->addStretch();
 }
 
+TDateiDialog BildDialog(const QString& titel, const QString& ordner) {
+    return {titel, QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
+            QStringLiteral("png"), ordner, QString()};
+}
+
+TDateiDialog TabellenDialog(const QString& ordner) {
+    return {QStringLiteral("Tabelle speichern"),
+            QStringLiteral(
+                "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
+            QStringLiteral("txt"), ordner, QString()};
+}
+
 void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,
                       const std::function<std::string(const QString& pfad)>& inhalt) {
     const QString pfad = plattform.DateiSpeichern(fenster, d);

@@ -32,6 +32,11 @@ void KnoepfeAnordnen(QBoxLayout* unten, std::initializer_list<QPushButton*> knoe
 void SeitenDrucken(QWidget* fenster, TPlattform& plattform,
                    const std::function<void(TSeitenflaeche&)>& seiteZeichnen);
 
+// The save dialogs of the evaluation windows' pictures (PNG) and tables (text, or CSV for a
+// name ending in ".csv"), starting in ordner.
+TDateiDialog BildDialog(const QString& titel, const QString& ordner);
+TDateiDialog TabellenDialog(const QString& ordner);
+
 // Asks for the file (the dialog's settings d) and writes into it what inhalt gives for its
 // path; a German message when writing fails, nothing when the person cancels.
 void InDateiSpeichern(QWidget* fenster, TPlattform& plattform, const TDateiDialog& d,

@@ -243,21 +243,16 @@ void TForm_Jahresuebersicht::ZeitraumGeaendert() {
 }
 
 void TForm_Jahresuebersicht::BildSpeichernClick(bool terrasse) {
-    const TDateiDialog d{terrasse ? QStringLiteral("Bild Terrasse speichern")
-                                  : QStringLiteral("Bild Fenster speichern"),
-                         QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
-                         QStringLiteral("png"), ordner_, QString()};
+    const TDateiDialog d = BildDialog(terrasse ? QStringLiteral("Bild Terrasse speichern")
+                                               : QStringLiteral("Bild Fenster speichern"),
+                                      ordner_);
     InDateiSpeichern(this, plattform_, d, [this, terrasse](const QString&) {
         return PngDatei(terrasse ? BildTerrasse : BildFenster);
     });
 }
 
 void TForm_Jahresuebersicht::TabelleSpeichernClick() {
-    const TDateiDialog d{
-        QStringLiteral("Tabelle speichern"),
-        QStringLiteral(
-            "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
-        QStringLiteral("txt"), ordner_, QString()};
+    const TDateiDialog d = TabellenDialog(ordner_);
     // A name ending in ".csv" asks for the spreadsheet form of the monthly table.
     InDateiSpeichern(this, plattform_, d, [this](const QString& pfad) {
         const TZeitraum z = Zeitraum();

@@ -123,9 +123,7 @@ bool TForm_Sonnenbahnen::Aktuell() const {
 }
 
 void TForm_Sonnenbahnen::BildSpeichernClick() {
-    const TDateiDialog d{QStringLiteral("Bild speichern"),
-                         QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
-                         QStringLiteral("png"), ordner_, QString()};
+    const TDateiDialog d = BildDialog(QStringLiteral("Bild speichern"), ordner_);
     InDateiSpeichern(this, plattform_, d, [this](const QString&) { return PngDatei(bild_); });
 }
 

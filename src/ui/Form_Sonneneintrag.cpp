@@ -293,9 +293,7 @@ void TForm_Sonneneintrag::BildSpeichernClick() {
     if (!eintrag_) {
         return;
     }
-    const TDateiDialog d{QStringLiteral("Bild speichern"),
-                         QStringLiteral("PNG-Bilder (*.png)|*.png|Alle Dateien (*.*)|*.*"),
-                         QStringLiteral("png"), ordner_, QString()};
+    const TDateiDialog d = BildDialog(QStringLiteral("Bild speichern"), ordner_);
     InDateiSpeichern(this, plattform_, d, [this](const QString&) { return PngDatei(bild_); });
 }
 
@@ -303,11 +301,7 @@ void TForm_Sonneneintrag::TabelleSpeichernClick() {
     if (!eintrag_) {
         return;
     }
-    const TDateiDialog d{
-        QStringLiteral("Tabelle speichern"),
-        QStringLiteral(
-            "Text-Dateien (*.txt)|*.txt|CSV-Dateien (*.csv)|*.csv|Alle Dateien (*.*)|*.*"),
-        QStringLiteral("txt"), ordner_, QString()};
+    const TDateiDialog d = TabellenDialog(ordner_);
     // A name ending in ".csv" asks for the spreadsheet form of the monthly table.
     InDateiSpeichern(this, plattform_, d, [this](const QString& pfad) {
         if (Druckdatenquelle) {
