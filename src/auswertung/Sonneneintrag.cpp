@@ -3,6 +3,7 @@
 #include "auswertung/Jahresraster.h"
 #include "auswertung/Parallel.h"
 #include "model/Geometrie.h"
+#include "model/Kalender.h"
 #include "model/Zahltext.h"
 #include "shadow/Simulieren.h"
 #include "solar/Sonnenstand.h"
@@ -16,11 +17,6 @@ namespace umbrarix {
 namespace {
 
 constexpr double Grad = std::numbers::pi / 180;
-
-// Summer time as the scene's switch has it: days 90..303.
-bool Sommerzeit(const TSzene& s, int tag) {
-    return s.Eingaben.CheckBox_Sommerzeit && tag >= 90 && tag <= 303;
-}
 
 // The middle of hour k of the file in the scene's zone time (the file's standard time moved
 // by the difference of the zones): day 1..365 and hours 0..24.
@@ -44,7 +40,7 @@ TStundenmitte Stundenmitte(const TSzene& s, const TWetterjahr& w, int k) {
 
 // The same on the scene's clock, summer time included.
 TStundenmitte Uhr(const TSzene& s, TStundenmitte m) {
-    if (Sommerzeit(s, m.Tag)) {
+    if (SommerzeitGilt(m.Tag, s.Eingaben.CheckBox_Sommerzeit)) {
         m.Uhrzeit += 1;
         if (m.Uhrzeit >= 24) {
             m.Uhrzeit -= 24;
@@ -108,16 +104,10 @@ TEintrag EintragImZeitraum(const TSonneneintrag& e, const TZeitraum& z) {
 
 std::array<TEintrag, 12> EintragJeMonat(const TSonneneintrag& e) {
     // Months of the file's own days, so that every hour counts once.
-    constexpr std::array<int, 12> Monatsende{31,  59,  90,  120, 151, 181,
-                                             212, 243, 273, 304, 334, 365};
     std::array<TEintrag, 12> monate{};
-    size_t monat = 0;
     for (size_t k = 0; k < e.Stunden.size(); ++k) {
-        const int tag = static_cast<int>(k / 24) + 1;
-        while (tag > Monatsende[monat]) {
-            ++monat;
-        }
-        monate[monat] += e.Stunden[k];
+        const int monat = TagImJahrZuDatum(static_cast<int>(k / 24) + 1).Monat;
+        monate[static_cast<size_t>(monat - 1)] += e.Stunden[k];
     }
     return monate;
 }
@@ -206,7 +196,9 @@ std::optional<TSonneneintrag> SonneneintragBerechnen(const TSzene& szene, const 
     e.Stunden.resize(anzahl);
     e.Tag.resize(anzahl);
     e.Minuten.resize(anzahl);
+    // The hours with a beam and the middle of each in the scene's zone time.
     std::vector<int> mitDirekt;
+    std::vector<TStundenmitte> mitten;
     for (size_t k = 0; k < anzahl; ++k) {
         const TWetterstunde& st = w.Stunden[k];
         const TStundenmitte mitte = Stundenmitte(szene, w, static_cast<int>(k));
@@ -221,6 +213,7 @@ std::optional<TSonneneintrag> SonneneintragBerechnen(const TSzene& szene, const 
         h.Reflex = st.Global * reflexfaktor;
         if (st.Direkt > 0) {
             mitDirekt.push_back(static_cast<int>(k));
+            mitten.push_back(mitte);
         }
     }
     const bool horizontal = w.DirektHorizontal;
@@ -229,7 +222,7 @@ std::optional<TSonneneintrag> SonneneintragBerechnen(const TSzene& szene, const 
         szene, static_cast<int>(mitDirekt.size()),
         [&](TSzene& s, int j) {
             const auto k = static_cast<size_t>(mitDirekt[static_cast<size_t>(j)]);
-            const TStundenmitte mitte = Stundenmitte(s, w, static_cast<int>(k));
+            const TStundenmitte& mitte = mitten[static_cast<size_t>(j)];
             const double t =
                 Sonnenzeit(mitte.Tag, mitte.Uhrzeit, s.Laengenkorrektur, /*sommerzeit=*/false);
             const TPunkt sonne = Ziel_Anteil_Simulieren(s, mitte.Tag, t, terrasse);

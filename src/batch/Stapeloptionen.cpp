@@ -100,11 +100,14 @@ TMeldung TageszeitenLesen(const std::string& w, TStapelauftrag& a) {
     return UhrzeitenLesen(w, a.Zeitraum);
 }
 
+// "80,5" as a German user writes it, as well as "80.5".
+std::optional<double> DezimalzahlLesen(std::string text) {
+    std::replace(text.begin(), text.end(), ',', '.');
+    return TextZuZahl(text);
+}
+
 TMeldung MindestensLesen(const std::string& w, TStapelauftrag& a) {
-    // "80,5" as a German user writes it, as well as "80.5".
-    std::string punkt = w;
-    std::replace(punkt.begin(), punkt.end(), ',', '.');
-    const std::optional<double> p = TextZuZahl(punkt);
+    const std::optional<double> p = DezimalzahlLesen(w);
     if (!p || !(*p >= 0 && *p <= 100)) { // also refuses NaN
         return "--mindestens ist ein Prozentwert von 0 bis 100, nicht " + w;
     }
@@ -163,9 +166,7 @@ TMeldung WetterLesen(const std::string& w, TStapelauftrag& a) {
 }
 
 TMeldung AlbedoLesen(const std::string& w, TStapelauftrag& a) {
-    std::string punkt = w;
-    std::replace(punkt.begin(), punkt.end(), ',', '.');
-    const std::optional<double> z = TextZuZahl(punkt);
+    const std::optional<double> z = DezimalzahlLesen(w);
     if (!z || !(*z >= 0 && *z <= 1)) {
         return "--albedo ist ein Anteil von 0 bis 1 wie 0.2, nicht " + w;
     }

@@ -18,23 +18,15 @@ namespace {
 // The legend of the shading tables closes their header: five lines.
 constexpr size_t LegendenZeilen = 5;
 
-constexpr std::array<const char*, 7> Spalten{"Direkt mit",  "Direkt ohne", "Diffus mit",
-                                             "Diffus ohne", "Reflex",      "Gesamt mit",
-                                             "Gesamt ohne"};
-
-std::array<double, 7> Werte(const TEintrag& e) {
-    return {e.DirektMit, e.DirektOhne,  e.DiffusMit,   e.DiffusOhne,
-            e.Reflex,    e.GesamtMit(), e.GesamtOhne()};
-}
-
 // kWh from Wh.
 constexpr double Kilo = 1000;
 
 std::string Zeile(std::string name, const TEintrag& e) {
     name.append(6 - Zeichenzahl(name), ' ');
-    const std::array<double, 7> w = Werte(e);
+    const std::array<double, 7> w = SonneneintragsWerte(e);
     for (size_t i = 0; i < w.size(); ++i) {
-        name += Festkomma(w[i] / Kilo, 1, static_cast<int>(std::string(Spalten[i]).size()) + 2);
+        name +=
+            Festkomma(w[i], 1, static_cast<int>(std::string(SonneneintragsSpalten[i]).size()) + 2);
     }
     return name;
 }
@@ -53,6 +45,11 @@ std::string AbminderungText(const TSonneneintrag& e, const TZeitraum& zeitraum) 
     const std::optional<double> a = AbminderungVon(EintragImZeitraum(e, zeitraum)).Gesamt;
     return "Abminderung " + Ziel(e) + ": " +
            (a ? FestkommaText(100 * *a, 1) + " %" : "keine Sonnenenergie im Zeitraum");
+}
+
+std::array<double, 7> SonneneintragsWerte(const TEintrag& e) {
+    return {e.DirektMit / Kilo, e.DirektOhne / Kilo,  e.DiffusMit / Kilo,   e.DiffusOhne / Kilo,
+            e.Reflex / Kilo,    e.GesamtMit() / Kilo, e.GesamtOhne() / Kilo};
 }
 
 std::vector<std::string> SonneneintragsZusammenfassung(const TSonneneintrag& e,
@@ -81,7 +78,7 @@ std::vector<std::string> Sonneneintragstabelle(const TSonneneintrag& e, const st
     const std::string titel = "Sonneneintrag " + Ziel(e) + " in kWh/m² (Wetterdaten: " + wetter +
                               ", Albedo " + FestkommaText(e.Albedo, 2) + "):";
     std::string kopf = "Monat ";
-    for (const char* s : Spalten) {
+    for (const char* s : SonneneintragsSpalten) {
         kopf.append("  ").append(s);
     }
     std::vector<std::string> z{titel, std::string(Zeichenzahl(titel), '-'), "", kopf};
@@ -110,13 +107,13 @@ std::string Sonneneintragsdatei(const TProjektdaten& projekt, const TSonneneintr
 
 std::string SonneneintragsCsv(const TSonneneintrag& e) {
     std::string kopf = "Monat";
-    for (const char* s : Spalten) {
+    for (const char* s : SonneneintragsSpalten) {
         kopf.append(";").append(s);
     }
     std::vector<std::string> z{kopf};
     const auto zeile = [&z](std::string name, const TEintrag& e) {
-        for (const double wert : Werte(e)) {
-            std::string zahl = Festkomma(wert / Kilo, 1);
+        for (const double wert : SonneneintragsWerte(e)) {
+            std::string zahl = Festkomma(wert, 1);
             std::replace(zahl.begin(), zahl.end(), '.', ',');
             name += ";" + zahl;
         }

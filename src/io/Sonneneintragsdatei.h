@@ -8,6 +8,7 @@
 #include "auswertung/Zeitraum.h"
 #include "io/Projektdatei.h"
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,12 @@ namespace umbrarix {
 // shows and the file holds below its header.
 std::vector<std::string> Sonneneintragstabelle(const TSonneneintrag& e, const std::string& wetter,
                                                const TZeitraum& zeitraum);
+
+// The table's seven columns: their names and a sum's values in kWh/m².
+inline constexpr std::array<const char*, 7> SonneneintragsSpalten{
+    "Direkt mit", "Direkt ohne", "Diffus mit", "Diffus ohne",
+    "Reflex",     "Gesamt mit",  "Gesamt ohne"};
+std::array<double, 7> SonneneintragsWerte(const TEintrag& e);
 
 // The lines below the table: the energy on the whole target, the share of the sky's light,
 // the period with its Abminderung and the note on the weather's place.

@@ -2,6 +2,7 @@
 
 #include "io/Dateizugriff.h"
 #include "io/Lambertprojektion.h"
+#include "model/Kalender.h"
 #include "model/Zahltext.h"
 
 #include <algorithm>
@@ -13,9 +14,6 @@
 namespace umbrarix {
 
 namespace {
-
-// Day of the year on which each month ends, in a year of 365 days.
-constexpr std::array<int, 12> Monatsende{31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334, 365};
 
 std::string ZeilenText(size_t zeile) {
     return "Wetterdatei, Zeile " + std::to_string(zeile + 1) + ": ";
@@ -119,14 +117,10 @@ TWetterLesen JahrZusammensetzen(std::vector<TRohstunde> stunden, TWetterjahr jah
     for (size_t k = 0; k < stunden.size(); ++k) {
         const TRohstunde& s = stunden[k];
         const int tag = static_cast<int>(k / 24) + 1, stunde = static_cast<int>(k % 24) + 1;
-        int monat = 1;
-        while (tag > Monatsende[static_cast<size_t>(monat - 1)]) {
-            ++monat;
-        }
-        const int tagImMonat = tag - (monat == 1 ? 0 : Monatsende[static_cast<size_t>(monat - 2)]);
-        if (s.Monat != monat || s.Tag != tagImMonat || s.Stunde != stunde) {
+        const TDatum soll = TagImJahrZuDatum(tag);
+        if (s.Monat != soll.Monat || s.Tag != soll.Tag || s.Stunde != stunde) {
             return {std::nullopt, ZeilenText(s.Zeile) + "erwartet ist der " +
-                                      Zweistellig(tagImMonat) + "." + Zweistellig(monat) +
+                                      Zweistellig(soll.Tag) + "." + Zweistellig(soll.Monat) +
                                       ". Stunde " + std::to_string(stunde) + ", die Zeile nennt " +
                                       Zweistellig(s.Tag) + "." + Zweistellig(s.Monat) +
                                       ". Stunde " + std::to_string(s.Stunde) + "."};

@@ -31,16 +31,16 @@ void Sonneneintrag_Drucken(TSeitenflaeche& f, const TDruckdaten& d, const TSonne
     s.Ueberschrift(dd, QStringLiteral("In kWh/m² (Wetterdaten: %1, Albedo %2):")
                            .arg(wetter, QString::fromStdString(Festkomma(e.Albedo, 2))));
     dd += 2 * Zeilenvorschub;
-    // Two header lines: the columns are too narrow for "Direkt ohne" in bold on one.
-    const char* koepfe[] = {"Direkt", "Direkt", "Diffus", "Diffus", "Reflex", "Gesamt", "Gesamt"};
-    const char* zusaetze[] = {"mit", "ohne", "mit", "ohne", "", "mit", "ohne"};
+    // Two header lines ("Direkt" over "ohne"): the columns are too narrow for one in bold.
     constexpr int Spalte0 = 420, Spaltenabstand = 190;
     s.Text(s.L + 50, dd + Zeilenvorschub, QStringLiteral("Monat"), fett);
-    for (int k = 0; k < 7; ++k) {
-        s.Text(s.L + Spalte0 + k * Spaltenabstand, dd, QString::fromUtf8(koepfe[k]), fett,
+    for (size_t k = 0; k < SonneneintragsSpalten.size(); ++k) {
+        const QString name = QString::fromUtf8(SonneneintragsSpalten[k]);
+        const qsizetype blank = name.indexOf(QLatin1Char(' '));
+        const int x = s.L + Spalte0 + static_cast<int>(k) * Spaltenabstand;
+        s.Text(x, dd, blank < 0 ? name : name.left(blank), fett, TAusrichtung::Rechts);
+        s.Text(x, dd + Zeilenvorschub, blank < 0 ? QString() : name.mid(blank + 1), fett,
                TAusrichtung::Rechts);
-        s.Text(s.L + Spalte0 + k * Spaltenabstand, dd + Zeilenvorschub,
-               QString::fromUtf8(zusaetze[k]), fett, TAusrichtung::Rechts);
     }
     dd += Zeilenvorschub;
     const std::array<TEintrag, 12> monate = EintragJeMonat(e);
@@ -49,12 +49,11 @@ void Sonneneintrag_Drucken(TSeitenflaeche& f, const TDruckdaten& d, const TSonne
         const TEintrag t = z < 12 ? monate[static_cast<size_t>(z)] : EintragImJahr(e);
         s.Text(s.L + 50, dd, z < 12 ? Q(Monatsname(z + 1)) : QStringLiteral("Jahr"),
                z < 12 ? TSchrift{} : fett);
-        const double werte[] = {t.DirektMit, t.DirektOhne,  t.DiffusMit,   t.DiffusOhne,
-                                t.Reflex,    t.GesamtMit(), t.GesamtOhne()};
-        for (int k = 0; k < 7; ++k) {
-            s.Text(s.L + Spalte0 + k * Spaltenabstand, dd,
-                   QString::fromStdString(Festkomma(werte[k] / 1000, 1)),
-                   z < 12 ? TSchrift{} : fett, TAusrichtung::Rechts);
+        const std::array<double, 7> werte = SonneneintragsWerte(t);
+        for (size_t k = 0; k < werte.size(); ++k) {
+            s.Text(s.L + Spalte0 + static_cast<int>(k) * Spaltenabstand, dd,
+                   QString::fromStdString(Festkomma(werte[k], 1)), z < 12 ? TSchrift{} : fett,
+                   TAusrichtung::Rechts);
         }
     }
     // The lines below the table, as the text file has them.

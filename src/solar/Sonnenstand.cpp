@@ -18,7 +18,7 @@ double Sonnenzeit(int N, double uhrzeit, double laengenkorrektur, bool sommerzei
     // Four minutes per degree between the zone meridian and the local longitude.
     const double C = -laengenkorrektur * 15 * 4 + E;
     double t = uhrzeit + C / 60;
-    if (sommerzeit && N >= 90 && N <= 303) {
+    if (SommerzeitGilt(N, sommerzeit)) {
         t = t - 1;
     }
     if (t < 0) {

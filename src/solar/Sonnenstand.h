@@ -16,6 +16,11 @@ inline constexpr double Polargrenze = 1.160643952576229;
 // Negative results are folded by +24; 24 or more is left as it is.
 double Sonnenzeit(int N, double uhrzeit, double laengenkorrektur, bool sommerzeit);
 
+// Whether the clock of day N runs an hour ahead: the switch on and N in 90..303.
+inline bool SommerzeitGilt(int N, bool sommerzeit) {
+    return sommerzeit && N >= 90 && N <= 303;
+}
+
 // Declination of day N in radians.
 double Deklination(int N);
 

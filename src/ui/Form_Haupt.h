@@ -208,6 +208,8 @@ public:
     // "Sonneneintrag ...": the solar energy on window or terrace from a weather year.
     void SonneneintragClick();
     QPointer<TForm_Sonneneintrag> Sonneneintragsfenster;
+    // Shows an evaluation window beside this one, where it stays open and follows the scene.
+    template <class TFenster> void FolgefensterZeigen(TFenster& fenster);
     // Hands the scene as just evaluated to the open windows (they compute on their own).
     void FolgefensterNachfuehren();
     // "Umgebung / Horizont ...": the skyline dialog; OK applies it as an edit.

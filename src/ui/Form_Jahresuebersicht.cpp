@@ -97,13 +97,8 @@ TForm_Jahresuebersicht::TForm_Jahresuebersicht(QWidget* eltern, TPlattform& plat
     anz_BisDatum = Zeitraumfelder->anz_BisDatum;
     anz_VonUhrzeit = Zeitraumfelder->anz_VonUhrzeit;
     anz_BisUhrzeit = Zeitraumfelder->anz_BisUhrzeit;
-    auto* gitter = static_cast<QGridLayout*>(Zeitraumfelder->layout());
-    anz_Beschattungsgrad_f = new QLabel(Zeitraumfelder);
-    anz_Beschattungsgrad_f->setObjectName(QStringLiteral("anz_Beschattungsgrad_f"));
-    anz_Beschattungsgrad_t = new QLabel(Zeitraumfelder);
-    anz_Beschattungsgrad_t->setObjectName(QStringLiteral("anz_Beschattungsgrad_t"));
-    gitter->addWidget(anz_Beschattungsgrad_f, 2, 0, 1, 4);
-    gitter->addWidget(anz_Beschattungsgrad_t, 3, 0, 1, 4);
+    anz_Beschattungsgrad_f = Zeitraumfelder->Ergebniszeile("anz_Beschattungsgrad_f");
+    anz_Beschattungsgrad_t = Zeitraumfelder->Ergebniszeile("anz_Beschattungsgrad_t");
     unten->addWidget(Zeitraumfelder);
 
     Button_BildFenster =

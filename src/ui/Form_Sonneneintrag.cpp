@@ -27,12 +27,6 @@
 
 namespace umbrarix {
 
-namespace {
-
-constexpr int Spaltenzahl = 7;
-
-} // namespace
-
 TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
                                          const TSzene& szene, TDruckdaten druck,
                                          const TEinstellungsorte& orte, QString ordner)
@@ -83,15 +77,17 @@ TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
                                  TSonneneintragsdiagrammmasse::Hoehe);
     spalte->addWidget(Image_Diagramm);
 
-    Tabelle_Sonneneintrag = new QTableWidget(13, Spaltenzahl, inhalt);
+    Tabelle_Sonneneintrag =
+        new QTableWidget(13, static_cast<int>(SonneneintragsSpalten.size()), inhalt);
     Tabelle_Sonneneintrag->setObjectName(QStringLiteral("Tabelle_Sonneneintrag"));
     Tabelle_Sonneneintrag->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Tabelle_Sonneneintrag->setTabKeyNavigation(false); // Tab leaves the table
     Tabelle_Sonneneintrag->setFont(Programmschrift());
-    Tabelle_Sonneneintrag->setHorizontalHeaderLabels(
-        {QStringLiteral("Direkt\nmit"), QStringLiteral("Direkt\nohne"),
-         QStringLiteral("Diffus\nmit"), QStringLiteral("Diffus\nohne"), QStringLiteral("Reflex"),
-         QStringLiteral("Gesamt\nmit"), QStringLiteral("Gesamt\nohne")});
+    QStringList spalten;
+    for (const char* name : SonneneintragsSpalten) {
+        spalten << QString::fromUtf8(name).replace(QLatin1Char(' '), QLatin1Char('\n'));
+    }
+    Tabelle_Sonneneintrag->setHorizontalHeaderLabels(spalten);
     QStringList zeilen;
     for (int m = 1; m <= 12; ++m) {
         zeilen << QString::fromUtf8(Monatsname(m));
@@ -115,16 +111,9 @@ TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
     auto* unten = new QHBoxLayout;
     Zeitraumfelder = new TZeitraumfelder(this);
     Zeitraumfelder->SetzeZeitraum(GanzesJahr);
-    auto* gitter = static_cast<QGridLayout*>(Zeitraumfelder->layout());
-    anz_Abminderung = new QLabel(Zeitraumfelder);
-    anz_Abminderung->setObjectName(QStringLiteral("anz_Abminderung"));
-    anz_AbminderungTeile = new QLabel(Zeitraumfelder);
-    anz_AbminderungTeile->setObjectName(QStringLiteral("anz_AbminderungTeile"));
-    anz_Ortshinweis = new QLabel(Zeitraumfelder);
-    anz_Ortshinweis->setObjectName(QStringLiteral("anz_Ortshinweis"));
-    gitter->addWidget(anz_Abminderung, 2, 0, 1, 4);
-    gitter->addWidget(anz_AbminderungTeile, 3, 0, 1, 4);
-    gitter->addWidget(anz_Ortshinweis, 4, 0, 1, 4);
+    anz_Abminderung = Zeitraumfelder->Ergebniszeile("anz_Abminderung");
+    anz_AbminderungTeile = Zeitraumfelder->Ergebniszeile("anz_AbminderungTeile");
+    anz_Ortshinweis = Zeitraumfelder->Ergebniszeile("anz_Ortshinweis");
     unten->addWidget(Zeitraumfelder);
     Button_Bild = Knopf(this, "Button_Bild", QStringLiteral("&Bild speichern ..."));
     Button_Tabelle = Knopf(this, "Button_Tabelle", QStringLiteral("Ta&belle speichern ..."));
@@ -148,15 +137,20 @@ TForm_Sonneneintrag::TForm_Sonneneintrag(QWidget* eltern, TPlattform& plattform,
     // The file chosen last; one that has gone or changed is simply not shown.
     if (const std::optional<std::string> letzte =
             LetzteWetterdateiLesen(orte_.Leseordner(WetterdateiMerkerName))) {
-        const TWetterLesen w = umbrarix::WetterdateiLaden(*letzte);
-        if (w.Jahr) {
-            const std::lock_guard<std::mutex> sperre(frageSperre_);
-            frage_.Wetter = std::make_shared<const TWetterjahr>(*w.Jahr);
-            frage_.Wettername = QFileInfo(QString::fromStdString(*letzte)).fileName();
-            Label_Wetterdatei->setText(QString::fromStdString(*letzte));
+        if (TWetterLesen w = umbrarix::WetterdateiLaden(*letzte); w.Jahr) {
+            WetterSetzen(std::move(*w.Jahr), QString::fromStdString(*letzte));
         }
-        FrageGeaendert();
     }
+}
+
+void TForm_Sonneneintrag::WetterSetzen(TWetterjahr wetter, const QString& pfad) {
+    {
+        const std::lock_guard<std::mutex> sperre(frageSperre_);
+        frage_.Wetter = std::make_shared<const TWetterjahr>(std::move(wetter));
+        frage_.Wettername = QFileInfo(pfad).fileName();
+    }
+    Label_Wetterdatei->setText(pfad);
+    FrageGeaendert();
 }
 
 void TForm_Sonneneintrag::KnoepfeSetzen() {
@@ -166,21 +160,15 @@ void TForm_Sonneneintrag::KnoepfeSetzen() {
 }
 
 bool TForm_Sonneneintrag::WetterdateiLaden(const QString& pfad) {
-    const TWetterLesen w = umbrarix::WetterdateiLaden(pfad.toStdString());
+    TWetterLesen w = umbrarix::WetterdateiLaden(pfad.toStdString());
     if (!w.Jahr) {
         plattform_.Meldung(this, QString::fromStdString(w.Fehler) + QStringLiteral("\n") + pfad,
                            TMeldungsart::Fehler);
         return false;
     }
-    {
-        const std::lock_guard<std::mutex> sperre(frageSperre_);
-        frage_.Wetter = std::make_shared<const TWetterjahr>(*w.Jahr);
-        frage_.Wettername = QFileInfo(pfad).fileName();
-    }
-    Label_Wetterdatei->setText(pfad);
     // Remembered for the next time; a folder that takes no file only costs that convenience.
     (void)LetzteWetterdateiSchreiben(orte_.Schreibordner(), pfad.toStdString());
-    FrageGeaendert();
+    WetterSetzen(std::move(*w.Jahr), pfad);
     return true;
 }
 
@@ -254,13 +242,11 @@ void TForm_Sonneneintrag::Anzeigen(TNeu neu) {
     const std::array<TEintrag, 12> monate = EintragJeMonat(*eintrag_);
     for (int z = 0; z < 13; ++z) {
         const TEintrag t = z < 12 ? monate[static_cast<size_t>(z)] : EintragImJahr(*eintrag_);
-        const double werte[] = {t.DirektMit, t.DirektOhne,  t.DiffusMit,   t.DiffusOhne,
-                                t.Reflex,    t.GesamtMit(), t.GesamtOhne()};
-        for (int s = 0; s < Spaltenzahl; ++s) {
-            auto* zelle =
-                new QTableWidgetItem(QString::fromStdString(Festkomma(werte[s] / 1000, 1)));
+        const std::array<double, 7> werte = SonneneintragsWerte(t);
+        for (size_t k = 0; k < werte.size(); ++k) {
+            auto* zelle = new QTableWidgetItem(QString::fromStdString(Festkomma(werte[k], 1)));
             zelle->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-            Tabelle_Sonneneintrag->setItem(z, s, zelle);
+            Tabelle_Sonneneintrag->setItem(z, static_cast<int>(k), zelle);
         }
     }
     Label_Zustand->setText(

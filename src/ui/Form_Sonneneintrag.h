@@ -77,6 +77,8 @@ private:
         TSonneneintrag Eintrag;
         QString Wettername;
     };
+    // The weather year the window computes with from now on, and the file it came from.
+    void WetterSetzen(TWetterjahr wetter, const QString& pfad);
     void FrageGeaendert();
     void Anzeigen(TNeu neu);
     void ZeitraumGeaendert();

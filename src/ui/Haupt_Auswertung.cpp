@@ -44,6 +44,14 @@ void TForm_Haupt::AuswertungsmenueAufbauen(QMenuBar* leiste) {
     connect(Umgebung1, &QAction::triggered, this, [this] { UmgebungClick(); });
 }
 
+template <class TFenster> void TForm_Haupt::FolgefensterZeigen(TFenster& fenster) {
+    fenster.setAttribute(Qt::WA_DeleteOnClose);
+    fenster.setModal(false);
+    fenster.Druckdatenquelle = [this] { return Druckdaten(); };
+    folgeSzene_ = Szene;
+    plattform_.Zeigen(fenster);
+}
+
 void TForm_Haupt::SonnenbahnenClick() {
     AugenblickswerteLesen();
     if (Sonnenbahnenfenster) {
@@ -53,12 +61,8 @@ void TForm_Haupt::SonnenbahnenClick() {
     auto* dialog =
         new TForm_Sonnenbahnen(this, plattform_, Szene, Druckdaten(), TrackBar_Datum->Position(),
                                TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setModal(false);
-    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Sonnenbahnenfenster = dialog;
-    folgeSzene_ = Szene;
-    plattform_.Zeigen(*dialog);
+    FolgefensterZeigen(*dialog);
 }
 
 void TForm_Haupt::SonneneintragClick() {
@@ -69,12 +73,8 @@ void TForm_Haupt::SonneneintragClick() {
     }
     auto* dialog = new TForm_Sonneneintrag(this, plattform_, Szene, Druckdaten(), Einstellungsorte,
                                            Opendialog1.Ordner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setModal(false);
-    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Sonneneintragsfenster = dialog;
-    folgeSzene_ = Szene;
-    plattform_.Zeigen(*dialog);
+    FolgefensterZeigen(*dialog);
 }
 
 void TForm_Haupt::UmgebungClick() {
@@ -132,12 +132,8 @@ void TForm_Haupt::JahresuebersichtClick() {
     auto* dialog = new TForm_Jahresuebersicht(this, plattform_, *raster, Druckdaten(),
                                               TrackBar_Datum->Position(),
                                               TrackBar_Uhrzeit->Position(), SaveDialog2.Ordner);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    dialog->setModal(false);
-    dialog->Druckdatenquelle = [this] { return Druckdaten(); };
     Jahresuebersichtsfenster = dialog;
-    folgeSzene_ = Szene;
-    plattform_.Zeigen(*dialog);
+    FolgefensterZeigen(*dialog);
 }
 
 namespace {

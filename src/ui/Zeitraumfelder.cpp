@@ -109,4 +109,12 @@ void TZeitraumfelder::Geaendert(QObject* sender) {
     }
 }
 
+QLabel* TZeitraumfelder::Ergebniszeile(const char* name) {
+    auto* gitter = static_cast<QGridLayout*>(layout());
+    auto* zeile = new QLabel(this);
+    zeile->setObjectName(QString::fromUtf8(name));
+    gitter->addWidget(zeile, gitter->rowCount(), 0, 1, 4);
+    return zeile;
+}
+
 } // namespace umbrarix

@@ -11,6 +11,7 @@
 
 class QComboBox;
 class QDateEdit;
+class QLabel;
 
 namespace umbrarix {
 
@@ -20,6 +21,10 @@ public:
 
     TZeitraum Zeitraum() const;
     void SetzeZeitraum(const TZeitraum& z);
+
+    // A label for a result of the period (its object name given) in a row of its own below
+    // the fields.
+    QLabel* Ergebniszeile(const char* name);
 
     // Runs after every change of the period, also one the program makes.
     std::function<void()> BeiAenderung;
