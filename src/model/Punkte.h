@@ -33,6 +33,14 @@ struct TPolygon {
             ++Anzahl;
         }
     }
+    // Empties the polygon for refilling, zeroing only the corners it used, so that a polygon
+    // refilled in place equals a fresh one (every corner beyond Anzahl zero).
+    void Leeren() {
+        for (int i = 0; i < GueltigeAnzahl(); ++i) {
+            Ecken[static_cast<std::size_t>(i)] = {};
+        }
+        Anzahl = 0;
+    }
     // Anzahl limited to 0..Kapazitaet, for polygons whose count came from outside.
     int GueltigeAnzahl() const {
         return Anzahl < 0 ? 0 : (Anzahl > Kapazitaet ? Kapazitaet : Anzahl);

@@ -64,13 +64,14 @@ TPunkt2D Schnittpunkt(const TPunkt2D& P1, const TPunkt2D& P2, const TPunkt2D& P3
 // DreieckSchnitt for corners that are whole numbers within ExakteGrenze: nine cross products
 // per triangle decide all tests without a division (see AbkuerzungWaehlen), and only the
 // crossings found are computed.
-TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
-                                   TPunkt2D B2) {
+// Writes the corners to ecken (room for 16) and returns their number.
+int DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1, TPunkt2D B2,
+                       TPunkt2D* ecken) {
     TPunkt2D A[3] = {A0, A1, A2};
     TPunkt2D B[3] = {B0, B1, B2};
     const double kreuzA = Kreuz(A[0], A[1], A[2]), kreuzB = Kreuz(B[0], B[1], B[2]);
     if (kreuzA == 0 || kreuzB == 0) {
-        return {}; // doubled area 0, below the 1e-4 of the degeneracy test
+        return 0; // doubled area 0, below the 1e-4 of the degeneracy test
     }
     if (kreuzA < 0) {
         std::swap(A[1], A[2]);
@@ -115,7 +116,7 @@ TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt
     }
     const int startErster = getauscht ? startB : startA;
     const int startZweiter = getauscht ? startA : startB;
-    TPunkt2D treffer[9];
+    TEckenfeld<9> treffer;
     int n = 0;
     for (int i = 0; i < 3; ++i) {
         const int erste = (startErster + i) % 3;
@@ -126,7 +127,7 @@ TDreieckSchnitt DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt
             }
         }
     }
-    return TrefferOrdnen(treffer, n, A, kA, B, kB);
+    return TrefferOrdnen(treffer.data(), n, A, kA, B, kB, ecken);
 }
 
 // Is there an edge of A whose line has every corner of A on one closed side and every corner of
@@ -217,8 +218,10 @@ int EckenpoolGanzIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TP
             if (j < TPolygon::Kapazitaet && Getrennt(tKasten, sKasten[j])) {
                 continue;
             }
-            n = EckenAufnehmen(pool, n,
-                               DreieckSchnittGanz(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
+            TEckenfeld<16> ecken;
+            const int k =
+                DreieckSchnittGanz(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1], ecken.data());
+            n = EckenAufnehmen(pool, n, ecken.data(), k);
         }
     }
     return n;

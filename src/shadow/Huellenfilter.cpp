@@ -27,9 +27,22 @@ int MonotoneKette(const TPunkt2D* pool, int n, int* index, int* kette) {
     for (int i = 0; i < n; ++i) {
         index[i] = i;
     }
-    std::sort(index, index + n, [pool](int a, int b) {
+    const auto vor = [pool](int a, int b) {
         return pool[a].u < pool[b].u || (pool[a].u == pool[b].u && pool[a].v < pool[b].v);
-    });
+    };
+    if (n <= 16) {
+        // Insertion for the usual pools of a dozen points, where sort's set-up dominates.
+        for (int i = 1; i < n; ++i) {
+            const int x = index[i];
+            int j = i;
+            for (; j > 0 && vor(x, index[j - 1]); --j) {
+                index[j] = index[j - 1];
+            }
+            index[j] = x;
+        }
+    } else {
+        std::sort(index, index + n, vor);
+    }
     int k = 0;
     for (int j = 0; j < n; ++j) {
         while (k >= 2 && Kreuz(pool[kette[k - 2]], pool[kette[k - 1]], pool[index[j]]) <= 0) {

@@ -112,6 +112,9 @@ inline bool StreckenSchnittIntern(const TPunkt2D& P1, const TPunkt2D& P2, const 
     return s >= 0 && s <= 1 && t >= 0 && t <= 1;
 }
 
+int DreieckSchnittIn(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1, TPunkt2D B2,
+                     TPunkt2D* ecken);
+
 // Step 1 into pool, which has room for Poolgrenze points; returns the pool's size.
 int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt2D* pool) {
     const int nT = static_cast<int>(T.size()), nS = static_cast<int>(S.size());
@@ -121,7 +124,10 @@ int EckenpoolIn(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S, TPunkt
     int n = 0;
     for (int i = 1; i <= nT - 2; ++i) {
         for (int j = 1; j <= nS - 2; ++j) {
-            n = EckenAufnehmen(pool, n, DreieckSchnitt(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1]));
+            TEckenfeld<16> ecken;
+            const int k =
+                DreieckSchnittIn(T[0], T[i], T[i + 1], S[0], S[j], S[j + 1], ecken.data());
+            n = EckenAufnehmen(pool, n, ecken.data(), k);
         }
     }
     return n;
@@ -155,9 +161,8 @@ namespace intern {
 
 // Steps 5 to 7 of DreieckSchnitt on the edge crossings found and the inside corners: later
 // crossings within 1e-4 of an earlier one dropped, inside corners added, angle order.
-TDreieckSchnitt TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA,
-                              const TPunkt2D (&B)[3], int kB) {
-    TDreieckSchnitt e;
+int TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA, const TPunkt2D (&B)[3],
+                  int kB, TPunkt2D* ecken) {
     for (int i = 0; i < n; ++i) {
         int k = i + 1;
         for (int j = i + 1; j < n; ++j) {
@@ -168,18 +173,19 @@ TDreieckSchnitt TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], 
         }
         n = k;
     }
+    int anzahl = 0;
     for (int i = 0; i < n; ++i) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = treffer[i];
+        ecken[anzahl++] = treffer[i];
     }
     for (int i = 0; i < kA && i < 3; ++i) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = A[i];
+        ecken[anzahl++] = A[i];
     }
     if (kB == 1) {
-        e.Ecken[static_cast<std::size_t>(e.Anzahl++)] = B[0];
+        ecken[anzahl++] = B[0];
     }
     double winkel[16];
-    NachWinkelOrdnen(e.Ecken.data(), winkel, e.Anzahl);
-    return e;
+    NachWinkelOrdnen(ecken, winkel, anzahl);
+    return anzahl;
 }
 
 } // namespace intern
@@ -193,8 +199,11 @@ bool PunktImDreieck(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C, con
     return PunktImDreieckIntern(A, B, C, P);
 }
 
-TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
-                               TPunkt2D B2) {
+namespace {
+
+// DreieckSchnitt into ecken (room for 16); returns the number of corners.
+int DreieckSchnittIn(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1, TPunkt2D B2,
+                     TPunkt2D* ecken) {
     TPunkt2D A[3] = {A0, A1, A2};
     TPunkt2D B[3] = {B0, B1, B2};
     // 1. Both counter-clockwise.
@@ -224,10 +233,10 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
     // 8. (decided up front, it does not depend on the corners found) Degenerate triangles
     // contribute nothing.
     if (DoppelteFlaeche(A[0], A[1], A[2]) < 1e-4 || DoppelteFlaeche(B[0], B[1], B[2]) < 1e-4) {
-        return {};
+        return 0;
     }
     // 4. Edge crossings.
-    TPunkt2D treffer[9];
+    TEckenfeld<9> treffer;
     int n = 0;
     for (int i = 0; i < 3; ++i) {
         for (int j = 0; j < 3; ++j) {
@@ -238,7 +247,16 @@ TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B
         }
     }
     // 5.-7.
-    return TrefferOrdnen(treffer, n, A, kA, B, kB);
+    return TrefferOrdnen(treffer.data(), n, A, kA, B, kB, ecken);
+}
+
+} // namespace
+
+TDreieckSchnitt DreieckSchnitt(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunkt2D B1,
+                               TPunkt2D B2) {
+    TDreieckSchnitt e;
+    e.Anzahl = DreieckSchnittIn(A0, A1, A2, B0, B1, B2, e.Ecken.data());
+    return e;
 }
 
 std::vector<TPunkt2D> Eckenpool(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
@@ -262,7 +280,7 @@ void GeradeEckenEntfernen(std::vector<TPunkt2D>& h) {
 
 TPunkt2D* TPolygonSchnittPuffer::Bereitstellen(std::size_t n) {
     if (n <= Lokal) {
-        ecken_ = std::launder(reinterpret_cast<TPunkt2D*>(lokaleEcken_));
+        ecken_ = lokaleEcken_.data();
         winkel_ = lokaleWinkel_;
     } else {
         grosseEcken_.resize(n);

@@ -1,7 +1,5 @@
 #include "shadow/Schattenwurf.h"
 
-#include "shadow/PolygonSchnitt.h"
-
 #include <cmath>
 
 namespace umbrarix {
@@ -21,51 +19,52 @@ int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
     return n;
 }
 
-TPolygon Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n,
-                     const TPunkt& P0) {
-    TPolygon p;
+// Into p, refilled in place: the evaluation throws a dozen shadows per instant.
+void Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n, const TPunkt& P0,
+                 TPolygon& p) {
+    p.Leeren();
     for (int k = 0; k < umriss.GueltigeAnzahl(); ++k) {
         const TPunkt& v = umriss[k];
         // A corner on the plane (which passes through the origin) stays where it is.
         p.Anhaengen(Skalarprodukt(v, n) == 0 ? v : GeradeEbeneSchnitt(v, sonne, P0, n));
     }
-    return p;
 }
 
-// The part of schatten inside the target given by its corners in the plane.
-TPolygon Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schatten,
-                     const TDrehung& ebene) {
-    TPunkt2D s[TPolygon::Kapazitaet];
-    const int ns = InEbene(schatten, ebene, s);
+// The part of schatten inside the target given by its corners in the plane, into ergebnis
+// (which must not be schatten).
+void Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schatten,
+                 const TDrehung& ebene, TPolygon& ergebnis) {
+    TEckenfeld<TPolygon::Kapazitaet> s;
+    const int ns = InEbene(schatten, ebene, s.data());
     TPolygonSchnittPuffer puffer;
     const int n = PolygonSchnitt({ziel, static_cast<std::size_t>(zielAnzahl)},
-                                 {s, static_cast<std::size_t>(ns)}, puffer);
-    TPolygon ergebnis;
+                                 {s.data(), static_cast<std::size_t>(ns)}, puffer);
+    ergebnis.Leeren();
     for (int i = 0; i < n; ++i) {
         const TPunkt2D& e = puffer.Ecken()[i];
         ergebnis.Anhaengen(ebene.InWelt(TPunkt{0, e.u, e.v}));
     }
-    return ergebnis;
 }
 
 } // namespace
 
 TEmpfangsebene::TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche,
                                const TPolygon& element)
-    : Drehung(drehung), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche)),
-      ElementAnzahl(InEbene(element, Drehung, Element)) {}
+    : Drehung(drehung), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche.data())),
+      ElementAnzahl(InEbene(element, Drehung, Element.data())) {}
 
 void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
                     const TEmpfangsebene& ebene, TPolygon TVerschattendesElement::*projiziert,
                     TPolygon TVerschattendesElement::*aufFlaeche,
                     TPolygon TVerschattendesElement::*aufElement) {
     const TPunkt P0{0, 0, 0};
-    e.*projiziert = Projizieren(e.Polygon, sonne, n, P0);
+    Projizieren(e.Polygon, sonne, n, P0, e.*projiziert);
     if (aufFlaeche != nullptr) {
-        e.*aufFlaeche =
-            Zuschneiden(ebene.Flaeche, ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung);
+        Zuschneiden(ebene.Flaeche.data(), ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung,
+                    e.*aufFlaeche);
     }
-    e.*aufElement = Zuschneiden(ebene.Element, ebene.ElementAnzahl, e.*projiziert, ebene.Drehung);
+    Zuschneiden(ebene.Element.data(), ebene.ElementAnzahl, e.*projiziert, ebene.Drehung,
+                e.*aufElement);
 }
 
 TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n) {
@@ -91,11 +90,18 @@ double Flaeche(const TPolygon& p) {
     return summe;
 }
 
+void SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, const TDrehung& ebene,
+                         TPolygon& ergebnis) {
+    TEckenfeld<TPolygon::Kapazitaet> t;
+    const int nt = InEbene(ziel, ebene, t.data());
+    Zuschneiden(t.data(), nt, schatten, ebene, ergebnis);
+}
+
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten,
                              const TDrehung& ebene) {
-    TPunkt2D t[TPolygon::Kapazitaet];
-    const int nt = InEbene(ziel, ebene, t);
-    return Zuschneiden(t, nt, schatten, ebene);
+    TPolygon ergebnis;
+    SchattenZuschneiden(ziel, schatten, ebene, ergebnis);
+    return ergebnis;
 }
 
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h) {
@@ -105,7 +111,7 @@ TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, dou
 void ProjiziereAufWandebene(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
                             const TPunkt& P0, const TSzene& szene) {
     const TDrehung wand(szene.Wandneigung, szene.Eingaben.anz_Himmelsrichtung);
-    e.SchattenWandebene = Projizieren(e.Polygon, sonne, n, P0);
+    Projizieren(e.Polygon, sonne, n, P0, e.SchattenWandebene);
     e.SchattenWand = SchattenZuschneiden(szene.Wand.Polygon, e.SchattenWandebene, wand);
     e.SchattenFenster = SchattenZuschneiden(szene.Fenster.Polygon, e.SchattenWandebene, wand);
 }
@@ -113,7 +119,7 @@ void ProjiziereAufWandebene(TVerschattendesElement& e, const TPunkt& sonne, cons
 void ProjiziereAufBodenebene(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
                              const TPunkt& P0, const TSzene& szene) {
     const TDrehung boden(180, szene.Eingaben.anz_Himmelsrichtung);
-    e.SchattenBodenebene = Projizieren(e.Polygon, sonne, n, P0);
+    Projizieren(e.Polygon, sonne, n, P0, e.SchattenBodenebene);
     e.SchattenBoden = SchattenZuschneiden(szene.Boden.Polygon, e.SchattenBodenebene, boden);
     e.SchattenTerrasse = SchattenZuschneiden(szene.Terrasse.Polygon, e.SchattenBodenebene, boden);
 }

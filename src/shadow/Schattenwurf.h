@@ -2,6 +2,7 @@
 
 #include "model/Geometrie.h"
 #include "model/Szene.h"
+#include "shadow/PolygonSchnitt.h"
 
 namespace umbrarix {
 
@@ -17,6 +18,9 @@ double Flaeche(const TPolygon& p);
 // the rotation; the clipping works on their corners rounded to whole centimetres in that plane
 // and the result lies exactly in the plane.
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, const TDrehung& ebene);
+// The same into ergebnis, refilled in place (it must be neither ziel nor schatten).
+void SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, const TDrehung& ebene,
+                         TPolygon& ergebnis);
 // The same for tilt a and facade azimuth h (degrees).
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, double a, double h);
 
@@ -27,9 +31,9 @@ struct TEmpfangsebene {
     TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche, const TPolygon& element);
 
     TDrehung Drehung;
-    TPunkt2D Flaeche[TPolygon::Kapazitaet];
+    TEckenfeld<TPolygon::Kapazitaet> Flaeche;
     int FlaecheAnzahl;
-    TPunkt2D Element[TPolygon::Kapazitaet];
+    TEckenfeld<TPolygon::Kapazitaet> Element;
     int ElementAnzahl;
 };
 

@@ -51,15 +51,16 @@ inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPu
 }
 
 // Steps 5 to 7 of DreieckSchnitt on the edge crossings found and the inside corners: later
-// crossings within 1e-4 of an earlier one dropped, inside corners added, angle order.
-TDreieckSchnitt TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA,
-                              const TPunkt2D (&B)[3], int kB);
+// crossings within 1e-4 of an earlier one dropped, inside corners added, angle order. Writes
+// the corners to ecken (room for 16) and returns their number.
+int TrefferOrdnen(TPunkt2D* treffer, int n, const TPunkt2D (&A)[3], int kA, const TPunkt2D (&B)[3],
+                  int kB, TPunkt2D* ecken);
 
-// Step 1 for one triangle pair: adds the corners of d to the first n points of pool, each
+// Step 1 for one triangle pair: adds its anzahl corners to the first n points of pool, each
 // unless one within 1e-3 (in u and in v) is there already; returns the new count.
-inline int EckenAufnehmen(TPunkt2D* pool, int n, const TDreieckSchnitt& d) {
-    for (int k = 0; k < d.Anzahl; ++k) {
-        const TPunkt2D& p = d.Ecken[static_cast<std::size_t>(k)];
+inline int EckenAufnehmen(TPunkt2D* pool, int n, const TPunkt2D* ecken, int anzahl) {
+    for (int k = 0; k < anzahl; ++k) {
+        const TPunkt2D& p = ecken[k];
         bool schonDa = false;
         for (int m = 0; m < n; ++m) {
             if (std::fabs(pool[m].u - p.u) < 1e-3 && std::fabs(pool[m].v - p.v) < 1e-3) {

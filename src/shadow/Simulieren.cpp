@@ -229,11 +229,13 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     // An element without area has nothing to shade (and must not divide by zero).
     const auto F = [A](const TPolygon& X) { return A > 0 ? Flaeche(X) / A : 0.0; };
     std::optional<TDrehung> eigene;
-    const auto schnitt = [&](const TPolygon& x, const TPolygon& y) {
+    // Each overlap is clipped into its own polygon, refilled in place.
+    const auto schnitt = [&](const TPolygon& x, const TPolygon& y, TPolygon& ergebnis) {
         if (drehung == nullptr) {
             drehung = &eigene.emplace(a, e.anz_Himmelsrichtung);
         }
-        return SchattenZuschneiden(x, y, *drehung);
+        SchattenZuschneiden(x, y, *drehung, ergebnis);
+        return F(ergebnis);
     };
 
     if (u) {
@@ -246,27 +248,25 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
     if (r) {
         anteil += F(R);
     }
-    TPolygon OL, VL, LR;
+    TPolygon OL, VL, LR, X;
     if (u && l && O.Anzahl > 0 && L.Anzahl > 0) {
-        OL = schnitt(O, L);
-        anteil -= F(OL);
+        anteil -= schnitt(O, L, OL);
     }
     if (v && l && V.Anzahl > 0 && L.Anzahl > 0) {
-        VL = schnitt(V, L);
-        anteil -= F(VL);
+        anteil -= schnitt(V, L, VL);
     }
     if (u && r && O.Anzahl > 0 && R.Anzahl > 0) {
-        anteil -= F(schnitt(O, R));
+        anteil -= schnitt(O, R, X);
     }
     if (v && r && V.Anzahl > 0 && R.Anzahl > 0) {
-        anteil -= F(schnitt(V, R));
+        anteil -= schnitt(V, R, X);
     }
     if (l && r && L.Anzahl > 0 && R.Anzahl > 0) {
         if (mauern == nullptr) {
-            LR = schnitt(L, R);
+            schnitt(L, R, LR);
         } else {
             if (!mauern->Bekannt) {
-                mauern->LR = schnitt(L, R);
+                schnitt(L, R, mauern->LR);
                 mauern->Bekannt = true;
             }
             LR = mauern->LR;
@@ -274,29 +274,27 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
         anteil -= F(LR);
     }
     if (u && l && r && OL.Anzahl > 0 && LR.Anzahl > 0) {
-        anteil += F(schnitt(OL, LR));
+        anteil += schnitt(OL, LR, X);
     }
     if (v && l && r && VL.Anzahl > 0 && LR.Anzahl > 0) {
-        anteil += F(schnitt(VL, LR));
+        anteil += schnitt(VL, LR, X);
     }
     // On a tilted wall the shadows of overhang and valance can overlap with area; on a vertical
     // one they only touch and OV has no corners, so these terms leave such results unchanged.
     // Each intersection re-rounds to whole centimetres: keep this grouping.
     if (u && v && O.Anzahl > 0 && V.Anzahl > 0) {
-        const TPolygon OV = schnitt(O, V);
-        anteil -= F(OV);
+        TPolygon OV;
+        anteil -= schnitt(O, V, OV);
         if (OV.Anzahl > 0) {
             TPolygon OVL, OVR;
             if (l && L.Anzahl > 0) {
-                OVL = schnitt(OV, L);
-                anteil += F(OVL);
+                anteil += schnitt(OV, L, OVL);
             }
             if (r && R.Anzahl > 0) {
-                OVR = schnitt(OV, R);
-                anteil += F(OVR);
+                anteil += schnitt(OV, R, OVR);
             }
             if (OVL.Anzahl > 0 && OVR.Anzahl > 0) {
-                anteil -= F(schnitt(OVL, OVR));
+                anteil -= schnitt(OVL, OVR, X);
             }
         }
     }
