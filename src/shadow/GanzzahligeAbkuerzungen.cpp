@@ -89,6 +89,14 @@ int DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunk
             seiteA[k][i] = Kreuz(B[k], B[(k + 1) % 3], A[i]);
         }
     }
+    // An edge line with the whole other triangle strictly outside: no corner lies inside the
+    // other triangle and, the signs being exact, no edges cross, so nothing is pooled.
+    for (int k = 0; k < 3; ++k) {
+        if ((seiteB[k][0] < 0 && seiteB[k][1] < 0 && seiteB[k][2] < 0) ||
+            (seiteA[k][0] < 0 && seiteA[k][1] < 0 && seiteA[k][2] < 0)) {
+            return 0;
+        }
+    }
     for (int i = 0; i < 3; ++i) {
         innenB[i] = seiteB[0][i] > 0 && seiteB[1][i] > 0 && seiteB[2][i] > 0;
         innenA[i] = seiteA[0][i] > 0 && seiteA[1][i] > 0 && seiteA[2][i] > 0;

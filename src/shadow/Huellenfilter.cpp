@@ -116,6 +116,9 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
     TMaske jenseitsPositiv[GrosserPool][GrosserPool], jenseitsNegativ[GrosserPool][GrosserPool];
     const double Jenseitsmarge = 1e-14 * W * W;
     const bool mitMarge = Jenseitsmarge <= std::numeric_limits<double>::max();
+    // spaeterPositiv[a][b]: the points d with z(a, c, d) > 0 for some c > b (and so on): a pair
+    // (a, b) can only take d as a candidate if some later third corner lies on d's other side.
+    TMaske spaeterPositiv[GrosserPool][GrosserPool], spaeterNegativ[GrosserPool][GrosserPool];
     for (int a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
         for (int x = a + 1; x < n; ++x) {
@@ -134,12 +137,20 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
             jenseitsPositiv[a][x] = weitPos;
             jenseitsNegativ[a][x] = weitNeg;
         }
+        TMaske pos = 0, neg = 0;
+        for (int b = n - 1; b > a; --b) {
+            spaeterPositiv[a][b] = pos;
+            spaeterNegativ[a][b] = neg;
+            pos |= positiv[a][b];
+            neg |= negativ[a][b];
+        }
     }
     TMaske noch = anzahlOffen == 64 ? ~TMaske{0} : (TMaske{1} << anzahlOffen) - 1;
     for (int a = 0; a < n && noch != 0; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
         for (int b = a + 1; b < n && noch != 0; ++b) {
-            const TMaske bPos = positiv[a][b] & noch, bNeg = negativ[a][b] & noch;
+            const TMaske bPos = positiv[a][b] & noch & spaeterNegativ[a][b];
+            const TMaske bNeg = negativ[a][b] & noch & spaeterPositiv[a][b];
             if ((bPos | bNeg) == 0) {
                 continue;
             }
@@ -245,13 +256,30 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         }
     }
 
+    // Points on a hull edge (the crossings with the target's edges) cannot lie inside a fan
+    // triangle of hull corners; they go straight to the literal test, which decides every
+    // point the same way whichever way it reaches it.
+    double kanteU[2 * GrosserPool], kanteV[2 * GrosserPool], naehe[2 * GrosserPool];
+    for (int k = 0; m >= 3 && k < m; ++k) {
+        const TPunkt2D& p = pool[h[k]];
+        const TPunkt2D& q = pool[h[(k + 1) % m]];
+        kanteU[k] = q.u - p.u;
+        kanteV[k] = q.v - p.v;
+        naehe[k] = 1e-6 * (std::fabs(kanteU[k]) + std::fabs(kanteV[k]));
+    }
     int offen[GrosserPool];
     int anzahlOffen = 0;
     for (int d = 0; d < n; ++d) {
         if (stand[d] == Ecke) {
             continue;
         }
-        for (int f = 0; f < 2 && f < m && stand[d] == Offen; ++f) {
+        bool aufKante = false;
+        for (int k = 0; m >= 3 && k < m && !aufKante; ++k) {
+            const TPunkt2D& p = pool[h[k]];
+            aufKante = std::fabs(kanteU[k] * (pool[d].v - p.v) - kanteV[k] * (pool[d].u - p.u)) <=
+                       naehe[k];
+        }
+        for (int f = 0; f < 2 && f < m && !aufKante && stand[d] == Offen; ++f) {
             for (int k = 1; k + 1 < m; ++k) {
                 const int x = h[f], y = h[(f + k) % m], z = h[(f + k + 1) % m];
                 if (x != d && y != d && z != d && InnenInSortiertem(pool, x, y, z, d)) {

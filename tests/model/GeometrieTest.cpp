@@ -92,5 +92,31 @@ TEST(Polygon, WirdNieUeberSeineKapazitaetHinausBeschrieben) {
     EXPECT_EQ(p.GueltigeAnzahl(), 0);
 }
 
+// The shadows are refilled in place at every instant: a refilled polygon must equal a fresh one
+// corner for corner, also beyond its count, and a damaged count must not send it past its room.
+TEST(Polygon, GeleertUndNeuGefuelltWieFrisch) {
+    // Corners filled before, and the count as it stands (1000: damaged, read as 32).
+    const int faelle[][2] = {{0, 0}, {3, 3}, {7, 7}, {32, 32}, {32, 1000}};
+    for (const auto& [gefuellt, anzahl] : faelle) {
+        TPolygon p;
+        for (int i = 0; i < gefuellt; ++i) {
+            p.Anhaengen({i + 0.5, -i - 0.25, 2.0 * i});
+        }
+        p.Anzahl = anzahl;
+        p.Leeren();
+        TPolygon frisch;
+        for (TPolygon* q : {&p, &frisch}) {
+            q->Anhaengen({1, 2, 3});
+            q->Anhaengen({4, 5, 6});
+        }
+        EXPECT_EQ(p.Anzahl, 2) << anzahl;
+        for (int i = 0; i < TPolygon::Kapazitaet; ++i) {
+            EXPECT_EQ(p[i].x, frisch[i].x) << anzahl << " " << i;
+            EXPECT_EQ(p[i].y, frisch[i].y) << anzahl << " " << i;
+            EXPECT_EQ(p[i].z, frisch[i].z) << anzahl << " " << i;
+        }
+    }
+}
+
 } // namespace
 } // namespace umbrarix
