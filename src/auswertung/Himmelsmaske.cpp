@@ -1,6 +1,7 @@
 #include "auswertung/Himmelsmaske.h"
 
 #include "auswertung/Parallel.h"
+#include "shadow/Richtungsvorbereitung.h"
 #include "shadow/Simulieren.h"
 
 #include <algorithm>
@@ -30,15 +31,17 @@ std::optional<THimmelsmaske> HimmelsmaskeBerechnen(const TSzene& szene, int schr
     if (terrasse) {
         m.Terrasse.assign(static_cast<size_t>(anzahl), 0.0);
     }
+    // Rotations and planes are the scene's; every thread's copy reads the same ones.
+    const TRichtungsvorbereitung vorbereitung(szene);
     const bool fertig = ParallelAuswerten(
         szene, anzahl,
-        [&m, fenster, terrasse](TSzene& s, int i) {
+        [&m, &vorbereitung, fenster, terrasse](TSzene& s, int i) {
             const int a = i / m.Hoehen, h = i % m.Hoehen;
             const TPunkt richtung = RichtungsVektor(m.Azimut(a), m.Hoehe(h));
             if (fenster && terrasse) {
-                Richtung_Anteile_Simulieren(s, richtung);
+                Richtung_Anteile_Simulieren(s, richtung, vorbereitung);
             } else {
-                Richtung_Ziel_Anteil_Simulieren(s, richtung, terrasse);
+                Richtung_Ziel_Anteil_Simulieren(s, richtung, terrasse, vorbereitung);
             }
             const auto k = static_cast<size_t>(i);
             // Behind the wall keeps its own mark; behind the surroundings gets the mask's.

@@ -7,10 +7,6 @@
 
 namespace umbrarix {
 
-double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
-    return a.x * b.x + a.y * b.y + a.z * b.z;
-}
-
 TDrehung::TDrehung(double a, double h) {
     const double ar = a * std::numbers::pi / 180.0;
     const double hr = h * std::numbers::pi / 180.0;

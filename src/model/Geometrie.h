@@ -15,7 +15,10 @@ inline TPunkt MatrixMalVektor(const TMatrix& m, const TPunkt& v) {
             m[1][0] * v.x + m[1][1] * v.y + m[1][2] * v.z,
             m[2][0] * v.x + m[2][1] * v.y + m[2][2] * v.z};
 }
-double Skalarprodukt(const TPunkt& a, const TPunkt& b);
+// In line: every shadow corner of every instant takes three.
+inline double Skalarprodukt(const TPunkt& a, const TPunkt& b) {
+    return a.x * b.x + a.y * b.y + a.z * b.z;
+}
 
 // The rotation between the facade frame of tilt a and the world frame for facade azimuth h.
 // Built once, it turns any number of points with exactly the arithmetic of the free functions

@@ -121,12 +121,16 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
     TMaske spaeterPositiv[GrosserPool][GrosserPool], spaeterNegativ[GrosserPool][GrosserPool];
     for (int a = 0; a < n; ++a) {
         const double ax = pool[a].u, ay = pool[a].v;
+        double dxa[GrosserPool], dya[GrosserPool];
+        for (int o = 0; o < anzahlOffen; ++o) {
+            dxa[o] = pool[offen[o]].u - ax;
+            dya[o] = pool[offen[o]].v - ay;
+        }
         for (int x = a + 1; x < n; ++x) {
             const double xxax = pool[x].u - ax, xyay = pool[x].v - ay;
             TMaske pos = 0, neg = 0, weitPos = 0, weitNeg = 0;
             for (int o = 0; o < anzahlOffen; ++o) {
-                const TPunkt2D& d = pool[offen[o]];
-                const double z = (d.u - ax) * xyay - (d.v - ay) * xxax;
+                const double z = dxa[o] * xyay - dya[o] * xxax;
                 pos |= TMaske{z > 0} << o;
                 neg |= TMaske{z < 0} << o;
                 weitPos |= TMaske{mitMarge && z >= Jenseitsmarge} << o;

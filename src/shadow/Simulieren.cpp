@@ -1,6 +1,7 @@
 #include "shadow/Simulieren.h"
 
 #include "model/Geometrie.h"
+#include "shadow/Richtungsvorbereitung.h"
 #include "shadow/Schattenwurf.h"
 #include "solar/Sonnenstand.h"
 
@@ -50,12 +51,12 @@ struct TEmpfaenger {
 };
 
 // flaechen: also the shadows on the whole wall and ground surfaces, which only the views read.
-void Werfen(TVerschattendesElement& w, const TSonnenlage& lage, const TEmpfaenger& ebenen,
-            bool flaechen) {
+void Werfen(TVerschattendesElement& w, const TSonnenlage& lage, const TEmpfangsebene& wand,
+            const TEmpfangsebene& boden, bool flaechen) {
     using W = TVerschattendesElement;
-    SchattenWerfen(w, lage.Sonne, lage.Normale, ebenen.Wand, &W::SchattenWandebene,
+    SchattenWerfen(w, lage.Sonne, lage.Normale, wand, &W::SchattenWandebene,
                    flaechen ? &W::SchattenWand : nullptr, &W::SchattenFenster);
-    SchattenWerfen(w, lage.Sonne, TPunkt{0, 0, 1}, ebenen.Boden, &W::SchattenBodenebene,
+    SchattenWerfen(w, lage.Sonne, TPunkt{0, 0, 1}, boden, &W::SchattenBodenebene,
                    flaechen ? &W::SchattenBoden : nullptr, &W::SchattenTerrasse);
 }
 
@@ -70,39 +71,65 @@ bool VolantWirft(const TEingabedaten& e) {
     return e.CheckBox_Ueberhang || e.CheckBox_Volant;
 }
 
-TPunkt Auswerten(TSzene& s, const TPunkt& sonne, bool flaechen) {
+// vorbereitung: the scene's rotations and planes when the caller holds them, else nullptr.
+TPunkt Auswerten(TSzene& s, const TPunkt& sonne, bool flaechen,
+                 const TRichtungsvorbereitung* vorbereitung) {
     const TEingabedaten& e = s.Eingaben;
     // One rotation of the wall serves its normal, its clips and the window's overlaps.
-    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    std::optional<TDrehung> eigeneDrehung;
+    const TDrehung& wanddrehung = vorbereitung != nullptr
+                                      ? vorbereitung->Wanddrehung
+                                      : eigeneDrehung.emplace(s.Wandneigung, e.anz_Himmelsrichtung);
     const TSonnenlage lage = SonneBestimmen(s, wanddrehung, sonne);
     if (!s.IstNacht && !s.IstSonneNichtSichtbar) {
-        const TEmpfaenger ebenen(s, wanddrehung);
+        std::optional<TEmpfaenger> eigeneEbenen;
+        if (vorbereitung == nullptr) {
+            eigeneEbenen.emplace(s, wanddrehung);
+        }
+        const TEmpfangsebene& wand =
+            vorbereitung != nullptr ? vorbereitung->Wand : eigeneEbenen->Wand;
+        const TEmpfangsebene& boden =
+            vorbereitung != nullptr ? vorbereitung->Boden : eigeneEbenen->Boden;
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
         const bool an[] = {UeberhangWirft(e), VolantWirft(e), e.CheckBox_MauerLinks,
                            e.CheckBox_MauerRechts};
         for (int i = 0; i < 4; ++i) {
             if (an[i]) {
-                Werfen(*werfer[i], lage, ebenen, flaechen);
+                Werfen(*werfer[i], lage, wand, boden, flaechen);
             }
         }
     }
     Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
-    Verschattungsanteil_berechnen(s, s.Terrasse, 0, nullptr, nullptr);
+    Verschattungsanteil_berechnen(
+        s, s.Terrasse, 0, vorbereitung != nullptr ? &vorbereitung->Terrassendrehung : nullptr,
+        nullptr);
     return lage.Sonne;
 }
 
 // The evaluation of one target: only the casters' shadows on its plane and its share.
-TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse) {
+TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse,
+                     const TRichtungsvorbereitung* vorbereitung) {
     using W = TVerschattendesElement;
     const TEingabedaten& e = s.Eingaben;
-    const TDrehung wanddrehung(s.Wandneigung, e.anz_Himmelsrichtung);
+    std::optional<TDrehung> eigeneDrehung;
+    const TDrehung& wanddrehung = vorbereitung != nullptr
+                                      ? vorbereitung->Wanddrehung
+                                      : eigeneDrehung.emplace(s.Wandneigung, e.anz_Himmelsrichtung);
     const TSonnenlage lage = SonneBestimmen(s, wanddrehung, sonne);
     // Behind the surroundings the share is 1 whatever the shadows: none is thrown.
     if (!s.IstNacht && !s.IstSonneNichtSichtbar && !s.IstHinterUmgebung) {
-        const TEmpfangsebene ebene =
-            terrasse ? TEmpfangsebene(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
-                                      s.Terrasse.Polygon)
-                     : TEmpfangsebene(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
+        std::optional<TEmpfangsebene> eigeneEbene;
+        if (vorbereitung == nullptr) {
+            if (terrasse) {
+                eigeneEbene.emplace(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
+                                    s.Terrasse.Polygon);
+            } else {
+                eigeneEbene.emplace(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
+            }
+        }
+        const TEmpfangsebene& ebene = vorbereitung == nullptr
+                                          ? *eigeneEbene
+                                          : (terrasse ? vorbereitung->Boden : vorbereitung->Wand);
         TVerschattendesElement* werfer[] = {&s.Ueberhang, &s.Volant, &s.MauerLinks, &s.MauerRechts};
         const bool an[] = {UeberhangWirft(e), VolantWirft(e), e.CheckBox_MauerLinks,
                            e.CheckBox_MauerRechts};
@@ -120,7 +147,9 @@ TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse) {
         }
     }
     if (terrasse) {
-        Verschattungsanteil_berechnen(s, s.Terrasse, 0, nullptr, nullptr);
+        Verschattungsanteil_berechnen(
+            s, s.Terrasse, 0, vorbereitung != nullptr ? &vorbereitung->Terrassendrehung : nullptr,
+            nullptr);
     } else {
         Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
     }
@@ -130,12 +159,23 @@ TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse) {
 } // namespace
 
 TPunkt Ziel_Anteil_Simulieren(TSzene& s, int N, double t, bool terrasse) {
-    return ZielAuswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), terrasse);
+    return ZielAuswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), terrasse, nullptr);
 }
 
 void Richtung_Ziel_Anteil_Simulieren(TSzene& s, const TPunkt& sonne, bool terrasse) {
-    ZielAuswerten(s, sonne, terrasse);
+    ZielAuswerten(s, sonne, terrasse, nullptr);
 }
+
+void Richtung_Ziel_Anteil_Simulieren(TSzene& s, const TPunkt& sonne, bool terrasse,
+                                     const TRichtungsvorbereitung& vorbereitung) {
+    ZielAuswerten(s, sonne, terrasse, &vorbereitung);
+}
+
+TRichtungsvorbereitung::TRichtungsvorbereitung(const TSzene& s)
+    : Wanddrehung(s.Wandneigung, s.Eingaben.anz_Himmelsrichtung),
+      Terrassendrehung(0, s.Eingaben.anz_Himmelsrichtung),
+      Wand(Wanddrehung, s.Wand.Polygon, s.Fenster.Polygon),
+      Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon, s.Terrasse.Polygon) {}
 
 void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante> varianten, int N,
                                   double t, double* fenster, double* terrasse,
@@ -149,10 +189,10 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
     if (besonnt) {
         ebenen.emplace(s, wanddrehung);
         if (e.CheckBox_MauerLinks) {
-            Werfen(s.MauerLinks, lage, *ebenen, false);
+            Werfen(s.MauerLinks, lage, ebenen->Wand, ebenen->Boden, false);
         }
         if (e.CheckBox_MauerRechts) {
-            Werfen(s.MauerRechts, lage, *ebenen, false);
+            Werfen(s.MauerRechts, lage, ebenen->Wand, ebenen->Boden, false);
         }
     }
     TMauerschnitt mauernFenster, mauernTerrasse;
@@ -165,10 +205,10 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
         e.CheckBox_Ueberhang = v.CheckBox_Ueberhang;
         e.CheckBox_Volant = v.CheckBox_Volant;
         if (besonnt && UeberhangWirft(e)) {
-            Werfen(s.Ueberhang, lage, *ebenen, false);
+            Werfen(s.Ueberhang, lage, ebenen->Wand, ebenen->Boden, false);
         }
         if (besonnt && VolantWirft(e)) {
-            Werfen(s.Volant, lage, *ebenen, false);
+            Werfen(s.Volant, lage, ebenen->Wand, ebenen->Boden, false);
         }
         Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, &mauernFenster);
         Verschattungsanteil_berechnen(s, s.Terrasse, 0, &terrassendrehung, &mauernTerrasse);
@@ -178,19 +218,24 @@ void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante>
 }
 
 TPunkt Simulieren(TSzene& s, int N, double t) {
-    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), true);
+    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), true, nullptr);
 }
 
 TPunkt Anteile_Simulieren(TSzene& s, int N, double t) {
-    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), false);
+    return Auswerten(s, Sonnenvektor(N, t, s.Eingaben.anz_Breitengrad), false, nullptr);
 }
 
 void Richtung_Simulieren(TSzene& s, const TPunkt& sonne) {
-    Auswerten(s, sonne, true);
+    Auswerten(s, sonne, true, nullptr);
 }
 
 void Richtung_Anteile_Simulieren(TSzene& s, const TPunkt& sonne) {
-    Auswerten(s, sonne, false);
+    Auswerten(s, sonne, false, nullptr);
+}
+
+void Richtung_Anteile_Simulieren(TSzene& s, const TPunkt& sonne,
+                                 const TRichtungsvorbereitung& vorbereitung) {
+    Auswerten(s, sonne, false, &vorbereitung);
 }
 
 namespace {
