@@ -13,30 +13,9 @@ namespace {
 // Whole numbers this small have exact cross products (see AbkuerzungWaehlen).
 constexpr double ExakteGrenze = 1 << 20;
 
-struct TKasten {
-    double umin, umax, vmin, vmax;
-    bool ganz; // every coordinate a whole number within ExakteGrenze
-};
-
 // Whole-number outlines this small cannot be pooled into a corner farther than 3e-11 from where
 // exact arithmetic puts it (see AbkuerzungWaehlen).
 constexpr double TrennGrenze = 1 << 15;
-
-TKasten Kasten(std::span<const TPunkt2D> p) {
-    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
-    for (const TPunkt2D& q : p) {
-        k.umin = std::min(k.umin, q.u);
-        k.umax = std::max(k.umax, q.u);
-        k.vmin = std::min(k.vmin, q.v);
-        k.vmax = std::max(k.vmax, q.v);
-        // Within the bound the truncation to int is defined and gives the value back exactly
-        // when it is whole (a NaN fails the bound).
-        const bool imBereich = std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze;
-        k.ganz = k.ganz && imBereich && q.u == static_cast<double>(static_cast<int>(q.u)) &&
-                 q.v == static_cast<double>(static_cast<int>(q.v));
-    }
-    return k;
-}
 
 bool Klein(const TKasten& k) {
     return std::max({-k.umin, k.umax, -k.vmin, k.vmax}) <= TrennGrenze;
@@ -197,11 +176,35 @@ bool DurchKanteGetrennt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S
 //   triangle and the exact crossings lie on the line. Within TrennGrenze each pooled crossing
 //   lies within 3e-11 of it, so every three of them span a doubled area far below the 1e-4 at
 //   which the last step drops a corner: the result is empty, as the full computation would find.
+TKasten Kasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        // Within the bound the truncation to int is defined and gives the value back exactly
+        // when it is whole (a NaN fails the bound).
+        const bool imBereich = std::fabs(q.u) <= ExakteGrenze && std::fabs(q.v) <= ExakteGrenze;
+        k.ganz = k.ganz && imBereich && q.u == static_cast<double>(static_cast<int>(q.u)) &&
+                 q.v == static_cast<double>(static_cast<int>(q.v));
+    }
+    return k;
+}
+
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     if (T.size() < 3 || S.size() < 3) {
         return {}; // nothing to pool
     }
-    const TKasten t = Kasten(T), s = Kasten(S);
+    return AbkuerzungWaehlen(T, Kasten(T), S);
+}
+
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
+                              std::span<const TPunkt2D> S) {
+    if (T.size() < 3 || S.size() < 3) {
+        return {}; // nothing to pool
+    }
+    const TKasten s = Kasten(S);
     TAbkuerzung a;
     a.ganz = t.ganz && s.ganz;
     a.leer = a.ganz && (Getrennt(t, s) || (Klein(t) && Klein(s) && DurchKanteGetrennt(T, S)));

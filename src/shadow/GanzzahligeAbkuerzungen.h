@@ -4,6 +4,7 @@
 // clipping receives them), taken by the intersection where they provably give what the literal
 // steps give.
 
+#include "shadow/Kasten.h"
 #include "shadow/PolygonSchnitt.h"
 
 #include <span>
@@ -16,6 +17,9 @@ struct TAbkuerzung {
 };
 
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
+// The same with the box of T already at hand (t == Kasten(T)).
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
+                              std::span<const TPunkt2D> S);
 
 // Step 1 into pool (room for 6 (nT - 2) (nS - 2) points) when AbkuerzungWaehlen allows it;
 // returns the pool's size.

@@ -71,7 +71,9 @@ bool GetrenntOrdnen(TPunkt2D* p, int n, double gu, double gv) {
             return false;
         }
     }
-    std::copy(punkte, punkte + n, p);
+    for (int i = 0; i < n; ++i) { // a loop: std::copy would call memmove for a few corners
+        p[i] = punkte[i];
+    }
     return true;
 }
 
@@ -179,7 +181,9 @@ int GeradeEckenEntfernenIn(TPunkt2D* h, int n) {
         const TPunkt2D& next = h[(k + 1) % n];
         if (std::fabs((next.v - prev.v) * (prev.u - cur.u) - (next.u - prev.u) * (prev.v - cur.v)) <
             1e-4) {
-            std::copy(h + k + 1, h + n, h + k);
+            for (int i = k; i + 1 < n; ++i) { // forward, as the copy onto itself needs
+                h[i] = h[i + 1];
+            }
             --n;
         } else {
             ++k;
@@ -334,12 +338,20 @@ std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<cons
 
 int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer) {
+    if (Poolgrenze(T.size(), S.size()) == 0) {
+        return 0;
+    }
+    return PolygonSchnitt(T, Kasten(T), S, puffer);
+}
+
+int PolygonSchnitt(std::span<const TPunkt2D> T, const TKasten& tKasten, std::span<const TPunkt2D> S,
+                   TPolygonSchnittPuffer& puffer) {
     const std::size_t grenze = Poolgrenze(T.size(), S.size());
     if (grenze == 0) {
         return 0;
     }
     // The literal steps, with a shortcut wherever AbkuerzungWaehlen proves it gives the same.
-    const TAbkuerzung abkuerzung = AbkuerzungWaehlen(T, S);
+    const TAbkuerzung abkuerzung = AbkuerzungWaehlen(T, tKasten, S);
     if (abkuerzung.leer) {
         return 0;
     }

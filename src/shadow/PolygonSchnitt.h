@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Punkte.h"
+#include "shadow/Kasten.h"
 
 #include <array>
 #include <new>
@@ -71,6 +72,10 @@ private:
 // result corners, which stand first in puffer.Ecken().
 int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer);
+// The same for a target clipped against many shadows, its box taken once (tKasten ==
+// intern::Kasten(T), T with at least three corners).
+int PolygonSchnitt(std::span<const TPunkt2D> T, const intern::TKasten& tKasten,
+                   std::span<const TPunkt2D> S, TPolygonSchnittPuffer& puffer);
 
 // The steps of PolygonSchnitt, in their order.
 

@@ -32,13 +32,17 @@ void Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n, c
 
 // The part of schatten inside the target given by its corners in the plane, into ergebnis
 // (which must not be schatten).
-void Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schatten,
-                 const TDrehung& ebene, TPolygon& ergebnis) {
+// zielKasten: the target's box when the caller keeps it, else nullptr.
+void Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const intern::TKasten* zielKasten,
+                 const TPolygon& schatten, const TDrehung& ebene, TPolygon& ergebnis) {
     TEckenfeld<TPolygon::Kapazitaet> s;
     const int ns = InEbene(schatten, ebene, s.data());
     TPolygonSchnittPuffer puffer;
-    const int n = PolygonSchnitt({ziel, static_cast<std::size_t>(zielAnzahl)},
-                                 {s.data(), static_cast<std::size_t>(ns)}, puffer);
+    const std::span<const TPunkt2D> T{ziel, static_cast<std::size_t>(zielAnzahl)};
+    const std::span<const TPunkt2D> S{s.data(), static_cast<std::size_t>(ns)};
+    const int n = zielKasten != nullptr && zielAnzahl >= 3
+                      ? PolygonSchnitt(T, *zielKasten, S, puffer)
+                      : PolygonSchnitt(T, S, puffer);
     ergebnis.Leeren();
     for (int i = 0; i < n; ++i) {
         const TPunkt2D& e = puffer.Ecken()[i];
@@ -51,7 +55,14 @@ void Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const TPolygon& schatten,
 TEmpfangsebene::TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche,
                                const TPolygon& element)
     : Drehung(drehung), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche.data())),
-      ElementAnzahl(InEbene(element, Drehung, Element.data())) {}
+      ElementAnzahl(InEbene(element, Drehung, Element.data())) {
+    if (FlaecheAnzahl >= 3) {
+        FlaecheKasten = intern::Kasten({Flaeche.data(), static_cast<std::size_t>(FlaecheAnzahl)});
+    }
+    if (ElementAnzahl >= 3) {
+        ElementKasten = intern::Kasten({Element.data(), static_cast<std::size_t>(ElementAnzahl)});
+    }
+}
 
 void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt& n,
                     const TEmpfangsebene& ebene, TPolygon TVerschattendesElement::*projiziert,
@@ -60,11 +71,11 @@ void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt
     const TPunkt P0{0, 0, 0};
     Projizieren(e.Polygon, sonne, n, P0, e.*projiziert);
     if (aufFlaeche != nullptr) {
-        Zuschneiden(ebene.Flaeche.data(), ebene.FlaecheAnzahl, e.*projiziert, ebene.Drehung,
-                    e.*aufFlaeche);
+        Zuschneiden(ebene.Flaeche.data(), ebene.FlaecheAnzahl, &ebene.FlaecheKasten, e.*projiziert,
+                    ebene.Drehung, e.*aufFlaeche);
     }
-    Zuschneiden(ebene.Element.data(), ebene.ElementAnzahl, e.*projiziert, ebene.Drehung,
-                e.*aufElement);
+    Zuschneiden(ebene.Element.data(), ebene.ElementAnzahl, &ebene.ElementKasten, e.*projiziert,
+                ebene.Drehung, e.*aufElement);
 }
 
 TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n) {
@@ -94,7 +105,7 @@ void SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten, const T
                          TPolygon& ergebnis) {
     TEckenfeld<TPolygon::Kapazitaet> t;
     const int nt = InEbene(ziel, ebene, t.data());
-    Zuschneiden(t.data(), nt, schatten, ebene, ergebnis);
+    Zuschneiden(t.data(), nt, nullptr, schatten, ebene, ergebnis);
 }
 
 TPolygon SchattenZuschneiden(const TPolygon& ziel, const TPolygon& schatten,

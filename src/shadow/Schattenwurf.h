@@ -35,6 +35,8 @@ struct TEmpfangsebene {
     int FlaecheAnzahl;
     TEckenfeld<TPolygon::Kapazitaet> Element;
     int ElementAnzahl;
+    // Their boxes, which every clip to them reads (only with three corners or more).
+    intern::TKasten FlaecheKasten{}, ElementKasten{};
 };
 
 // Throws the element's outline along the sun direction onto the plane (normal n through the
