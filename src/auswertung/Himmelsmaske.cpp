@@ -10,10 +10,25 @@
 
 namespace umbrarix {
 
+namespace {
+
+struct TKosinusSinus {
+    double Kosinus, Sinus;
+};
+
+TKosinusSinus KosinusSinus(double grad) {
+    const double b = grad * (std::numbers::pi / 180);
+    return {std::cos(b), std::sin(b)};
+}
+
+TPunkt Richtung(const TKosinusSinus& azimut, const TKosinusSinus& hoehe) {
+    return {hoehe.Kosinus * azimut.Kosinus, hoehe.Kosinus * azimut.Sinus, hoehe.Sinus};
+}
+
+} // namespace
+
 TPunkt RichtungsVektor(double azimut, double hoehe) {
-    constexpr double Grad = std::numbers::pi / 180;
-    const double a = azimut * Grad, h = hoehe * Grad;
-    return {std::cos(h) * std::cos(a), std::cos(h) * std::sin(a), std::sin(h)};
+    return Richtung(KosinusSinus(azimut), KosinusSinus(hoehe));
 }
 
 std::optional<THimmelsmaske> HimmelsmaskeBerechnen(const TSzene& szene, int schritt,
@@ -31,13 +46,21 @@ std::optional<THimmelsmaske> HimmelsmaskeBerechnen(const TSzene& szene, int schr
     if (terrasse) {
         m.Terrasse.assign(static_cast<size_t>(anzahl), 0.0);
     }
-    // Rotations and planes are the scene's; every thread's copy reads the same ones.
+    // Rotations and planes are the scene's; every thread's copy reads the same ones. The grid's
+    // angles are taken once each instead of once per direction.
     const TRichtungsvorbereitung vorbereitung(szene);
+    std::vector<TKosinusSinus> azimute, hoehen;
+    for (int a = 0; a < m.Azimute; ++a) {
+        azimute.push_back(KosinusSinus(m.Azimut(a)));
+    }
+    for (int h = 0; h < m.Hoehen; ++h) {
+        hoehen.push_back(KosinusSinus(m.Hoehe(h)));
+    }
     const bool fertig = ParallelAuswerten(
         szene, anzahl,
-        [&m, &vorbereitung, fenster, terrasse](TSzene& s, int i) {
-            const int a = i / m.Hoehen, h = i % m.Hoehen;
-            const TPunkt richtung = RichtungsVektor(m.Azimut(a), m.Hoehe(h));
+        [&m, &vorbereitung, &azimute, &hoehen, fenster, terrasse](TSzene& s, int i) {
+            const auto a = static_cast<size_t>(i / m.Hoehen), h = static_cast<size_t>(i % m.Hoehen);
+            const TPunkt richtung = Richtung(azimute[a], hoehen[h]);
             if (fenster && terrasse) {
                 Richtung_Anteile_Simulieren(s, richtung, vorbereitung);
             } else {

@@ -30,6 +30,12 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
 
 namespace detail {
 inline constexpr int BlockGroesse = 64;
+// A thread's copy of the scene on cache lines of its own: the flags at the end of one copy,
+// written at every instant, would otherwise share a line with the inputs at the start of the
+// next, read at every instant by another thread.
+struct alignas(64) TFadenszene {
+    TSzene Szene;
+};
 inline constexpr std::chrono::milliseconds FortschrittTakt{25};
 } // namespace detail
 
@@ -59,7 +65,8 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
     // of the scene is made here, before any thread starts: while the workers run, the caller
     // may handle events that change its own scene.
     const int zusaetzlich = fortschritt ? faeden : faeden - 1;
-    std::vector<TSzene> kopien(static_cast<size_t>(faeden), szene);
+    std::vector<detail::TFadenszene> kopien(static_cast<size_t>(faeden),
+                                            detail::TFadenszene{szene});
     std::atomic<int> naechster{0};
     std::atomic<int> erledigt{0};
     std::atomic<bool> abbrechen{false};
@@ -86,10 +93,11 @@ bool ParallelAuswerten(const TSzene& szene, int anzahl, Aufgabe&& aufgabe,
     std::vector<std::jthread> helfer;
     helfer.reserve(static_cast<size_t>(zusaetzlich));
     for (int k = 0; k < zusaetzlich; ++k) {
-        helfer.emplace_back([&arbeiten, &kopien, k] { arbeiten(kopien[static_cast<size_t>(k)]); });
+        helfer.emplace_back(
+            [&arbeiten, &kopien, k] { arbeiten(kopien[static_cast<size_t>(k)].Szene); });
     }
     if (!fortschritt) {
-        arbeiten(kopien.back());
+        arbeiten(kopien.back().Szene);
         helfer.clear(); // joins
         return true;
     }

@@ -7,8 +7,14 @@ namespace umbrarix {
 
 // Rounds to the nearest integer, halves to the even neighbour (7.5 -> 8, -7.5 -> -8,
 // 6.5 -> 6). Every rounding to whole centimetres or pixels goes through here.
+// Adding and taking away 2^52 leaves no fraction below it and rounds as nearbyint does in the
+// default rounding mode, bit for bit (the sign kept, -0.3 -> -0), without nearbyint's call,
+// which saves and restores the floating-point environment: every shadow corner of every
+// instant is rounded twice. Beyond 2^52 every double is whole; NaN stays NaN.
 inline double Runden(double x) {
-    return std::nearbyint(x);
+    constexpr double Ganzgrenze = 4503599627370496.0; // 2^52
+    const double betrag = std::fabs(x);
+    return betrag < Ganzgrenze ? std::copysign((betrag + Ganzgrenze) - Ganzgrenze, x) : x;
 }
 
 // Runden into a 32-bit integer. Values a project file can carry far outside any input

@@ -9,15 +9,16 @@
 namespace umbrarix {
 
 // What the evaluation of a sun direction takes from the scene alone: the rotations of wall and
-// ground and the receiving outlines in their planes. A mask asks tens of thousands of
-// directions of one scene; built once, it spares each of them this set-up. Valid for scenes
-// equal to the one it was built from; the results are bit for bit those without it.
+// ground, the receiving outlines in their planes and the targets' areas. A mask asks tens of
+// thousands of directions of one scene; built once, it spares each of them this set-up. Valid for
+// scenes equal to the one it was built from; the results are bit for bit those without it.
 struct TRichtungsvorbereitung {
     explicit TRichtungsvorbereitung(const TSzene& szene);
 
     TDrehung Wanddrehung;
     TDrehung Terrassendrehung; // tilt 0, in which the terrace's overlaps are clipped
     TEmpfangsebene Wand, Boden;
+    double Fensterflaeche, Terrassenflaeche; // the targets' areas, which every share divides by
 };
 void Richtung_Anteile_Simulieren(TSzene& szene, const TPunkt& sonne,
                                  const TRichtungsvorbereitung& vorbereitung);

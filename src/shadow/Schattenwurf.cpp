@@ -23,10 +23,17 @@ int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
 void Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n, const TPunkt& P0,
                  TPolygon& p) {
     p.Leeren();
+    // GeradeEbeneSchnitt's expressions with its divisor, the same for every corner, taken once.
+    const double nenner = Skalarprodukt(sonne, n);
     for (int k = 0; k < umriss.GueltigeAnzahl(); ++k) {
         const TPunkt& v = umriss[k];
         // A corner on the plane (which passes through the origin) stays where it is.
-        p.Anhaengen(Skalarprodukt(v, n) == 0 ? v : GeradeEbeneSchnitt(v, sonne, P0, n));
+        if (Skalarprodukt(v, n) == 0) {
+            p.Anhaengen(v);
+        } else {
+            const double t = Skalarprodukt(Minus(P0, v), n) / nenner;
+            p.Anhaengen({v.x + t * sonne.x, v.y + t * sonne.y, v.z + t * sonne.z});
+        }
     }
 }
 

@@ -22,7 +22,8 @@ struct TMauerschnitt {
 // The shaded share of the window (tilt Wandneigung) or the terrace (tilt 0), counting
 // overlapping shadows once.
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a,
-                                   const TDrehung* drehung, TMauerschnitt* mauern);
+                                   const TDrehung* drehung, TMauerschnitt* mauern,
+                                   const double* flaeche = nullptr);
 
 // The sun of an instant and the wall normal it is judged against; sets the night and
 // sun-behind-wall flags.
@@ -99,10 +100,11 @@ TPunkt Auswerten(TSzene& s, const TPunkt& sonne, bool flaechen,
             }
         }
     }
-    Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
-    Verschattungsanteil_berechnen(
-        s, s.Terrasse, 0, vorbereitung != nullptr ? &vorbereitung->Terrassendrehung : nullptr,
-        nullptr);
+    const bool v = vorbereitung != nullptr;
+    Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr,
+                                  v ? &vorbereitung->Fensterflaeche : nullptr);
+    Verschattungsanteil_berechnen(s, s.Terrasse, 0, v ? &vorbereitung->Terrassendrehung : nullptr,
+                                  nullptr, v ? &vorbereitung->Terrassenflaeche : nullptr);
     return lage.Sonne;
 }
 
@@ -146,12 +148,14 @@ TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse,
             }
         }
     }
+    const bool v = vorbereitung != nullptr;
     if (terrasse) {
-        Verschattungsanteil_berechnen(
-            s, s.Terrasse, 0, vorbereitung != nullptr ? &vorbereitung->Terrassendrehung : nullptr,
-            nullptr);
+        Verschattungsanteil_berechnen(s, s.Terrasse, 0,
+                                      v ? &vorbereitung->Terrassendrehung : nullptr, nullptr,
+                                      v ? &vorbereitung->Terrassenflaeche : nullptr);
     } else {
-        Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr);
+        Verschattungsanteil_berechnen(s, s.Fenster, s.Wandneigung, &wanddrehung, nullptr,
+                                      v ? &vorbereitung->Fensterflaeche : nullptr);
     }
     return lage.Sonne;
 }
@@ -175,7 +179,8 @@ TRichtungsvorbereitung::TRichtungsvorbereitung(const TSzene& s)
     : Wanddrehung(s.Wandneigung, s.Eingaben.anz_Himmelsrichtung),
       Terrassendrehung(0, s.Eingaben.anz_Himmelsrichtung),
       Wand(Wanddrehung, s.Wand.Polygon, s.Fenster.Polygon),
-      Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon, s.Terrasse.Polygon) {}
+      Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon, s.Terrasse.Polygon),
+      Fensterflaeche(Flaeche(s.Fenster.Polygon)), Terrassenflaeche(Flaeche(s.Terrasse.Polygon)) {}
 
 void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante> varianten, int N,
                                   double t, double* fenster, double* terrasse,
@@ -243,8 +248,10 @@ namespace {
 // drehung: the rotation of tilt a when the caller has one; else it is built on first use, as
 // many instants need no overlap at all.
 // mauern: where the overlap of the wall projections' shadows is kept for further variants.
+// flaeche: the element's area when the caller keeps it, else nullptr.
 void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a,
-                                   const TDrehung* drehung, TMauerschnitt* mauern) {
+                                   const TDrehung* drehung, TMauerschnitt* mauern,
+                                   const double* flaeche) {
     double anteil = 0;
     if (s.IstNacht) {
         E.Verschattungsanteil = AnteilNacht;
@@ -259,7 +266,7 @@ void Verschattungsanteil_berechnen(TSzene& s, TVerschattetesElement& E, double a
         E.Verschattungsanteil = 1;
         return;
     }
-    const double A = Flaeche(E.Polygon);
+    const double A = flaeche != nullptr ? *flaeche : Flaeche(E.Polygon);
     const bool fenster = &E == &s.Fenster;
     const auto schatten = [fenster](const TVerschattendesElement& w) -> const TPolygon& {
         return fenster ? w.SchattenFenster : w.SchattenTerrasse;

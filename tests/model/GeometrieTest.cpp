@@ -4,7 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cmath>
+#include <cstdint>
 #include <random>
+#include <vector>
 
 namespace umbrarix {
 namespace {
@@ -22,6 +26,42 @@ TEST(Runden, HalbeGehenZurGeradenNachbarzahl) {
     EXPECT_EQ(RundenGanz(1e300), INT32_MAX);
     EXPECT_EQ(RundenGanz(-1e300), INT32_MIN);
     EXPECT_EQ(RundenGanz(std::nan("")), 0);
+}
+
+// Runden is the library's nearbyint (default rounding mode) without its call: bit for bit, the
+// sign of zero included, at the edges of its shortcut and on any bit pattern.
+TEST(Runden, BitgleichMitNearbyint) {
+    const auto bits = [](double x) { return std::bit_cast<std::uint64_t>(x); };
+    std::vector<double> werte = {0.0,
+                                 -0.0,
+                                 0.49999999999999994,
+                                 -0.49999999999999994,
+                                 -0.3,
+                                 2.5,
+                                 4503599627370495.5,
+                                 -4503599627370495.5,
+                                 0x1p52,
+                                 -0x1p52,
+                                 0x1p53 + 2,
+                                 2147483647.5,
+                                 -2147483648.5,
+                                 5e-324,
+                                 -5e-324,
+                                 1e300,
+                                 -INFINITY,
+                                 INFINITY};
+    std::mt19937_64 zufall(1210);
+    for (int i = 0; i < 2000000; ++i) {
+        werte.push_back(std::bit_cast<double>(zufall()));
+        werte.push_back(std::floor(static_cast<double>(zufall() % 2000001) - 1e6) + 0.5);
+    }
+    for (const double x : werte) {
+        if (std::isnan(x)) { // a NaN's payload is nobody's business
+            ASSERT_TRUE(std::isnan(Runden(x)));
+            continue;
+        }
+        ASSERT_EQ(bits(Runden(x)), bits(std::nearbyint(x))) << x;
+    }
 }
 
 TEST(Geometrie, MatrixUndSkalarprodukt) {
