@@ -197,6 +197,124 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
     }
 }
 
+// RandpunktBleibt's bounds on rounding hold for pools whose box side W lies within 1e-3 (which
+// the pooling's 1e-3 apart ensures for two points and more) and 1e5, and whose coordinates are
+// 0 or between 2^-100 and 2^100 in size, so that no product of differences underflows.
+bool RandpunkteZulaessig(const TPunkt2D* pool, int n, double W) {
+    if (!(W >= 1e-3 && W <= 1e5)) {
+        return false;
+    }
+    constexpr double Klein = 0x1p-100, Gross = 0x1p100;
+    bool zulaessig = true;
+    for (int i = 0; i < n; ++i) {
+        const double u = std::fabs(pool[i].u), v = std::fabs(pool[i].v);
+        zulaessig &=
+            (u == 0 || (u >= Klein && u <= Gross)) && (v == 0 || (v >= Klein && v <= Gross));
+    }
+    return zulaessig;
+}
+
+// The candidate test of LiteralFuerOffene for one triple a < b < c and point d, in its
+// expressions: false where the literal test certainly leaves d out of the triangle.
+bool Kandidat(const TPunkt2D* pool, int a, int b, int c, int d, double Jenseitsmarge) {
+    const double ax = pool[a].u, ay = pool[a].v;
+    const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
+    const double nennerQ = (pool[c].u - ax) * byay - (pool[c].v - ay) * bxax;
+    if (!(std::fabs(nennerQ) >= 1e-4)) {
+        return false;
+    }
+    const double dxa = pool[d].u - ax, dya = pool[d].v - ay;
+    const double zb = dxa * byay - dya * bxax;
+    const double zc = dxa * (pool[c].v - ay) - dya * (pool[c].u - ax);
+    const double bx = pool[b].u, by = pool[b].v;
+    const double zbc = (pool[d].u - bx) * (pool[c].v - by) - (pool[d].v - by) * (pool[c].u - bx);
+    return nennerQ < 0 ? zb < 0 && zc > 0 && !(zbc >= Jenseitsmarge)
+                       : zb > 0 && zc < 0 && !(zbc <= -Jenseitsmarge);
+}
+
+// Is point d, lying on a line u = const or v = const with every pooled point on one closed side
+// of it, certainly not inside a triangle of three others by the literal test (a triangle being
+// taken with its corners in pool order, a < b < c, and a as the apex of PunktImDreieck)?
+// Then the literal test over every triple can be spared. Let L be that line; the exact d lies
+// in no triangle's interior, as every triangle lies on the closed side of L.
+// 1. Apex a on L (exactly): one coordinate difference of d - a is exactly 0, so both numerators
+//    of p and q are a single rounded product of the other difference (d - a) with (c - a) or
+//    (b - a), whose L-coordinates have one sign; the two numerators have one sign, while the
+//    denominators of p and q are each other's negative bit for bit: p > 0 and q > 0 never both.
+// 2. b and c on L, a not: the differences of b, c and d to a across L are one and the same
+//    rounded value D, so the numerators and denominators are differences of the three rounded
+//    products X, Y, Z of D with the differences along L; p > 0 and q > 0 put Z between X and Y,
+//    and then p + q comes out within 4.5e-16 of 1, above 0.9999999999999.
+// 3. Any other triple has no two corners on L, neither (a, b), (a, c) nor (b, c). Where each
+//    of the three z(x, y, d) = (d - x)u (y - x)v - (d - x)v (y - x)u of its pairs (x < y, the
+//    table's values) exceeds Nahmarge = 2e-14 W^2 in size, every one has its exact sign (its
+//    rounding is below 9e-16 W^2): the numerators of p and q show the exact sides of d to the
+//    lines ac and ab (the denominator's sign is exact too: at least 1e-4 in size for a triangle
+//    the test uses, rounded by at most 9e-6), and d is off the line bc by more than the
+//    5e-15 W^2 by which a point the test takes in can lie beyond it (see LiteralFuerOffene).
+//    Taken in, d would lie on a's side of bc and inside both angles: inside the triangle.
+//    The few triples with a nearer pair (corners on one line through d) get the candidate
+//    test; one that passes it leaves d to the literal test.
+bool RandpunktBleibt(const TPunkt2D* pool, int n, int d, double W) {
+    const double Nahmarge = 2e-14 * W * W, Jenseitsmarge = 1e-14 * W * W;
+    for (int achse = 0; achse < 2; ++achse) {
+        const auto lage = [achse](const TPunkt2D& p) { return achse == 0 ? p.u : p.v; };
+        const double L = lage(pool[d]);
+        bool unten = true, oben = true;
+        for (int x = 0; x < n; ++x) {
+            unten &= lage(pool[x]) <= L;
+            oben &= lage(pool[x]) >= L;
+        }
+        if (!unten && !oben) {
+            continue;
+        }
+        constexpr int HoechstensNah = 4;
+        int nah[HoechstensNah][2];
+        int anzahlNah = 0;
+        bool frei = true;
+        for (int x = 0; x < n && frei; ++x) {
+            if (x == d) {
+                continue;
+            }
+            const double ax = pool[x].u, ay = pool[x].v;
+            const double dxa = pool[d].u - ax, dya = pool[d].v - ay;
+            const bool xAufL = lage(pool[x]) == L;
+            for (int y = x + 1; y < n && frei; ++y) {
+                if (y == d || (xAufL && lage(pool[y]) == L)) {
+                    continue;
+                }
+                const double z = dxa * (pool[y].v - ay) - dya * (pool[y].u - ax);
+                if (!(std::fabs(z) > Nahmarge)) {
+                    frei = anzahlNah < HoechstensNah;
+                    if (frei) {
+                        nah[anzahlNah][0] = x;
+                        nah[anzahlNah++][1] = y;
+                    }
+                }
+            }
+        }
+        for (int k = 0; k < anzahlNah && frei; ++k) {
+            for (int w = 0; w < n && frei; ++w) {
+                if (w == d || w == nah[k][0] || w == nah[k][1]) {
+                    continue;
+                }
+                int e[3] = {nah[k][0], nah[k][1], w};
+                std::sort(e, e + 3);
+                const bool aufL[3] = {lage(pool[e[0]]) == L, lage(pool[e[1]]) == L,
+                                      lage(pool[e[2]]) == L};
+                if (aufL[0] || (aufL[1] && aufL[2])) {
+                    continue; // 1. and 2.
+                }
+                frei = !Kandidat(pool, e[0], e[1], e[2], d, Jenseitsmarge);
+            }
+        }
+        if (frei) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 // Step 2 on the first n points of pool; returns how many remain.
@@ -297,9 +415,18 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         }
     }
 
+    const double W = std::max(umax - umin, vmax - vmin);
+    if (anzahlOffen > 0 && RandpunkteZulaessig(pool, n, W)) {
+        int k = 0;
+        for (int o = 0; o < anzahlOffen; ++o) {
+            if (!RandpunktBleibt(pool, n, offen[o], W)) {
+                offen[k++] = offen[o];
+            }
+        }
+        anzahlOffen = k;
+    }
     if (anzahlOffen > 0) {
-        LiteralFuerOffene(pool, n, std::max(umax - umin, vmax - vmin), offen, anzahlOffen, stand,
-                          Innen);
+        LiteralFuerOffene(pool, n, W, offen, anzahlOffen, stand, Innen);
     }
     int k = 0;
     for (int i = 0; i < n; ++i) {

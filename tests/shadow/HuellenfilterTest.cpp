@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iterator>
 #include <random>
 
 namespace umbrarix {
@@ -120,6 +122,68 @@ TEST(Huellenfilter, GleichWieWoertlichUeberEineMillionFaelle) {
     }
     EXPECT_GE(faelle, 1000000);
     EXPECT_LT(grossePools, faelle / 1000) << "large pools are rare even among random octagons";
+}
+
+// Points on a line u = const or v = const with the whole pool on one side (crossings with an
+// axis-parallel edge of window or terrace) are let through without the literal test when no
+// rounding can put them inside a triangle. Pools built to tempt it: points on the line, points a
+// rounding or a hair inside it, slivers along it and lines through a point on it, on either side
+// of either axis, compared with the literal filter.
+TEST(Huellenfilter, RandpunkteAufAchsenparallelerLinieWieWoertlich) {
+    std::mt19937_64 zufall(1012);
+    const double abstaende[] = {0, 0, 0, 2.8e-14, 1e-12, 1e-9, 1e-6, 1e-3, 0.01, 0.5, 3, 40};
+    const auto zahl = [&zufall](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(zufall);
+    };
+    long entfernt = 0;
+    for (int i = 0; i < 300000; ++i) {
+        const double U = std::round(zahl(-300, 300)), breite = zahl(0.01, 400);
+        const int n = 5 + static_cast<int>(zufall() % 8);
+        P pool;
+        for (int k = 0; k < n; ++k) {
+            const double abstand = abstaende[zufall() % std::size(abstaende)];
+            double v = zahl(0, breite);
+            if (zufall() % 3 == 0) {
+                v = std::round(v); // whole numbers as the outlines' corners
+            }
+            if (k > 1 && zufall() % 4 == 0) { // on the line through two earlier points
+                const TPunkt2D a = pool[zufall() % pool.size()], b = pool[zufall() % pool.size()];
+                const double t = zahl(-1.5, 2.5);
+                pool.push_back({a.u + t * (b.u - a.u), a.v + t * (b.v - a.v)});
+                if (!(pool.back().u <= U)) {
+                    pool.pop_back();
+                }
+                continue;
+            }
+            pool.push_back({U - abstand, v});
+        }
+        // The points of a pool lie 1e-3 apart in u or v.
+        P getrennt;
+        for (const TPunkt2D& q : pool) {
+            bool nah = false;
+            for (const TPunkt2D& r : getrennt) {
+                nah = nah || (std::fabs(q.u - r.u) < 1e-3 && std::fabs(q.v - r.v) < 1e-3);
+            }
+            if (!nah) {
+                getrennt.push_back(q);
+            }
+        }
+        // Either side of the line, either axis.
+        for (TPunkt2D& q : getrennt) {
+            if (i % 2 == 1) {
+                q.u = -q.u;
+            }
+            if (i % 4 >= 2) {
+                std::swap(q.u, q.v);
+            }
+        }
+        P schnell = getrennt, woertlich = getrennt;
+        Huellenfilter(schnell);
+        testhilfen::HuellenfilterWoertlich(woertlich, HuellendreieckEntartet);
+        ASSERT_TRUE(Gleich(schnell, woertlich)) << "pool " << i;
+        entfernt += static_cast<long>(getrennt.size() - woertlich.size());
+    }
+    EXPECT_GT(entfernt, 1000) << "the pools must give the filter something to remove";
 }
 
 // Several pooled corners on one boundary line once made slivers that "contained" a true corner
