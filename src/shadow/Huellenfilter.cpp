@@ -255,64 +255,53 @@ bool Kandidat(const TPunkt2D* pool, int a, int b, int c, int d, double Jenseitsm
 //    Taken in, d would lie on a's side of bc and inside both angles: inside the triangle.
 //    The few triples with a nearer pair (corners on one line through d) get the candidate
 //    test; one that passes it leaves d to the literal test.
-bool RandpunktBleibt(const TPunkt2D* pool, int n, int d, double W) {
+// achse: 0 for the line u = pool[d].u, 1 for v = pool[d].v; the caller has made sure that
+// every pooled point lies on one closed side of it (d lies on the pool's box).
+bool RandpunktBleibt(const TPunkt2D* pool, int n, int d, double W, int achse) {
     const double Nahmarge = 2e-14 * W * W, Jenseitsmarge = 1e-14 * W * W;
-    for (int achse = 0; achse < 2; ++achse) {
-        const auto lage = [achse](const TPunkt2D& p) { return achse == 0 ? p.u : p.v; };
-        const double L = lage(pool[d]);
-        bool unten = true, oben = true;
-        for (int x = 0; x < n; ++x) {
-            unten &= lage(pool[x]) <= L;
-            oben &= lage(pool[x]) >= L;
-        }
-        if (!unten && !oben) {
+    const auto lage = [achse](const TPunkt2D& p) { return achse == 0 ? p.u : p.v; };
+    const double L = lage(pool[d]);
+    constexpr int HoechstensNah = 4;
+    int nah[HoechstensNah][2];
+    int anzahlNah = 0;
+    bool frei = true;
+    for (int x = 0; x < n && frei; ++x) {
+        if (x == d) {
             continue;
         }
-        constexpr int HoechstensNah = 4;
-        int nah[HoechstensNah][2];
-        int anzahlNah = 0;
-        bool frei = true;
-        for (int x = 0; x < n && frei; ++x) {
-            if (x == d) {
+        const double ax = pool[x].u, ay = pool[x].v;
+        const double dxa = pool[d].u - ax, dya = pool[d].v - ay;
+        const bool xAufL = lage(pool[x]) == L;
+        for (int y = x + 1; y < n && frei; ++y) {
+            if (y == d || (xAufL && lage(pool[y]) == L)) {
                 continue;
             }
-            const double ax = pool[x].u, ay = pool[x].v;
-            const double dxa = pool[d].u - ax, dya = pool[d].v - ay;
-            const bool xAufL = lage(pool[x]) == L;
-            for (int y = x + 1; y < n && frei; ++y) {
-                if (y == d || (xAufL && lage(pool[y]) == L)) {
-                    continue;
-                }
-                const double z = dxa * (pool[y].v - ay) - dya * (pool[y].u - ax);
-                if (!(std::fabs(z) > Nahmarge)) {
-                    frei = anzahlNah < HoechstensNah;
-                    if (frei) {
-                        nah[anzahlNah][0] = x;
-                        nah[anzahlNah++][1] = y;
-                    }
+            const double z = dxa * (pool[y].v - ay) - dya * (pool[y].u - ax);
+            if (!(std::fabs(z) > Nahmarge)) {
+                frei = anzahlNah < HoechstensNah;
+                if (frei) {
+                    nah[anzahlNah][0] = x;
+                    nah[anzahlNah++][1] = y;
                 }
             }
-        }
-        for (int k = 0; k < anzahlNah && frei; ++k) {
-            for (int w = 0; w < n && frei; ++w) {
-                if (w == d || w == nah[k][0] || w == nah[k][1]) {
-                    continue;
-                }
-                int e[3] = {nah[k][0], nah[k][1], w};
-                std::sort(e, e + 3);
-                const bool aufL[3] = {lage(pool[e[0]]) == L, lage(pool[e[1]]) == L,
-                                      lage(pool[e[2]]) == L};
-                if (aufL[0] || (aufL[1] && aufL[2])) {
-                    continue; // 1. and 2.
-                }
-                frei = !Kandidat(pool, e[0], e[1], e[2], d, Jenseitsmarge);
-            }
-        }
-        if (frei) {
-            return true;
         }
     }
-    return false;
+    for (int k = 0; k < anzahlNah && frei; ++k) {
+        for (int w = 0; w < n && frei; ++w) {
+            if (w == d || w == nah[k][0] || w == nah[k][1]) {
+                continue;
+            }
+            int e[3] = {nah[k][0], nah[k][1], w};
+            std::sort(e, e + 3);
+            const bool aufL[3] = {lage(pool[e[0]]) == L, lage(pool[e[1]]) == L,
+                                  lage(pool[e[2]]) == L};
+            if (aufL[0] || (aufL[1] && aufL[2])) {
+                continue; // 1. and 2.
+            }
+            frei = !Kandidat(pool, e[0], e[1], e[2], d, Jenseitsmarge);
+        }
+    }
+    return frei;
 }
 
 } // namespace
@@ -389,10 +378,25 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         kanteV[k] = q.v - p.v;
         naehe[k] = 1e-6 * (std::fabs(kanteU[k]) + std::fabs(kanteV[k]));
     }
+    // A point on the pool's box lies on a line u = const or v = const with the whole pool on one
+    // side: RandpunktBleibt may spare it the literal test; otherwise it is left to it.
+    const double W = std::max(umax - umin, vmax - vmin);
+    const bool randpunkteZulaessig = RandpunkteZulaessig(pool, n, W);
     int offen[GrosserPool];
     int anzahlOffen = 0;
     for (int d = 0; d < n; ++d) {
         if (stand[d] == Ecke) {
+            continue;
+        }
+        const bool aufU = pool[d].u == umin || pool[d].u == umax;
+        const bool aufV = pool[d].v == vmin || pool[d].v == vmax;
+        if (aufU || aufV) {
+            const bool bleibt =
+                randpunkteZulaessig && ((aufU && RandpunktBleibt(pool, n, d, W, 0)) ||
+                                        (aufV && RandpunktBleibt(pool, n, d, W, 1)));
+            if (!bleibt) {
+                offen[anzahlOffen++] = d;
+            }
             continue;
         }
         bool aufKante = false;
@@ -415,16 +419,6 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         }
     }
 
-    const double W = std::max(umax - umin, vmax - vmin);
-    if (anzahlOffen > 0 && RandpunkteZulaessig(pool, n, W)) {
-        int k = 0;
-        for (int o = 0; o < anzahlOffen; ++o) {
-            if (!RandpunktBleibt(pool, n, offen[o], W)) {
-                offen[k++] = offen[o];
-            }
-        }
-        anzahlOffen = k;
-    }
     if (anzahlOffen > 0) {
         LiteralFuerOffene(pool, n, W, offen, anzahlOffen, stand, Innen);
     }
