@@ -192,6 +192,20 @@ TKasten Kasten(std::span<const TPunkt2D> p) {
     return k;
 }
 
+TKasten GanzzahlKasten(std::span<const TPunkt2D> p) {
+    TKasten k{p[0].u, p[0].u, p[0].v, p[0].v, true};
+    double groesste = 0;
+    for (const TPunkt2D& q : p) {
+        k.umin = std::min(k.umin, q.u);
+        k.umax = std::max(k.umax, q.u);
+        k.vmin = std::min(k.vmin, q.v);
+        k.vmax = std::max(k.vmax, q.v);
+        groesste = std::max({groesste, std::fabs(q.u), std::fabs(q.v)});
+    }
+    k.ganz = groesste <= ExakteGrenze;
+    return k;
+}
+
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S) {
     if (T.size() < 3 || S.size() < 3) {
         return {}; // nothing to pool
@@ -204,7 +218,14 @@ TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
     if (T.size() < 3 || S.size() < 3) {
         return {}; // nothing to pool
     }
-    const TKasten s = Kasten(S);
+    return AbkuerzungWaehlen(T, t, S, Kasten(S));
+}
+
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
+                              std::span<const TPunkt2D> S, const TKasten& s) {
+    if (T.size() < 3 || S.size() < 3) {
+        return {}; // nothing to pool
+    }
     TAbkuerzung a;
     a.ganz = t.ganz && s.ganz;
     a.leer = a.ganz && (Getrennt(t, s) || (Klein(t) && Klein(s) && DurchKanteGetrennt(T, S)));

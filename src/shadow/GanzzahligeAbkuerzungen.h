@@ -17,9 +17,11 @@ struct TAbkuerzung {
 };
 
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
-// The same with the box of T already at hand (t == Kasten(T)).
+// The same with the box of T already at hand (t == Kasten(T)), and of S (s == Kasten(S)).
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
                               std::span<const TPunkt2D> S);
+TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
+                              std::span<const TPunkt2D> S, const TKasten& s);
 
 // Step 1 into pool (room for 6 (nT - 2) (nS - 2) points) when AbkuerzungWaehlen allows it;
 // returns the pool's size.

@@ -15,5 +15,8 @@ struct TKasten {
 
 // Box of at least one corner.
 TKasten Kasten(std::span<const TPunkt2D> p);
+// The same for corners known to be whole numbers within the int range (as the planes' rounding
+// to centimetres gives them): only their size decides ganz.
+TKasten GanzzahlKasten(std::span<const TPunkt2D> p);
 
 } // namespace umbrarix::intern

@@ -336,30 +336,38 @@ std::vector<TPunkt2D> PolygonSchnitt(std::span<const TPunkt2D> T, std::span<cons
     return ergebnis;
 }
 
+namespace {
+
+// The literal steps, with a shortcut wherever AbkuerzungWaehlen proved it gives the same.
+int PolygonSchnittNachWahl(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
+                           const TAbkuerzung& abkuerzung, TPolygonSchnittPuffer& puffer) {
+    if (abkuerzung.leer) {
+        return 0;
+    }
+    TPunkt2D* p = puffer.Bereitstellen(Poolgrenze(T.size(), S.size()));
+    int n = abkuerzung.ganz ? EckenpoolGanzIn(T, S, p) : EckenpoolIn(T, S, p);
+    n = HuellenfilterIn(p, n);
+    NachWinkelOrdnen(p, puffer.Winkel(), n);
+    return GeradeEckenEntfernenIn(p, n);
+}
+
+} // namespace
+
 int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer) {
     if (Poolgrenze(T.size(), S.size()) == 0) {
         return 0;
     }
-    return PolygonSchnitt(T, Kasten(T), S, puffer);
+    return PolygonSchnittNachWahl(T, S, AbkuerzungWaehlen(T, S), puffer);
 }
 
 int PolygonSchnitt(std::span<const TPunkt2D> T, const TKasten& tKasten, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer) {
-    const std::size_t grenze = Poolgrenze(T.size(), S.size());
-    if (grenze == 0) {
+    if (Poolgrenze(T.size(), S.size()) == 0) {
         return 0;
     }
-    // The literal steps, with a shortcut wherever AbkuerzungWaehlen proves it gives the same.
-    const TAbkuerzung abkuerzung = AbkuerzungWaehlen(T, tKasten, S);
-    if (abkuerzung.leer) {
-        return 0;
-    }
-    TPunkt2D* p = puffer.Bereitstellen(grenze);
-    int n = abkuerzung.ganz ? EckenpoolGanzIn(T, S, p) : EckenpoolIn(T, S, p);
-    n = HuellenfilterIn(p, n);
-    NachWinkelOrdnen(p, puffer.Winkel(), n);
-    return GeradeEckenEntfernenIn(p, n);
+    return PolygonSchnittNachWahl(T, S, AbkuerzungWaehlen(T, tKasten, S, GanzzahlKasten(S)),
+                                  puffer);
 }
 
 } // namespace umbrarix

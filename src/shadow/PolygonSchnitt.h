@@ -72,8 +72,9 @@ private:
 // result corners, which stand first in puffer.Ecken().
 int PolygonSchnitt(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S,
                    TPolygonSchnittPuffer& puffer);
-// The same for a target clipped against many shadows, its box taken once (tKasten ==
-// intern::Kasten(T), T with at least three corners).
+// The same for outlines rounded to whole centimetres in their plane (every corner of T and S a
+// whole number within the int range), the target's box taken once for many shadows (tKasten ==
+// intern::GanzzahlKasten(T), T with at least three corners).
 int PolygonSchnitt(std::span<const TPunkt2D> T, const intern::TKasten& tKasten,
                    std::span<const TPunkt2D> S, TPolygonSchnittPuffer& puffer);
 

@@ -47,9 +47,10 @@ void Zuschneiden(const TPunkt2D* ziel, int zielAnzahl, const intern::TKasten* zi
     TPolygonSchnittPuffer puffer;
     const std::span<const TPunkt2D> T{ziel, static_cast<std::size_t>(zielAnzahl)};
     const std::span<const TPunkt2D> S{s.data(), static_cast<std::size_t>(ns)};
-    const int n = zielKasten != nullptr && zielAnzahl >= 3
-                      ? PolygonSchnitt(T, *zielKasten, S, puffer)
-                      : PolygonSchnitt(T, S, puffer);
+    // Both outlines are whole centimetres in the plane.
+    const int n = zielAnzahl < 3          ? 0
+                  : zielKasten != nullptr ? PolygonSchnitt(T, *zielKasten, S, puffer)
+                                          : PolygonSchnitt(T, intern::GanzzahlKasten(T), S, puffer);
     ergebnis.Leeren();
     for (int i = 0; i < n; ++i) {
         const TPunkt2D& e = puffer.Ecken()[i];
@@ -64,10 +65,12 @@ TEmpfangsebene::TEmpfangsebene(const TDrehung& drehung, const TPolygon& flaeche,
     : Drehung(drehung), FlaecheAnzahl(InEbene(flaeche, Drehung, Flaeche.data())),
       ElementAnzahl(InEbene(element, Drehung, Element.data())) {
     if (FlaecheAnzahl >= 3) {
-        FlaecheKasten = intern::Kasten({Flaeche.data(), static_cast<std::size_t>(FlaecheAnzahl)});
+        FlaecheKasten =
+            intern::GanzzahlKasten({Flaeche.data(), static_cast<std::size_t>(FlaecheAnzahl)});
     }
     if (ElementAnzahl >= 3) {
-        ElementKasten = intern::Kasten({Element.data(), static_cast<std::size_t>(ElementAnzahl)});
+        ElementKasten =
+            intern::GanzzahlKasten({Element.data(), static_cast<std::size_t>(ElementAnzahl)});
     }
 }
 
