@@ -210,15 +210,7 @@ TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunk
     if (T.size() < 3 || S.size() < 3) {
         return {}; // nothing to pool
     }
-    return AbkuerzungWaehlen(T, Kasten(T), S);
-}
-
-TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
-                              std::span<const TPunkt2D> S) {
-    if (T.size() < 3 || S.size() < 3) {
-        return {}; // nothing to pool
-    }
-    return AbkuerzungWaehlen(T, t, S, Kasten(S));
+    return AbkuerzungWaehlen(T, Kasten(T), S, Kasten(S));
 }
 
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,

@@ -17,9 +17,7 @@ struct TAbkuerzung {
 };
 
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, std::span<const TPunkt2D> S);
-// The same with the box of T already at hand (t == Kasten(T)), and of S (s == Kasten(S)).
-TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
-                              std::span<const TPunkt2D> S);
+// The same with the boxes of T and S already at hand (t == Kasten(T), s == Kasten(S)).
 TAbkuerzung AbkuerzungWaehlen(std::span<const TPunkt2D> T, const TKasten& t,
                               std::span<const TPunkt2D> S, const TKasten& s);
 

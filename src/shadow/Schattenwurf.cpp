@@ -10,6 +10,13 @@ TPunkt Minus(const TPunkt& a, const TPunkt& b) {
     return {a.x - b.x, a.y - b.y, a.z - b.z};
 }
 
+// GeradeEbeneSchnitt with its divisor Skalarprodukt(d, n) given.
+TPunkt Durchstosspunkt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n,
+                       double nenner) {
+    const double t = Skalarprodukt(Minus(P0, L0), n) / nenner;
+    return {L0.x + t * d.x, L0.y + t * d.y, L0.z + t * d.z};
+}
+
 // Corners of a polygon as (y, z) of the plane's facade frame, rounded to whole centimetres.
 int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
     const int n = p.GueltigeAnzahl();
@@ -23,17 +30,12 @@ int InEbene(const TPolygon& p, const TDrehung& ebene, TPunkt2D* ziel) {
 void Projizieren(const TPolygon& umriss, const TPunkt& sonne, const TPunkt& n, const TPunkt& P0,
                  TPolygon& p) {
     p.Leeren();
-    // GeradeEbeneSchnitt's expressions with its divisor, the same for every corner, taken once.
+    // GeradeEbeneSchnitt's divisor, the same for every corner, taken once.
     const double nenner = Skalarprodukt(sonne, n);
     for (int k = 0; k < umriss.GueltigeAnzahl(); ++k) {
         const TPunkt& v = umriss[k];
         // A corner on the plane (which passes through the origin) stays where it is.
-        if (Skalarprodukt(v, n) == 0) {
-            p.Anhaengen(v);
-        } else {
-            const double t = Skalarprodukt(Minus(P0, v), n) / nenner;
-            p.Anhaengen({v.x + t * sonne.x, v.y + t * sonne.y, v.z + t * sonne.z});
-        }
+        p.Anhaengen(Skalarprodukt(v, n) == 0 ? v : Durchstosspunkt(v, sonne, P0, n, nenner));
     }
 }
 
@@ -89,8 +91,7 @@ void SchattenWerfen(TVerschattendesElement& e, const TPunkt& sonne, const TPunkt
 }
 
 TPunkt GeradeEbeneSchnitt(const TPunkt& L0, const TPunkt& d, const TPunkt& P0, const TPunkt& n) {
-    const double t = Skalarprodukt(Minus(P0, L0), n) / Skalarprodukt(d, n);
-    return {L0.x + t * d.x, L0.y + t * d.y, L0.z + t * d.z};
+    return Durchstosspunkt(L0, d, P0, n, Skalarprodukt(d, n));
 }
 
 double Flaeche(const TPolygon& p) {

@@ -42,12 +42,18 @@ TSonnenlage SonneBestimmen(TSzene& s, const TDrehung& wanddrehung, const TPunkt&
     return {sonne, n};
 }
 
-// Wall with window and ground with terrace, turned into their planes once per instant.
+// The wall with the window and the ground with the terrace turned into their planes.
+TEmpfangsebene Wandebene(const TSzene& s, const TDrehung& wanddrehung) {
+    return {wanddrehung, s.Wand.Polygon, s.Fenster.Polygon};
+}
+TEmpfangsebene Bodenebene(const TSzene& s) {
+    return {TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon, s.Terrasse.Polygon};
+}
+
+// Both planes, once per instant.
 struct TEmpfaenger {
     TEmpfaenger(const TSzene& s, const TDrehung& wanddrehung)
-        : Wand(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon),
-          Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon,
-                s.Terrasse.Polygon) {}
+        : Wand(Wandebene(s, wanddrehung)), Boden(Bodenebene(s)) {}
     TEmpfangsebene Wand, Boden;
 };
 
@@ -122,12 +128,7 @@ TPunkt ZielAuswerten(TSzene& s, const TPunkt& sonne, bool terrasse,
     if (!s.IstNacht && !s.IstSonneNichtSichtbar && !s.IstHinterUmgebung) {
         std::optional<TEmpfangsebene> eigeneEbene;
         if (vorbereitung == nullptr) {
-            if (terrasse) {
-                eigeneEbene.emplace(TDrehung(180, e.anz_Himmelsrichtung), s.Boden.Polygon,
-                                    s.Terrasse.Polygon);
-            } else {
-                eigeneEbene.emplace(wanddrehung, s.Wand.Polygon, s.Fenster.Polygon);
-            }
+            eigeneEbene.emplace(terrasse ? Bodenebene(s) : Wandebene(s, wanddrehung));
         }
         const TEmpfangsebene& ebene = vorbereitung == nullptr
                                           ? *eigeneEbene
@@ -177,10 +178,9 @@ void Richtung_Ziel_Anteil_Simulieren(TSzene& s, const TPunkt& sonne, bool terras
 
 TRichtungsvorbereitung::TRichtungsvorbereitung(const TSzene& s)
     : Wanddrehung(s.Wandneigung, s.Eingaben.anz_Himmelsrichtung),
-      Terrassendrehung(0, s.Eingaben.anz_Himmelsrichtung),
-      Wand(Wanddrehung, s.Wand.Polygon, s.Fenster.Polygon),
-      Boden(TDrehung(180, s.Eingaben.anz_Himmelsrichtung), s.Boden.Polygon, s.Terrasse.Polygon),
-      Fensterflaeche(Flaeche(s.Fenster.Polygon)), Terrassenflaeche(Flaeche(s.Terrasse.Polygon)) {}
+      Terrassendrehung(0, s.Eingaben.anz_Himmelsrichtung), Wand(Wandebene(s, Wanddrehung)),
+      Boden(Bodenebene(s)), Fensterflaeche(Flaeche(s.Fenster.Polygon)),
+      Terrassenflaeche(Flaeche(s.Terrasse.Polygon)) {}
 
 void Varianten_Anteile_Simulieren(TSzene& s, std::span<const TUeberhangvariante> varianten, int N,
                                   double t, double* fenster, double* terrasse,
