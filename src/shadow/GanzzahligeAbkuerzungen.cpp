@@ -3,6 +3,7 @@
 #include "shadow/Schnittbausteine.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -103,16 +104,24 @@ int DreieckSchnittGanz(TPunkt2D A0, TPunkt2D A1, TPunkt2D A2, TPunkt2D B0, TPunk
     }
     const int startErster = getauscht ? startB : startA;
     const int startZweiter = getauscht ? startA : startB;
+    // The crossings in the turned corners' order, bit 3 i + j for edge i of A and j of B;
+    // most pairs have none or two, so only those are visited.
+    constexpr int Folge[5] = {0, 1, 2, 0, 1};
+    unsigned welche = 0;
+    for (int i = 0; i < 3; ++i) {
+        const int erste = Folge[startErster + i];
+        for (int j = 0; j < 3; ++j) {
+            const int zweite = Folge[startZweiter + j];
+            welche |= unsigned{getauscht ? kreuzt[zweite][erste] : kreuzt[erste][zweite]}
+                      << (3 * i + j);
+        }
+    }
     TEckenfeld<9> treffer;
     int n = 0;
-    for (int i = 0; i < 3; ++i) {
-        const int erste = (startErster + i) % 3;
-        for (int j = 0; j < 3; ++j) {
-            const int zweite = (startZweiter + j) % 3;
-            if (getauscht ? kreuzt[zweite][erste] : kreuzt[erste][zweite]) {
-                treffer[n++] = Schnittpunkt(A[i], A[(i + 1) % 3], B[j], B[(j + 1) % 3]);
-            }
-        }
+    for (; welche != 0; welche &= welche - 1) {
+        const int k = std::countr_zero(welche);
+        const int i = k / 3, j = k % 3;
+        treffer[n++] = Schnittpunkt(A[i], A[Folge[i + 1]], B[j], B[Folge[j + 1]]);
     }
     return TrefferOrdnen(treffer.data(), n, A, kA, B, kB, ecken);
 }

@@ -197,6 +197,61 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
     }
 }
 
+// LiteralFuerOffene for a single open point d: true when the literal test takes it into a
+// triangle. With only one point, the tables of sign masks cost more than the triples they
+// spare; the terms and the candidate test are the same, so is every decision.
+constexpr int EinzelnOffen = 4;
+
+bool LiteralInnen(const TPunkt2D* pool, int n, double W, int d) {
+    const double Jenseitsmarge = 1e-14 * W * W;
+    const bool mitMarge = Jenseitsmarge <= std::numeric_limits<double>::max();
+    const double du = pool[d].u, dv = pool[d].v;
+    // z[a][x] = Z(a, x, d) for a < x; a pair that holds d itself gives exactly 0.
+    double z[GrosserPool][GrosserPool];
+    for (int a = 0; a < n; ++a) {
+        const double dxa = du - pool[a].u, dya = dv - pool[a].v;
+        for (int x = a + 1; x < n; ++x) {
+            z[a][x] = dxa * (pool[x].v - pool[a].v) - dya * (pool[x].u - pool[a].u);
+        }
+    }
+    for (int a = 0; a < n; ++a) {
+        const double ax = pool[a].u, ay = pool[a].v;
+        for (int b = a + 1; b < n; ++b) {
+            const double zb = z[a][b];
+            if (!(zb != 0)) {
+                continue; // q is 0 or NaN
+            }
+            const double bxax = pool[b].u - ax, byay = pool[b].v - ay;
+            for (int c = b + 1; c < n; ++c) {
+                const double zc = z[a][c];
+                // p > 0 and q > 0 need Z(a, c, d) and Z(a, b, d) of opposite signs.
+                if (!(zb > 0 ? zc < 0 : zc > 0)) {
+                    continue;
+                }
+                const double cxax = pool[c].u - ax, cyay = pool[c].v - ay;
+                const double nennerQ = cxax * byay - cyay * bxax;
+                if (!(std::fabs(nennerQ) >= 1e-4) || (nennerQ < 0) != (zb < 0)) {
+                    continue;
+                }
+                if (mitMarge) {
+                    const double bx = pool[b].u, by = pool[b].v;
+                    const double zbc = (du - bx) * (pool[c].v - by) - (dv - by) * (pool[c].u - bx);
+                    if (nennerQ < 0 ? zbc >= Jenseitsmarge : zbc <= -Jenseitsmarge) {
+                        continue;
+                    }
+                }
+                // The numerators are the tabled terms, bit for bit.
+                const double p = zc / -nennerQ;
+                const double q = zb / nennerQ;
+                if (p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999) {
+                    return true;
+                }
+            }
+        }
+    }
+    return false;
+}
+
 // RandpunktBleibt's bounds on rounding hold for pools whose box side W lies within 1e-3 (which
 // the pooling's 1e-3 apart ensures for two points and more) and 1e5, and whose coordinates are
 // 0 or between 2^-100 and 2^100 in size, so that no product of differences underflows.
@@ -419,7 +474,13 @@ int HuellenfilterIn(TPunkt2D* pool, int anzahl) {
         }
     }
 
-    if (anzahlOffen > 0) {
+    if (anzahlOffen > 0 && anzahlOffen <= EinzelnOffen) {
+        for (int o = 0; o < anzahlOffen; ++o) {
+            if (LiteralInnen(pool, n, W, offen[o])) {
+                stand[offen[o]] = Innen;
+            }
+        }
+    } else if (anzahlOffen > 0) {
         LiteralFuerOffene(pool, n, W, offen, anzahlOffen, stand, Innen);
     }
     int k = 0;

@@ -52,7 +52,7 @@ constexpr double Winkelabstand = 1e-12;
 // stand-in is NaN.
 bool GetrenntOrdnen(TPunkt2D* p, int n, double gu, double gv) {
     double schluessel[16];
-    TPunkt2D punkte[16];
+    TEckenfeld<16> punkte;
     for (int i = 0; i < n; ++i) {
         const double w = Pseudowinkel(p[i].u - gu, p[i].v - gv);
         if (std::isnan(w)) {
