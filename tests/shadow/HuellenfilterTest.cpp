@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <random>
@@ -184,6 +185,65 @@ TEST(Huellenfilter, RandpunkteAufAchsenparallelerLinieWieWoertlich) {
         entfernt += static_cast<long>(getrennt.size() - woertlich.size());
     }
     EXPECT_GT(entfernt, 1000) << "the pools must give the filter something to remove";
+}
+
+// Points on a slanted hull edge (the crossings of a target's fan diagonal with a shadow's edge)
+// get the literal test; a few of them one at a time, more in one sweep. Pools with one to eight
+// such points, on the edge as rounding puts them, a rounding or a hair to either side, and lines
+// through them, compared with the literal filter.
+TEST(Huellenfilter, PunkteAufSchraegerKanteWieWoertlich) {
+    std::mt19937_64 zufall(1210);
+    const double versatz[] = {0, 0, 0, 1e-13, -1e-13, 1e-10, -1e-10, 1e-6, -1e-6, 0.02};
+    const auto zahl = [&zufall](double a, double b) {
+        return std::uniform_real_distribution<double>(a, b)(zufall);
+    };
+    long entfernt = 0, geblieben = 0;
+    for (int i = 0; i < 100000; ++i) {
+        // The edge from A to B with the pool on its left.
+        const TPunkt2D A{std::round(zahl(-300, 300)), std::round(zahl(-300, 300))};
+        const TPunkt2D B{std::round(A.u + zahl(-400, 400)), std::round(A.v + zahl(-400, 400))};
+        const double du = B.u - A.u, dv = B.v - A.v, laenge = std::hypot(du, dv);
+        if (laenge < 1) {
+            continue;
+        }
+        const double nu = -dv / laenge, nv = du / laenge; // inward unit normal
+        P pool{A, B};
+        const int aufKante = 1 + i % 8;
+        for (int k = 0; k < aufKante; ++k) {
+            const double t = zahl(0.01, 0.99), h = versatz[zufall() % std::size(versatz)];
+            pool.push_back({A.u + t * du + h * nu, A.v + t * dv + h * nv});
+        }
+        const int innen = 1 + static_cast<int>(zufall() % 5);
+        for (int k = 0; k < innen; ++k) {
+            const double t = zahl(-0.2, 1.2), h = zahl(0.5, 0.6 * laenge);
+            pool.push_back({std::round(A.u + t * du + h * nu), std::round(A.v + t * dv + h * nv)});
+        }
+        if (zufall() % 3 == 0) { // on the line through two pooled points
+            const TPunkt2D a = pool[zufall() % pool.size()], b = pool[zufall() % pool.size()];
+            const double t = zahl(-0.5, 1.5);
+            pool.push_back({a.u + t * (b.u - a.u), a.v + t * (b.v - a.v)});
+        }
+        std::shuffle(pool.begin(), pool.end(), zufall);
+        // The points of a pool lie 1e-3 apart in u or v.
+        P getrennt;
+        for (const TPunkt2D& q : pool) {
+            bool nah = false;
+            for (const TPunkt2D& r : getrennt) {
+                nah = nah || (std::fabs(q.u - r.u) < 1e-3 && std::fabs(q.v - r.v) < 1e-3);
+            }
+            if (!nah) {
+                getrennt.push_back(q);
+            }
+        }
+        P schnell = getrennt, woertlich = getrennt;
+        Huellenfilter(schnell);
+        testhilfen::HuellenfilterWoertlich(woertlich, HuellendreieckEntartet);
+        ASSERT_TRUE(Gleich(schnell, woertlich)) << "pool " << i;
+        entfernt += static_cast<long>(getrennt.size() - woertlich.size());
+        geblieben += static_cast<long>(woertlich.size());
+    }
+    EXPECT_GT(entfernt, 10000) << "the pools must give the filter something to remove";
+    EXPECT_GT(geblieben, 10000);
 }
 
 // Several pooled corners on one boundary line once made slivers that "contained" a true corner
