@@ -187,7 +187,7 @@ void LiteralFuerOffene(const TPunkt2D* pool, int n, double W, const int* offen, 
                     const double pxax = pool[d].u - ax, pyay = pool[d].v - ay;
                     const double p = (pxax * cyay - pyay * cxax) / nennerP;
                     const double q = (pxax * byay - pyay * bxax) / nennerQ;
-                    if (p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999) {
+                    if (QuotientenInnen(p, q)) {
                         stand[d] = innen;
                         noch &= ~(TMaske{1} << o);
                     }
@@ -243,7 +243,7 @@ bool LiteralInnen(const TPunkt2D* pool, int n, double W, int d) {
                 // The numerators are the tabled terms, bit for bit.
                 const double p = zc / -nennerQ;
                 const double q = zb / nennerQ;
-                if (p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999) {
+                if (QuotientenInnen(p, q)) {
                     return true;
                 }
             }

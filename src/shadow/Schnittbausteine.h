@@ -34,6 +34,12 @@ inline int InnereNachVorn(TPunkt2D (&d)[3], const bool (&innen)[3]) {
     return start;
 }
 
+// PunktImDreieck's decision on the quotients p and q of a point: strictly inside, and off the
+// third side by more than a rounding. The literal hull tests decide with it too.
+inline bool QuotientenInnen(double p, double q) {
+    return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+}
+
 // PunktImDreieck in the open, so that DreieckSchnitt, which calls it six times, and the hull
 // filter, which calls it per point and triangle, can take it in line.
 inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPunkt2D& C,
@@ -47,7 +53,7 @@ inline bool PunktImDreieckIntern(const TPunkt2D& A, const TPunkt2D& B, const TPu
                      ((bx - ax) * (cy - ay) - (by - ay) * (cx - ax));
     const double q = ((px - ax) * (by - ay) - (py - ay) * (bx - ax)) /
                      ((cx - ax) * (by - ay) - (cy - ay) * (bx - ax));
-    return p > 0 && q > 0 && p < 1 && q < 1 && p + q < 0.9999999999999;
+    return QuotientenInnen(p, q);
 }
 
 // Steps 5 to 7 of DreieckSchnitt on the edge crossings found and the inside corners: later

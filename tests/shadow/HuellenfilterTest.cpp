@@ -125,6 +125,21 @@ TEST(Huellenfilter, GleichWieWoertlichUeberEineMillionFaelle) {
     EXPECT_LT(grossePools, faelle / 1000) << "large pools are rare even among random octagons";
 }
 
+// The points of a pool lie 1e-3 apart in u or v: later ones nearer to an earlier one dropped.
+P Auseinander(const P& pool) {
+    P getrennt;
+    for (const TPunkt2D& q : pool) {
+        bool nah = false;
+        for (const TPunkt2D& r : getrennt) {
+            nah = nah || (std::fabs(q.u - r.u) < 1e-3 && std::fabs(q.v - r.v) < 1e-3);
+        }
+        if (!nah) {
+            getrennt.push_back(q);
+        }
+    }
+    return getrennt;
+}
+
 // Points on a line u = const or v = const with the whole pool on one side (crossings with an
 // axis-parallel edge of window or terrace) are let through without the literal test when no
 // rounding can put them inside a triangle. Pools built to tempt it: points on the line, points a
@@ -158,17 +173,7 @@ TEST(Huellenfilter, RandpunkteAufAchsenparallelerLinieWieWoertlich) {
             }
             pool.push_back({U - abstand, v});
         }
-        // The points of a pool lie 1e-3 apart in u or v.
-        P getrennt;
-        for (const TPunkt2D& q : pool) {
-            bool nah = false;
-            for (const TPunkt2D& r : getrennt) {
-                nah = nah || (std::fabs(q.u - r.u) < 1e-3 && std::fabs(q.v - r.v) < 1e-3);
-            }
-            if (!nah) {
-                getrennt.push_back(q);
-            }
-        }
+        P getrennt = Auseinander(pool);
         // Either side of the line, either axis.
         for (TPunkt2D& q : getrennt) {
             if (i % 2 == 1) {
@@ -224,17 +229,7 @@ TEST(Huellenfilter, PunkteAufSchraegerKanteWieWoertlich) {
             pool.push_back({a.u + t * (b.u - a.u), a.v + t * (b.v - a.v)});
         }
         std::shuffle(pool.begin(), pool.end(), zufall);
-        // The points of a pool lie 1e-3 apart in u or v.
-        P getrennt;
-        for (const TPunkt2D& q : pool) {
-            bool nah = false;
-            for (const TPunkt2D& r : getrennt) {
-                nah = nah || (std::fabs(q.u - r.u) < 1e-3 && std::fabs(q.v - r.v) < 1e-3);
-            }
-            if (!nah) {
-                getrennt.push_back(q);
-            }
-        }
+        P getrennt = Auseinander(pool);
         P schnell = getrennt, woertlich = getrennt;
         Huellenfilter(schnell);
         testhilfen::HuellenfilterWoertlich(woertlich, HuellendreieckEntartet);
